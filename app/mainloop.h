@@ -1,0 +1,38 @@
+// Start-up, the main loop pass, scene dispatch and the save-folder rule.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct GameOptions {
+    bool headless = false;
+    std::string dataRoot;          // "" = beside the program
+    std::string saveDir;           // "" = the user's folder
+    std::string lockFile;          // "" = the usual single-instance lock
+    bool seeded = false;
+    unsigned seed = 0;
+    bool skipSingleInstance = false;
+    std::vector<std::string> args;
+};
+
+// Steps 1-12 of the start-up; returns -1 to go on into the loop, else an exit status.
+int startGame(const GameOptions& opt);
+// One pass of the main loop; `beforePresent` runs after the frame is drawn, before it is shown.
+void mainLoopPass(bool waitForTimer, const std::function<void()>& beforePresent = {});
+void shutdownGame();
+
+int checkSingleInstance(const std::string& name);
+int checkGraphicsMode(int width, int height, int depth);
+void initGame();
+void initSaveFolders();
+void openGraphics();
+void toggleFullscreen();
+void runFrame();
+void quitGame();
+std::string getSpecialFolder(int id);
+void savePlayer(int p);
+// Scene dispatch by id, used by the fader and the Prepare of each scene.
+void enterScene(int id, int param1);
+void leaveScene(int id);
+void updateScene(int id);

@@ -1,0 +1,6 @@
+set(APP_SOURCES
+  app/globals.cpp
+  app/mainloop.cpp
+  app/input.cpp
+  app/resources.cpp
+)

@@ -1,0 +1,5 @@
+// Best time per level and the champions ranking.
+#pragma once
+
+void resetBestTimes();
+void loadBestTimes();

@@ -1,0 +1,17 @@
+// Story pages between chapters.
+#pragma once
+
+#include "framework/scene.h"
+
+class tavoTBild;
+
+class tavoTSceneStory : public tavoTScene {
+public:
+    tavoTSceneStory();
+    ~tavoTSceneStory() override;
+    int Prepare() override;
+    int Update() override;
+    int Leave() override;
+
+    tavoTBild* _img;
+};

@@ -1,0 +1,8 @@
+set(CAMPAIGN_SOURCES
+  campaign/config.cpp
+  campaign/spieler.cpp
+  campaign/besttimes.cpp
+  campaign/scene_intro.cpp
+  campaign/scene_roadmap.cpp
+  campaign/scene_story.cpp
+)

@@ -1,0 +1,3 @@
+set(CONTENT_AUDIO_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/audio.cpp
+)

@@ -1,0 +1,3 @@
+set(CONTENT_LEVEL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/levels.cpp
+)

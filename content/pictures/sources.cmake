@@ -1,0 +1,3 @@
+set(CONTENT_PICTURE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
+)

@@ -1,0 +1,3 @@
+set(FONTS_SOURCES
+  fonts/bitmapfont.cpp
+)

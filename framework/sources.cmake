@@ -1,0 +1,6 @@
+set(FRAMEWORK_SOURCES
+  framework/scene.cpp
+  framework/bild.cpp
+  framework/language.cpp
+  framework/math.cpp
+)

@@ -1,0 +1,84 @@
+// Dialog driver; the quit question is the first dialog, the others arrive with the popup work.
+#include "frontend/popup.h"
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/mainloop.h"
+#include "app/resources.h"
+#include "campaign/config.h"
+#include "framework/bild.h"
+#include "framework/language.h"
+#include "framework/scene.h"
+#include "frontend/sound_handler.h"
+#include "platform/sys.h"
+
+tavoTPopup::tavoTPopup()
+    : imgPopupSmall(new tavoTBild()), imgPopupMedium(new tavoTBild()), imgPopupBig(new tavoTBild()),
+      imgPopupMini(new tavoTBild()), imgPaperCanvas(new tavoTBild()), imgPopupShadow(new tavoTBild())
+{
+}
+
+tavoTPopup::~tavoTPopup()
+{
+    delete imgPopupSmall;
+    delete imgPopupMedium;
+    delete imgPopupBig;
+    delete imgPopupMini;
+    delete imgPaperCanvas;
+    delete imgPopupShadow;
+}
+
+int tavoTPopup::pop(int id)
+{
+    State = id;
+    direction = 1;
+    runtime = 0;
+    if (id == POPUP_QUIT) {
+        if (g_scene == SCENE_ROADMAP || g_scene == SCENE_MATCH3 || g_scene == SCENE_STORY) {
+            savePlayer(g_currentPlayer);
+            g_config->SaveToDisk();
+        }
+    }
+    return 1;
+}
+
+int tavoTPopup::box(int size, const std::string& title, int)
+{
+    imgPopupShadow->PaintXY(0, 0);
+    tavoTBild* b = size == POPUP_SIZE_MEDIUM ? imgPopupMedium
+                 : size == POPUP_SIZE_BIG    ? imgPopupBig
+                 : size == POPUP_SIZE_MINI   ? imgPopupMini
+                                             : imgPopupSmall;
+    b->PaintXY(512, 384);
+    drawCenteredText(title, g_fontHeader, 512, 384 - b->H / 2 + 20);
+    return 1;
+}
+
+int tavoTPopup::ingameScreenMainmenu_show()
+{
+    if (State == 0) return 0;
+    g_inputLayer = 2;
+    if (direction == 1 && runtime < 16) runtime++;
+    if (direction == 2 && runtime > 0) runtime--;
+    if (State == POPUP_QUIT) {
+        box(POPUP_SIZE_SMALL, g_lang->getValue("exitquestion"));
+        drawCenteredText(g_lang->getValue("exitsure"), g_fontText, 512, 360);
+        if (runtime == 16) {
+            int yes = drawButton(412, 440, 3, 2, g_lang->getValue("yes"));
+            int no = drawButton(612, 440, 3, 2, g_lang->getValue("no"));
+            if (yes == 3 || g_input->_Enter == 1) {
+                savePlayer(g_currentPlayer);
+                soundHandler->stop_music();
+                sceneHandler->fade_out(SCENE_QUIT, 0, 0);
+                direction = 2;
+            } else if (no == 3 || g_input->_Escape == 1) {
+                direction = 2;
+            }
+        }
+    }
+    if (direction == 2 && runtime == 0) {
+        State = 0;
+        g_inputLayer = 1;
+    }
+    return 1;
+}

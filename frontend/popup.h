@@ -1,0 +1,55 @@
+// The modal dialogs: one handler, at most one dialog at a time, drawn over the running scene.
+#pragma once
+
+#include <string>
+
+class tavoTBild;
+
+constexpr int POPUP_QUIT = 99;
+constexpr int POPUP_OPTIONS = 100;
+constexpr int POPUP_CREDITS = 101;
+constexpr int POPUP_HELP = 102;
+constexpr int POPUP_MANAGER = 103;
+constexpr int POPUP_SCORES = 104;
+constexpr int POPUP_NEWPLAYER = 105;
+constexpr int POPUP_DELETEPLAYER = 106;
+constexpr int POPUP_RESUME = 107;
+constexpr int POPUP_MAP = 108;
+constexpr int POPUP_SINGLEHELP = 109;
+constexpr int POPUP_BGSHOWEND = 110;
+constexpr int POPUP_CHAMP = 111;
+constexpr int POPUP_ROADMAPHELP = 112;
+constexpr int POPUP_INGAME = 298;
+constexpr int POPUP_NEWGAME = 432;
+constexpr int POPUP_INSTRUCTIONS = 447;
+constexpr int POPUP_LEVELOUTRO = 448;
+constexpr int POPUP_SKIP = 550;
+constexpr int POPUP_STAGE = 551;
+constexpr int POPUP_PICTUREHELP = 552;
+constexpr int POPUP_SKIPFULL = 553;
+constexpr int POPUP_STONESET = 554;
+
+constexpr int POPUP_SIZE_SMALL = 0;
+constexpr int POPUP_SIZE_MEDIUM = 1;
+constexpr int POPUP_SIZE_BIG = 2;
+constexpr int POPUP_SIZE_MINI = 3;
+
+class tavoTPopup {
+public:
+    tavoTPopup();
+    virtual ~tavoTPopup();
+    virtual int pop(int id);
+    virtual int box(int size, const std::string& title, int squeeze = 0);
+    // The per-frame dialog driver every scene calls after drawing itself.
+    virtual int ingameScreenMainmenu_show();
+
+    tavoTBild* imgPopupSmall;
+    tavoTBild* imgPopupMedium;
+    tavoTBild* imgPopupBig;
+    tavoTBild* imgPopupMini;
+    tavoTBild* imgPaperCanvas;
+    tavoTBild* imgPopupShadow;
+    int State = 0;
+    int direction = 0;
+    int runtime = 0;
+};

@@ -1,0 +1,49 @@
+// Main menu stand-in: background, a start button to the level map, Escape asks to quit.
+#include "frontend/scene_mainmenu.h"
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/mainloop.h"
+#include "app/resources.h"
+#include "framework/bild.h"
+#include "framework/language.h"
+#include "frontend/popup.h"
+#include "platform/sys.h"
+
+tavoTSceneMainmenu::tavoTSceneMainmenu() : _imgBG(new tavoTBild()) {}
+tavoTSceneMainmenu::~tavoTSceneMainmenu() { delete _imgBG; }
+
+int tavoTSceneMainmenu::Prepare()
+{
+    _runtime = 0;
+    bool fromLoading = g_scene == SCENE_LOADSCREEN;
+    g_lastScene = g_scene;
+    if (g_scene == SCENE_LOADSCREEN || g_scene == SCENE_ROADMAP || g_scene == SCENE_STORY || g_scene == SCENE_MATCH3)
+        leaveScene(g_scene);
+    _imgBG->LoadFromDisk("data/bg/menubg.jpg", 0, -1);
+    g_input->_MausOK = 1;
+    g_pause = -1;
+    g_globalAlpha = 1.0f;
+    g_scene = SCENE_MAINMENU;
+    if (!fromLoading) sceneHandler->fade_in();
+    return 1;
+}
+
+int tavoTSceneMainmenu::Update()
+{
+    _incRuntime(1);
+    g_inputLayer = 1;
+    Sys_SetBlend(BLEND_SOLID);
+    _imgBG->PaintXY(0, 0);
+    Sys_SetBlend(BLEND_ALPHA);
+    if (drawButton(905, 666, 3, 1, g_lang->getValue("startgame")) == 3) sceneHandler->fade_out(SCENE_ROADMAP, 0, 0);
+    if (popupHandler->State == 0 && g_input->_Escape == 1) popupHandler->pop(POPUP_QUIT);
+    popupHandler->ingameScreenMainmenu_show();
+    return 1;
+}
+
+int tavoTSceneMainmenu::Leave()
+{
+    _imgBG->Unload();
+    return 1;
+}

@@ -1,0 +1,3 @@
+set(MATCH3_SOURCES
+  match3/scene_match3.cpp
+)

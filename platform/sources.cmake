@@ -1,0 +1,8 @@
+set(PLATFORM_SOURCES
+  platform/sys_display.cpp
+  platform/sys_image.cpp
+  platform/sys_audio.cpp
+  platform/sys_input.cpp
+  platform/sys_files.cpp
+  platform/sys_misc.cpp
+)

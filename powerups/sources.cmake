@@ -1,0 +1,3 @@
+set(POWERUPS_SOURCES
+  powerups/powerups.cpp
+)
