@@ -2,6 +2,8 @@
 #include "framework/scene.h"
 
 #include "app/globals.h"
+#include "app/input.h"
+#include "app/mainloop.h"
 #include "platform/sys.h"
 
 int tavoTSceneHandler::fade_in()

@@ -11,7 +11,7 @@
 
 struct SysConfig {
     bool headless = false;      // offscreen renderer, no audio device, virtual 25 ms clock
-    std::string dataRoot;       // folder that holds "data/"; "" = beside the program
+    std::string dataRoot;       // the data tree that "data/..." paths name; "" = "data/" beside the program
     std::string title = "Morvelle 1.0";
 };
 
@@ -239,4 +239,6 @@ float Sys_Sqrt(float value);
 
 void Sys_MessageBox(const std::string& text, bool serious);
 void Sys_Trace(const std::string& text);
+// Tests capture trace lines; nullptr restores the default (stderr when MORVELLE_TRACE=1).
+void Sys_SetTraceSink(void (*sink)(const std::string& line));
 size_t Sys_MemoryInUse();

@@ -1,0 +1,185 @@
+// Headless harness: runs the real game frame by frame from a script of input events, writes shots and state dumps.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/mainloop.h"
+#include "app/statedump.h"
+#include "platform/sys.h"
+
+namespace {
+struct Event {
+    int frame;
+    std::string verb;
+    std::vector<std::string> args;
+    std::string rest;
+    int line;
+};
+
+int keyCode(const std::string& name)
+{
+    static const std::map<std::string, int> keys = {
+        {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE}, {"space", KEY_SPACE}, {"r", KEY_R}, {"backspace", KEY_BACKSPACE},
+        {"f1", KEY_F1}, {"f2", KEY_F2}, {"f3", KEY_F3}, {"f4", KEY_F4}, {"f5", KEY_F5},
+        {"f6", KEY_F6}, {"f7", KEY_F7}, {"f8", KEY_F8}, {"f9", KEY_F9}, {"f10", KEY_F10}};
+    auto it = keys.find(name);
+    return it == keys.end() ? -1 : it->second;
+}
+
+int buttonCode(const std::string& name) { return name == "left" ? 1 : name == "right" ? 2 : -1; }
+
+bool isNumber(const std::string& s)
+{
+    char* end = nullptr;
+    std::strtod(s.c_str(), &end);
+    return !s.empty() && end && *end == 0;
+}
+
+std::string parseLine(const std::string& raw, int lineNo, std::vector<Event>& out)
+{
+    std::string text = raw;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    size_t hash = text.find('#');
+    std::istringstream in(text.substr(0, hash));
+    std::string frame, verb;
+    if (!(in >> frame)) return "";
+    Event e;
+    e.line = lineNo;
+    if (!isNumber(frame) || std::atoi(frame.c_str()) < 1) return "frame number expected";
+    e.frame = std::atoi(frame.c_str());
+    if (!(in >> verb)) return "event expected after the frame number";
+    e.verb = verb;
+    if (verb == "text") {
+        size_t at = text.find("text");
+        std::string rest = text.substr(at + 4);
+        if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+        e.rest = rest;
+        out.push_back(e);
+        return "";
+    }
+    std::string a;
+    while (in >> a) e.args.push_back(a);
+    size_t n = e.args.size();
+    if (verb == "mouse") {
+        if (n != 2 || !isNumber(e.args[0]) || !isNumber(e.args[1])) return "mouse needs X Y";
+    } else if (verb == "press" || verb == "release" || verb == "click") {
+        if (n != 1 || buttonCode(e.args[0]) < 0) return verb + " needs left or right";
+    } else if (verb == "keydown" || verb == "keyup" || verb == "key") {
+        if (n != 1 || keyCode(e.args[0]) < 0) return verb + " needs a key name";
+    } else if (verb == "focus") {
+        if (n != 1 || (e.args[0] != "lost" && e.args[0] != "gained")) return "focus needs lost or gained";
+    } else if (verb == "shot" || verb == "dump") {
+        if (n != 1) return verb + " needs a path";
+    } else if (verb == "close" || verb == "quit") {
+        if (n != 0) return verb + " takes no argument";
+    } else {
+        return "unknown event '" + verb + "'";
+    }
+    out.push_back(e);
+    return "";
+}
+
+void applyInput(const Event& e)
+{
+    if (e.verb == "mouse") Sys_InjectMouseMove((float)std::atof(e.args[0].c_str()), (float)std::atof(e.args[1].c_str()));
+    else if (e.verb == "press") Sys_InjectMouseButton(buttonCode(e.args[0]), true);
+    else if (e.verb == "release") Sys_InjectMouseButton(buttonCode(e.args[0]), false);
+    else if (e.verb == "click") {
+        Sys_InjectMouseButton(buttonCode(e.args[0]), true);
+        Sys_InjectMouseButton(buttonCode(e.args[0]), false);
+    } else if (e.verb == "keydown") Sys_InjectKey(keyCode(e.args[0]), true);
+    else if (e.verb == "keyup") Sys_InjectKey(keyCode(e.args[0]), false);
+    else if (e.verb == "key") {
+        Sys_InjectKey(keyCode(e.args[0]), true);
+        Sys_InjectKey(keyCode(e.args[0]), false);
+    } else if (e.verb == "text") Sys_InjectText(e.rest);
+    else if (e.verb == "focus") Sys_InjectFocus(e.args[0] == "gained");
+    else if (e.verb == "close") Sys_InjectClose();
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: morvelle-harness [--data DIR] [--save DIR] [--seed N] [--frames N] [--script FILE]\n");
+    return 2;
+}
+}
+
+int main(int argc, char** argv)
+{
+    GameOptions opt;
+    opt.headless = true;
+    opt.seeded = true;
+    opt.seed = 1;
+    long frames = -1;
+    std::string script;
+    opt.args.push_back(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--data" && value(v)) opt.dataRoot = v;
+        else if (a == "--save" && value(v)) opt.saveDir = v;
+        else if (a == "--seed" && value(v)) opt.seed = (unsigned)std::strtoul(v.c_str(), nullptr, 10);
+        else if (a == "--frames" && value(v)) frames = std::strtol(v.c_str(), nullptr, 10);
+        else if (a == "--script" && value(v)) script = v;
+        else return usage();
+    }
+
+    std::vector<Event> events;
+    if (!script.empty()) {
+        std::ifstream in(script);
+        if (!in) {
+            std::fprintf(stderr, "morvelle-harness: cannot read script %s\n", script.c_str());
+            return 2;
+        }
+        std::string line;
+        int lineNo = 0;
+        while (std::getline(in, line)) {
+            ++lineNo;
+            std::string err = parseLine(line, lineNo, events);
+            if (!err.empty()) {
+                std::fprintf(stderr, "%s:%d: %s: %s\n", script.c_str(), lineNo, err.c_str(), line.c_str());
+                return 2;
+            }
+        }
+    }
+    if (!opt.saveDir.empty()) opt.lockFile = opt.saveDir + "/morvell.lock";
+    if (!opt.saveDir.empty()) Sys_CreateDir(opt.saveDir, true);
+
+    int status = startGame(opt);
+    if (status >= 0) return status;
+    bool stop = false;
+    for (long pass = 1; !stop && (frames < 0 || pass <= frames); ++pass) {
+        std::vector<const Event*> now;
+        for (const Event& e : events)
+            if (e.frame == pass) now.push_back(&e);
+        for (const Event* e : now) applyInput(*e);
+        mainLoopPass(false, [&] {
+            for (const Event* e : now)
+                if (e->verb == "shot" && !Sys_SaveScreenshot(e->args[0]))
+                    std::fprintf(stderr, "morvelle-harness: cannot write %s\n", e->args[0].c_str());
+        });
+        for (const Event* e : now) {
+            if (e->verb == "dump") {
+                std::ofstream out(e->args[0]);
+                out << dumpState() << "\n";
+                if (!out) std::fprintf(stderr, "morvelle-harness: cannot write %s\n", e->args[0].c_str());
+            }
+            if (e->verb == "quit") stop = true;
+        }
+        if (g_quit == 1) stop = true;
+        if (frames < 0 && events.empty() && pass >= 100000) stop = true;
+    }
+    quitGame();
+    shutdownGame();
+    return 0;
+}

@@ -1,0 +1,293 @@
+// Sounds and channels: OGG through libvorbisfile, WAV by hand, mixed by SDL2_mixer; channel state kept here.
+#include <SDL_mixer.h>
+#include <vorbis/vorbisfile.h>
+
+#include <cstring>
+
+#include "platform/sys_internal.h"
+
+struct SysSound {
+    std::vector<int16_t> pcm;   // 44.1 kHz stereo
+    int flags = 0;
+    int lengthMs = 0;
+    Mix_Chunk* chunk = nullptr;
+};
+
+struct Channel {
+    SysSound* snd = nullptr;
+    bool active = false, paused = false, cued = false;
+    float volume = 1.0f, pan = 0.0f;
+    uint32_t start = 0, pausedAt = 0, pausedTotal = 0;
+};
+
+static bool s_device = false;
+static std::vector<Channel> s_channels;
+static const int kRate = 44100;
+
+void sysAudioInit(bool headless)
+{
+    if (s_device) return;
+    (void)headless;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        Sys_Trace(std::string("no audio: ") + SDL_GetError());
+        return;
+    }
+    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, 1024) != 0) {
+        Sys_Trace(std::string("no audio device: ") + Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    s_device = true;
+    Mix_AllocateChannels((int)s_channels.size() + 8);
+}
+
+void sysAudioShutdown()
+{
+    if (!s_device) return;
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    s_device = false;
+}
+
+bool Sys_AudioDeviceOpen() { return s_device; }
+
+static size_t readMem(void* ptr, size_t size, size_t n, void* src)
+{
+    auto* m = static_cast<std::pair<const std::vector<uint8_t>*, size_t>*>(src);
+    size_t want = size * n, left = m->first->size() - m->second;
+    if (want > left) want = left;
+    std::memcpy(ptr, m->first->data() + m->second, want);
+    m->second += want;
+    return size ? want / size : 0;
+}
+
+static bool decodeOgg(const std::vector<uint8_t>& bytes, std::vector<int16_t>& pcm, int& channels, int& rate)
+{
+    std::pair<const std::vector<uint8_t>*, size_t> src(&bytes, 0);
+    OggVorbis_File vf;
+    ov_callbacks cb{readMem, nullptr, nullptr, nullptr};
+    if (ov_open_callbacks(&src, &vf, nullptr, 0, cb) != 0) return false;
+    vorbis_info* vi = ov_info(&vf, -1);
+    channels = vi->channels;
+    rate = (int)vi->rate;
+    char buf[16384];
+    int section;
+    long n;
+    while ((n = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
+        size_t old = pcm.size();
+        pcm.resize(old + (size_t)n / 2);
+        std::memcpy(&pcm[old], buf, (size_t)n);
+    }
+    ov_clear(&vf);
+    return n == 0 && channels > 0 && !pcm.empty();
+}
+
+static bool decodeWav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, int& channels, int& rate)
+{
+    if (b.size() < 12 || std::memcmp(&b[0], "RIFF", 4) != 0 || std::memcmp(&b[8], "WAVE", 4) != 0) return false;
+    int fmt = 0, bits = 0;
+    channels = 0;
+    size_t pos = 12;
+    while (pos + 8 <= b.size()) {
+        uint32_t len = b[pos + 4] | (b[pos + 5] << 8) | (b[pos + 6] << 16) | ((uint32_t)b[pos + 7] << 24);
+        const uint8_t* d = &b[pos + 8];
+        if (pos + 8 + len > b.size()) len = (uint32_t)(b.size() - pos - 8);
+        if (std::memcmp(&b[pos], "fmt ", 4) == 0 && len >= 16) {
+            fmt = d[0] | (d[1] << 8);
+            channels = d[2] | (d[3] << 8);
+            rate = (int)(d[4] | (d[5] << 8) | (d[6] << 16) | ((uint32_t)d[7] << 24));
+            bits = d[14] | (d[15] << 8);
+        } else if (std::memcmp(&b[pos], "data", 4) == 0 && fmt == 1 && channels > 0) {
+            if (bits == 16) {
+                pcm.resize(len / 2);
+                for (size_t i = 0; i < pcm.size(); ++i) pcm[i] = (int16_t)(d[i * 2] | (d[i * 2 + 1] << 8));
+            } else if (bits == 8) {
+                pcm.resize(len);
+                for (size_t i = 0; i < len; ++i) pcm[i] = (int16_t)((d[i] - 128) << 8);
+            } else {
+                return false;
+            }
+            return !pcm.empty();
+        }
+        pos += 8 + len + (len & 1);
+    }
+    return false;
+}
+
+bool Sys_DecodeSound(const std::string& path, std::vector<int16_t>& pcm, int& channels, int& rate)
+{
+    std::vector<uint8_t> bytes;
+    pcm.clear();
+    channels = rate = 0;
+    if (!Sys_ReadAllBytes(path, bytes)) return false;
+    if (bytes.size() >= 4 && std::memcmp(bytes.data(), "OggS", 4) == 0) return decodeOgg(bytes, pcm, channels, rate);
+    return decodeWav(bytes, pcm, channels, rate);
+}
+
+// Everything is mixed as 44.1 kHz stereo.
+static std::vector<int16_t> toStereo44k(const std::vector<int16_t>& in, int channels, int rate)
+{
+    size_t frames = in.size() / (size_t)channels;
+    std::vector<int16_t> out;
+    if (rate <= 0 || frames == 0) return out;
+    size_t outFrames = (size_t)((double)frames * kRate / rate);
+    out.resize(outFrames * 2);
+    for (size_t i = 0; i < outFrames; ++i) {
+        double srcPos = (double)i * rate / kRate;
+        size_t a = (size_t)srcPos;
+        size_t b = a + 1 < frames ? a + 1 : a;
+        double f = srcPos - (double)a;
+        for (int c = 0; c < 2; ++c) {
+            int sc = channels == 1 ? 0 : c;
+            double v = in[a * channels + sc] * (1 - f) + in[b * channels + sc] * f;
+            out[i * 2 + c] = (int16_t)v;
+        }
+    }
+    return out;
+}
+
+SysSound* Sys_LoadSound(const std::string& path, int flags)
+{
+    std::vector<int16_t> pcm;
+    int channels = 0, rate = 0;
+    if (!Sys_DecodeSound(path, pcm, channels, rate)) return nullptr;
+    SysSound* s = new SysSound();
+    s->flags = flags;
+    s->pcm = (channels == 2 && rate == kRate) ? std::move(pcm) : toStereo44k(pcm, channels, rate);
+    s->lengthMs = (int)((uint64_t)(s->pcm.size() / 2) * 1000 / kRate);
+    if (s_device) s->chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(s->pcm.data()), (Uint32)(s->pcm.size() * 2));
+    return s;
+}
+
+void Sys_FreeSound(SysSound* snd)
+{
+    if (!snd) return;
+    for (size_t i = 0; i < s_channels.size(); ++i)
+        if (s_channels[i].snd == snd) Sys_StopChannel((int)i + 1);
+    if (snd->chunk) Mix_FreeChunk(snd->chunk);
+    delete snd;
+}
+
+int Sys_SoundLengthMs(const SysSound* snd) { return snd ? snd->lengthMs : 0; }
+
+int Sys_AllocChannel()
+{
+    s_channels.push_back(Channel());
+    if (s_device && Mix_AllocateChannels(-1) < (int)s_channels.size()) Mix_AllocateChannels((int)s_channels.size() + 8);
+    return (int)s_channels.size();
+}
+
+static Channel* chan(int ch) { return (ch >= 1 && ch <= (int)s_channels.size()) ? &s_channels[(size_t)ch - 1] : nullptr; }
+
+static void applyMix(int ch)
+{
+    Channel* c = chan(ch);
+    if (!s_device || !c) return;
+    float v = c->volume < 0 ? 0 : c->volume > 1 ? 1 : c->volume;
+    Mix_Volume(ch - 1, (int)(v * MIX_MAX_VOLUME));
+    float p = c->pan < -1 ? -1 : c->pan > 1 ? 1 : c->pan;
+    int left = (int)(255 * (p > 0 ? 1 - p : 1)), right = (int)(255 * (p < 0 ? 1 + p : 1));
+    Mix_SetPanning(ch - 1, (Uint8)left, (Uint8)right);
+}
+
+static void start(int ch, SysSound* snd, bool cue)
+{
+    Channel* c = chan(ch);
+    if (!c) return;
+    if (c->active && s_device) Mix_HaltChannel(ch - 1);
+    c->snd = snd;
+    c->active = snd != nullptr;
+    c->paused = false;
+    c->cued = cue && snd;
+    c->start = Sys_Millisecs();
+    c->pausedAt = c->start;
+    c->pausedTotal = 0;
+    if (!snd) return;
+    if (s_device && snd->chunk) {
+        applyMix(ch);
+        Mix_PlayChannel(ch - 1, snd->chunk, (snd->flags & SND_LOOP) ? -1 : 0);
+        if (cue) Mix_Pause(ch - 1);
+    }
+}
+
+void Sys_PlayChannel(int ch, SysSound* snd) { start(ch, snd, false); }
+void Sys_CueChannel(int ch, SysSound* snd) { start(ch, snd, true); }
+
+void Sys_StopChannel(int ch)
+{
+    Channel* c = chan(ch);
+    if (!c) return;
+    if (s_device) Mix_HaltChannel(ch - 1);
+    c->active = false;
+    c->paused = false;
+    c->cued = false;
+}
+
+void Sys_SetChannelPaused(int ch, bool paused)
+{
+    Channel* c = chan(ch);
+    if (!c || !c->active) return;
+    bool was = c->paused || c->cued;
+    if (paused && !was) {
+        c->paused = true;
+        c->pausedAt = Sys_Millisecs();
+        if (s_device) Mix_Pause(ch - 1);
+    } else if (!paused && was) {
+        c->pausedTotal += Sys_Millisecs() - c->pausedAt;
+        c->paused = false;
+        c->cued = false;
+        if (s_device) Mix_Resume(ch - 1);
+    }
+}
+
+void Sys_SetChannelVolume(int ch, float volume)
+{
+    if (Channel* c = chan(ch)) {
+        c->volume = volume;
+        applyMix(ch);
+    }
+}
+
+void Sys_SetChannelPan(int ch, float pan)
+{
+    if (Channel* c = chan(ch)) {
+        c->pan = pan;
+        applyMix(ch);
+    }
+}
+
+bool Sys_ChannelPlaying(int ch)
+{
+    Channel* c = chan(ch);
+    if (!c || !c->active || c->paused || c->cued || !c->snd) return false;
+    if (c->snd->flags & SND_LOOP) return true;
+    uint32_t elapsed = Sys_Millisecs() - c->start - c->pausedTotal;
+    if (elapsed < (uint32_t)c->snd->lengthMs) return true;
+    c->active = false;
+    return false;
+}
+
+float Sys_ChannelVolume(int ch)
+{
+    Channel* c = chan(ch);
+    return c ? c->volume : 0.0f;
+}
+
+float Sys_ChannelPan(int ch)
+{
+    Channel* c = chan(ch);
+    return c ? c->pan : 0.0f;
+}
+
+bool Sys_ChannelPaused(int ch)
+{
+    Channel* c = chan(ch);
+    return c && (c->paused || c->cued);
+}
+
+const SysSound* Sys_ChannelSound(int ch)
+{
+    Channel* c = chan(ch);
+    return (c && c->active) ? c->snd : nullptr;
+}

@@ -1,0 +1,474 @@
+// Window, renderer and drawing: the transform, tint, blend modes and viewport over SDL_RenderGeometry.
+#include <cmath>
+#include <cstdio>
+
+#include "platform/sys_internal.h"
+
+namespace sysi {
+SDL_Window* window = nullptr;
+SDL_Renderer* renderer = nullptr;
+int rendererGeneration = 0;
+}
+
+const std::string& sysTitle();
+
+static SysDrawState s_state;
+static float s_logicalW = 1024, s_logicalH = 768;
+
+const SysDrawState& Sys_State() { return s_state; }
+
+static void updateMatrix()
+{
+    float r = s_state.tform_rot;
+    s_state.tform_ix = Sys_Cos(r) * s_state.tform_scale_x;
+    s_state.tform_iy = -Sys_Sin(r) * s_state.tform_scale_y;
+    s_state.tform_jx = Sys_Sin(r) * s_state.tform_scale_x;
+    s_state.tform_jy = Sys_Cos(r) * s_state.tform_scale_y;
+}
+
+static void applyClip()
+{
+    if (!sysi::renderer) return;
+    SDL_Rect clip{(int)s_state.viewport_x, (int)s_state.viewport_y, (int)s_state.viewport_w, (int)s_state.viewport_h};
+    if (clip.x == 0 && clip.y == 0 && clip.w >= (int)s_logicalW && clip.h >= (int)s_logicalH)
+        SDL_RenderSetClipRect(sysi::renderer, nullptr);
+    else
+        SDL_RenderSetClipRect(sysi::renderer, &clip);
+}
+
+void Sys_ResetState()
+{
+    s_state = SysDrawState();
+    s_state.vres_width = s_logicalW;
+    s_state.vres_height = s_logicalH;
+    s_state.viewport_w = s_logicalW;
+    s_state.viewport_h = s_logicalH;
+    updateMatrix();
+    applyClip();
+}
+
+void Sys_SetColor(float r, float g, float b)
+{
+    s_state.color_red = r;
+    s_state.color_green = g;
+    s_state.color_blue = b;
+}
+
+void Sys_SetAlpha(float a) { s_state.color_alpha = a; }
+
+void Sys_SetClsColor(int r, int g, int b)
+{
+    s_state.clscolor_red = r;
+    s_state.clscolor_green = g;
+    s_state.clscolor_blue = b;
+}
+
+void Sys_SetBlend(int mode) { s_state.blend_mode = (mode >= 1 && mode <= 5) ? mode : BLEND_MASK; }
+
+void Sys_SetRotation(float degrees)
+{
+    s_state.tform_rot = degrees;
+    updateMatrix();
+}
+
+void Sys_SetScale(float sx, float sy)
+{
+    s_state.tform_scale_x = sx;
+    s_state.tform_scale_y = sy;
+    updateMatrix();
+}
+
+void Sys_SetTransform(float degrees, float sx, float sy)
+{
+    s_state.tform_rot = degrees;
+    s_state.tform_scale_x = sx;
+    s_state.tform_scale_y = sy;
+    updateMatrix();
+}
+
+void Sys_SetViewport(float x, float y, float w, float h)
+{
+    s_state.viewport_x = x;
+    s_state.viewport_y = y;
+    s_state.viewport_w = w;
+    s_state.viewport_h = h;
+    applyClip();
+}
+
+void Sys_SetOrigin(float x, float y)
+{
+    s_state.origin_x = x;
+    s_state.origin_y = y;
+}
+
+void Sys_SetHandle(float x, float y)
+{
+    s_state.handle_x = x;
+    s_state.handle_y = y;
+}
+
+void Sys_SetLineWidth(float w) { s_state.line_width = w; }
+
+static Uint8 clampByte(float v)
+{
+    if (!(v > 0)) return 0;
+    if (v >= 255) return 255;
+    return (Uint8)v;
+}
+
+static Uint8 alphaByte()
+{
+    float a = s_state.color_alpha;
+    if (!(a > 0)) return 0;
+    if (a >= 1) return 255;
+    return (Uint8)(a * 255.0f);
+}
+
+static SDL_Color vertexColor()
+{
+    Uint8 a = (s_state.blend_mode == BLEND_ALPHA || s_state.blend_mode == BLEND_LIGHT) ? alphaByte() : 255;
+    return SDL_Color{clampByte(s_state.color_red), clampByte(s_state.color_green), clampByte(s_state.color_blue), a};
+}
+
+static SDL_BlendMode sdlBlend()
+{
+    switch (s_state.blend_mode) {
+    case BLEND_SOLID: return SDL_BLENDMODE_NONE;
+    case BLEND_LIGHT: return SDL_BLENDMODE_ADD;
+    case BLEND_SHADE: return SDL_BLENDMODE_MOD;
+    default: return SDL_BLENDMODE_BLEND;
+    }
+}
+
+std::vector<SysMode> Sys_ListModes()
+{
+    std::vector<SysMode> modes;
+    if (!sysi::videoReady()) return modes;
+    int n = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < n; ++i) {
+        SDL_DisplayMode m;
+        if (SDL_GetDisplayMode(0, i, &m) == 0) modes.push_back({m.w, m.h, (int)SDL_BITSPERPIXEL(m.format), m.refresh_rate});
+    }
+    SDL_DisplayMode d;
+    if (modes.empty() && SDL_GetDesktopDisplayMode(0, &d) == 0)
+        modes.push_back({d.w, d.h, (int)SDL_BITSPERPIXEL(d.format), d.refresh_rate});
+    return modes;
+}
+
+bool Sys_ModeExists(int width, int height, int depth, int hz)
+{
+    if (sysi::headless) return true;
+    // the picture is scaled, so any mode that can hold it will do
+    for (const SysMode& m : Sys_ListModes())
+        if (m.width >= width && m.height >= height && (depth == 0 || m.depth >= depth || m.depth == 24) &&
+            (hz == 0 || m.hz == hz || m.hz == 0))
+            return true;
+    return false;
+}
+
+bool Sys_OpenDisplay(int width, int height, int depth, int hz)
+{
+    (void)hz;
+    if (!sysi::videoReady()) return false;
+    bool full = depth == 32 && !sysi::headless;
+    if (!sysi::window) {
+        Uint32 flags = SDL_WINDOW_RESIZABLE | (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        sysi::window = SDL_CreateWindow(sysTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+        if (!sysi::window) {
+            std::fprintf(stderr, "morvelle: cannot open the window: %s\n", SDL_GetError());
+            return false;
+        }
+        Uint32 rflags = SDL_RENDERER_ACCELERATED | (sysi::headless ? 0 : SDL_RENDERER_PRESENTVSYNC);
+        sysi::renderer = SDL_CreateRenderer(sysi::window, -1, rflags);
+        if (!sysi::renderer) sysi::renderer = SDL_CreateRenderer(sysi::window, -1, SDL_RENDERER_SOFTWARE);
+        if (!sysi::renderer) {
+            std::fprintf(stderr, "morvelle: no renderer: %s\n", SDL_GetError());
+            SDL_DestroyWindow(sysi::window);
+            sysi::window = nullptr;
+            return false;
+        }
+        ++sysi::rendererGeneration;
+        SDL_RenderSetLogicalSize(sysi::renderer, width, height);
+        s_logicalW = (float)width;
+        s_logicalH = (float)height;
+    } else {
+        SDL_SetWindowFullscreen(sysi::window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (!full) SDL_SetWindowSize(sysi::window, width, height);
+    }
+    Sys_ResetState();
+    return true;
+}
+
+bool Sys_DisplayOpen() { return sysi::renderer != nullptr; }
+
+void sysDisplayShutdown()
+{
+    if (sysi::renderer) SDL_DestroyRenderer(sysi::renderer);
+    if (sysi::window) SDL_DestroyWindow(sysi::window);
+    sysi::renderer = nullptr;
+    sysi::window = nullptr;
+    ++sysi::rendererGeneration;
+}
+
+void Sys_SetLogicalSize(float width, float height)
+{
+    s_logicalW = width;
+    s_logicalH = height;
+    s_state.vres_width = width;
+    s_state.vres_height = height;
+    if (sysi::renderer) SDL_RenderSetLogicalSize(sysi::renderer, (int)width, (int)height);
+    if (sysi::window) {
+        int w, h;
+        SDL_GetWindowSize(sysi::window, &w, &h);
+        s_state.vres_mousexscale = width / (float)w;
+        s_state.vres_mouseyscale = height / (float)h;
+    }
+}
+
+int Sys_DisplayWidth()
+{
+    int w = 0, h = 0;
+    if (sysi::renderer) SDL_GetRendererOutputSize(sysi::renderer, &w, &h);
+    return w;
+}
+
+int Sys_DisplayHeight()
+{
+    int w = 0, h = 0;
+    if (sysi::renderer) SDL_GetRendererOutputSize(sysi::renderer, &w, &h);
+    return h;
+}
+
+void Sys_SetWindowIcon(const std::string& path)
+{
+    if (!sysi::window) return;
+    SysImage* img = Sys_LoadImage(path, 0);
+    if (!img) {
+        Sys_Trace("window icon missing (" + path + ")");
+        return;
+    }
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(img->frames[0].data(), img->width, img->height, 32, img->width * 4,
+                                                        SDL_PIXELFORMAT_ARGB8888);
+    if (s) {
+        SDL_SetWindowIcon(sysi::window, s);
+        SDL_FreeSurface(s);
+    }
+    Sys_FreeImage(img);
+}
+
+void Sys_MinimizeWindow()
+{
+    if (sysi::window && !sysi::headless) SDL_MinimizeWindow(sysi::window);
+}
+
+void Sys_Cls()
+{
+    if (!sysi::renderer) return;
+    SDL_SetRenderDrawColor(sysi::renderer, (Uint8)s_state.clscolor_red, (Uint8)s_state.clscolor_green,
+                           (Uint8)s_state.clscolor_blue, 255);
+    SDL_RenderClear(sysi::renderer);
+}
+
+void Sys_Flip(int)
+{
+    if (sysi::renderer) SDL_RenderPresent(sysi::renderer);
+    Sys_PumpEvents();
+}
+
+bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height)
+{
+    if (!sysi::renderer) return false;
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
+    std::vector<uint32_t> full((size_t)ow * (size_t)oh);
+    SDL_RenderSetClipRect(sysi::renderer, nullptr);
+    SDL_Rect vp;
+    SDL_RenderGetViewport(sysi::renderer, &vp);
+    float sx = 1, sy = 1;
+    SDL_RenderGetScale(sysi::renderer, &sx, &sy);
+    int rc = SDL_RenderReadPixels(sysi::renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, full.data(), ow * 4);
+    applyClip();
+    if (rc != 0) return false;
+    width = (int)s_logicalW;
+    height = (int)s_logicalH;
+    pixels.assign((size_t)width * (size_t)height, 0xFF000000u);
+    // the logical picture sits letterboxed inside the output: sample it back at logical resolution
+    for (int y = 0; y < height; ++y) {
+        int py = (int)((vp.y + y + 0.5f) * sy);
+        if (py < 0 || py >= oh) continue;
+        for (int x = 0; x < width; ++x) {
+            int px = (int)((vp.x + x + 0.5f) * sx);
+            if (px < 0 || px >= ow) continue;
+            pixels[(size_t)y * width + x] = full[(size_t)py * ow + px] | 0xFF000000u;
+        }
+    }
+    return true;
+}
+
+bool Sys_SaveScreenshot(const std::string& path)
+{
+    std::vector<uint32_t> px;
+    int w, h;
+    if (!Sys_ReadScreen(px, w, h)) return false;
+    return Sys_WritePNG(path, w, h, px.data());
+}
+
+static SDL_Texture* textureFor(const SysImage* cimg, int frame, bool mask)
+{
+    SysImage* img = const_cast<SysImage*>(cimg);
+    size_t n = img->frames.size();
+    if (img->textures.size() != n) {
+        img->textures.assign(n, nullptr);
+        img->maskTextures.assign(n, nullptr);
+        img->dirty.assign(n, true);
+    }
+    std::vector<SysTexture*>& list = mask ? img->maskTextures : img->textures;
+    SysTexture*& slot = list[(size_t)frame];
+    if (img->dirty[(size_t)frame]) {
+        sysi::destroyTexture(img->textures[(size_t)frame]);
+        sysi::destroyTexture(img->maskTextures[(size_t)frame]);
+        img->textures[(size_t)frame] = nullptr;
+        img->maskTextures[(size_t)frame] = nullptr;
+        img->dirty[(size_t)frame] = false;
+    }
+    if (!slot) {
+        SDL_Texture* t = SDL_CreateTexture(sysi::renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img->width,
+                                           img->height);
+        if (!t) return nullptr;
+        const std::vector<uint32_t>& src = img->frames[(size_t)frame];
+        if (mask) {
+            std::vector<uint32_t> m(src.size());
+            for (size_t i = 0; i < src.size(); ++i) m[i] = (src[i] >> 24) >= 128 ? (src[i] | 0xFF000000u) : 0u;
+            SDL_UpdateTexture(t, nullptr, m.data(), img->width * 4);
+        } else {
+            SDL_UpdateTexture(t, nullptr, src.data(), img->width * 4);
+        }
+        SDL_SetTextureScaleMode(t, (img->flags & IMG_FILTERED) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        slot = reinterpret_cast<SysTexture*>(t);
+    }
+    return reinterpret_cast<SDL_Texture*>(slot);
+}
+
+static SDL_FPoint place(float px, float py, float u, float v)
+{
+    return SDL_FPoint{px + u * s_state.tform_ix + v * s_state.tform_iy, py + u * s_state.tform_jx + v * s_state.tform_jy};
+}
+
+void Sys_DrawImage(const SysImage* img, float x, float y, int frame)
+{
+    if (!img || !sysi::renderer || frame < 0 || frame >= img->frameCount() || img->width <= 0) return;
+    bool mask = s_state.blend_mode == BLEND_MASK;
+    SDL_Texture* t = textureFor(img, frame, mask);
+    if (!t) return;
+    SDL_SetTextureBlendMode(t, sdlBlend());
+    float px = x + s_state.origin_x, py = y + s_state.origin_y;
+    float u0 = -img->handle_x, v0 = -img->handle_y, u1 = u0 + (float)img->width, v1 = v0 + (float)img->height;
+    SDL_Color c = vertexColor();
+    SDL_Vertex vtx[4] = {{place(px, py, u0, v0), c, {0, 0}},
+                         {place(px, py, u1, v0), c, {1, 0}},
+                         {place(px, py, u1, v1), c, {1, 1}},
+                         {place(px, py, u0, v1), c, {0, 1}}};
+    static const int idx[6] = {0, 1, 2, 0, 2, 3};
+    SDL_RenderGeometry(sysi::renderer, t, vtx, 4, idx, 6);
+}
+
+static void drawPolygon(const std::vector<SDL_FPoint>& pts)
+{
+    if (!sysi::renderer || pts.size() < 3) return;
+    SDL_Color c = vertexColor();
+    std::vector<SDL_Vertex> v;
+    std::vector<int> idx;
+    for (const SDL_FPoint& p : pts) v.push_back({p, c, {0, 0}});
+    for (int i = 1; i + 1 < (int)pts.size(); ++i) {
+        idx.push_back(0);
+        idx.push_back(i);
+        idx.push_back(i + 1);
+    }
+    SDL_SetRenderDrawBlendMode(sysi::renderer, sdlBlend());
+    SDL_RenderGeometry(sysi::renderer, nullptr, v.data(), (int)v.size(), idx.data(), (int)idx.size());
+}
+
+void Sys_DrawLine(float x1, float y1, float x2, float y2)
+{
+    if (!sysi::renderer) return;
+    float ox = s_state.origin_x, oy = s_state.origin_y;
+    float dx = x2 - x1, dy = y2 - y1, len = std::sqrt(dx * dx + dy * dy);
+    float hw = (s_state.line_width > 0 ? s_state.line_width : 1.0f) * 0.5f;
+    if (len <= 0) return;
+    float nx = -dy / len * hw, ny = dx / len * hw;
+    drawPolygon({{x1 + ox + nx, y1 + oy + ny}, {x2 + ox + nx, y2 + oy + ny}, {x2 + ox - nx, y2 + oy - ny}, {x1 + ox - nx, y1 + oy - ny}});
+}
+
+void Sys_DrawRect(float x, float y, float w, float h, bool solid)
+{
+    float px = x + s_state.origin_x, py = y + s_state.origin_y;
+    if (solid) {
+        drawPolygon({place(px, py, 0, 0), place(px, py, w, 0), place(px, py, w, h), place(px, py, 0, h)});
+        return;
+    }
+    Sys_DrawLine(x, y, x + w, y);
+    Sys_DrawLine(x + w, y, x + w, y + h);
+    Sys_DrawLine(x + w, y + h, x, y + h);
+    Sys_DrawLine(x, y + h, x, y);
+}
+
+void Sys_DrawOval(float x, float y, float w, float h, bool solid)
+{
+    float px = x + s_state.origin_x, py = y + s_state.origin_y;
+    std::vector<SDL_FPoint> pts;
+    const int n = 48;
+    for (int i = 0; i < n; ++i) {
+        float a = 360.0f * (float)i / n;
+        pts.push_back(place(px, py, w / 2 + Sys_Cos(a) * w / 2, h / 2 + Sys_Sin(a) * h / 2));
+    }
+    if (solid) {
+        drawPolygon(pts);
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        const SDL_FPoint& a = pts[(size_t)i];
+        const SDL_FPoint& b = pts[(size_t)((i + 1) % n)];
+        Sys_DrawLine(a.x - s_state.origin_x, a.y - s_state.origin_y, b.x - s_state.origin_x, b.y - s_state.origin_y);
+    }
+}
+
+// 3 x 5 pixel glyphs, rows top to bottom, three bits each; lower case is drawn as upper case
+static unsigned glyphBits(int c)
+{
+    static const unsigned digits[10] = {075557, 026227, 071747, 071717, 055711, 074717, 074757, 071111, 075757, 075717};
+    static const unsigned letters[26] = {025755, 065656, 034443, 065556, 074647, 074644, 034553, 055755, 072227, 011152,
+                                         055655, 044447, 057755, 065555, 025552, 065644, 025563, 065655, 034216, 072222,
+                                         055557, 055552, 055775, 055255, 055222, 071247};
+    if (c >= '0' && c <= '9') return digits[c - '0'];
+    if (c >= 'a' && c <= 'z') c -= 32;
+    if (c >= 'A' && c <= 'Z') return letters[c - 'A'];
+    switch (c) {
+    case ':': return 002020;
+    case '.': return 000002;
+    case '-': return 000700;
+    case '+': return 002720;
+    case '!': return 022202;
+    case '=': return 007070;
+    case '/': return 011244;
+    case '(': return 024442;
+    case ')': return 021112;
+    case ',': return 000024;
+    case '?': return 061202;
+    case '_': return 000007;
+    case '%': return 051245;
+    case '|': return 022222;
+    default: return 0;
+    }
+}
+
+void Sys_DrawText(const std::string& text, float x, float y)
+{
+    float cx = x;
+    for (unsigned char ch : text) {
+        unsigned bits = glyphBits(ch);
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 3; ++col)
+                if (bits & (1u << ((4 - row) * 3 + (2 - col)))) Sys_DrawRect(cx + (float)col * 2, y + (float)row * 2, 2, 2, true);
+        cx += 8;
+    }
+}
