@@ -1,3 +1,5 @@
 set(FONTS_SOURCES
   fonts/bitmapfont.cpp
+  fonts/textdraw.cpp
+  fonts/utf8.cpp
 )

@@ -6,6 +6,7 @@
 #include "app/mainloop.h"
 #include "app/resources.h"
 #include "campaign/config.h"
+#include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/language.h"
 #include "framework/scene.h"
@@ -42,15 +43,17 @@ int tavoTPopup::pop(int id)
     return 1;
 }
 
-int tavoTPopup::box(int size, const std::string& title, int)
+int tavoTPopup::box(int size, const std::string& title, int squeeze)
 {
     imgPopupShadow->PaintXY(0, 0);
     tavoTBild* b = size == POPUP_SIZE_MEDIUM ? imgPopupMedium
                  : size == POPUP_SIZE_BIG    ? imgPopupBig
                  : size == POPUP_SIZE_MINI   ? imgPopupMini
                                              : imgPopupSmall;
+    if (squeeze != 0) Sys_SetScale(0.6f, 1.0f);
     b->PaintXY(512, 384);
-    drawCenteredText(title, g_fontHeader, 512, 384 - b->H / 2 + 20);
+    Sys_SetScale(1.0f, 1.0f);
+    g_fontHeader->DrawText(title, 512, 384 - b->H / 2 + 20, 1, 1);
     return 1;
 }
 
