@@ -152,8 +152,8 @@ int main(int argc, char** argv)
             }
         }
     }
-    if (!opt.saveDir.empty()) opt.lockFile = opt.saveDir + "/morvell.lock";
-    if (!opt.saveDir.empty()) Sys_CreateDir(opt.saveDir, true);
+    // scripted runs go side by side in the test suite: no single-instance lock
+    opt.skipSingleInstance = true;
 
     int status = startGame(opt);
     if (status >= 0) return status;

@@ -125,7 +125,7 @@ void pollInput()
         if (g_currentPlayer > -1 && (g_scene == SCENE_MATCH3 || g_scene <= 0)) savePlayer(g_currentPlayer);
         g_config->SaveToDisk();
         Sys_MinimizeWindow();
-        soundHandler->pauseMusic();
+        if (soundHandler->musicChannel) Sys_SetChannelPaused(soundHandler->musicChannel, true);
     }
 }
 

@@ -188,6 +188,8 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
             return false;
         }
         ++sysi::rendererGeneration;
+        SDL_RendererInfo info;
+        if (SDL_GetRendererInfo(sysi::renderer, &info) == 0) Sys_Trace(std::string("renderer: ") + info.name);
         SDL_RenderSetLogicalSize(sysi::renderer, width, height);
         s_logicalW = (float)width;
         s_logicalH = (float)height;

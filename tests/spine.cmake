@@ -1,7 +1,14 @@
-# Tests of the platform layer, the framework and the application shell.
+# Tests of the platform layer, the framework, the application shell and the harness.
 add_executable(spine_tests
   ${CMAKE_CURRENT_LIST_DIR}/spine_platform_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/spine_framework_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/spine_app_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/spine_harness_test.cpp
 )
-target_link_libraries(spine_tests PRIVATE morvelle_game GTest::gtest_main)
+target_link_libraries(spine_tests PRIVATE morvelle_game GTest::gtest_main PkgConfig::JPEG)
 target_compile_options(spine_tests PRIVATE ${MORVELLE_WARNINGS})
+target_compile_definitions(spine_tests PRIVATE
+  MORVELLE_GAME_BIN="$<TARGET_FILE:morvelle>"
+  MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>")
+add_dependencies(spine_tests morvelle morvelle-harness)
 gtest_discover_tests(spine_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)

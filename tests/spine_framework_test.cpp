@@ -1,0 +1,198 @@
+// Framework: picture wrapper boxes and failed loads, the text table, the fader's timing, the math helpers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "framework/bild.h"
+#include "framework/language.h"
+#include "framework/math.h"
+#include "framework/scene.h"
+#include "tests/spine_support.h"
+
+namespace {
+std::vector<std::string> g_trace;
+void capture(const std::string& line) { g_trace.push_back(line); }
+}
+
+TEST(Bild, BoxesHandlesAndFailedLoads)
+{
+    ensureHeadless();
+    std::string dir = tempDir("bild");
+    std::vector<uint32_t> px(100 * 50, 0xFFFFFFFFu);
+    ASSERT_TRUE(Sys_WritePNG(dir + "wide.png", 100, 50, px.data()));
+
+    tavoTBild b;
+    b.LoadFromDisk(dir + "wide.png", 1, -1);
+    ASSERT_EQ(b.isLoaded, 1);
+    b.setXY(200, 100);
+    EXPECT_FLOAT_EQ(b.x1, 150);
+    EXPECT_FLOAT_EQ(b.y1, 75);
+    EXPECT_FLOAT_EQ(b.x2, 250);
+    EXPECT_FLOAT_EQ(b.y2, 125);
+    EXPECT_FLOAT_EQ(b.data->handle_x, 50);
+    EXPECT_EQ(b.setHandleTopLeft(), 1);
+    EXPECT_FLOAT_EQ(b.x1, 150);   // the box waits for the next setXY
+    b.setXY(200, 100);
+    EXPECT_FLOAT_EQ(b.x1, 200);
+    EXPECT_FLOAT_EQ(b.y2, 150);
+    EXPECT_EQ(b.setHandleTopLeft(), 0);
+
+    Sys_SetTraceSink(capture);
+    g_trace.clear();
+    b.LoadFromDisk(dir + "missing.png", 1, -1);
+    Sys_SetTraceSink(nullptr);
+    EXPECT_EQ(b.isLoaded, 0);
+    EXPECT_FLOAT_EQ(b.W, 100);   // the old size survives a failed load
+    EXPECT_FLOAT_EQ(b.H, 50);
+    ASSERT_EQ(g_trace.size(), 2u);
+    EXPECT_EQ(g_trace[1], "tavoTBild: Laden nicht erfolgreich (" + dir + "missing.png)");
+
+    Sys_SetTraceSink(capture);
+    g_trace.clear();
+    EXPECT_EQ(b.PaintXY(512, 384), 0);
+    EXPECT_EQ(b.Center(), 0);
+    Sys_SetTraceSink(nullptr);
+    EXPECT_EQ(b.isCentered, 0);
+    ASSERT_FALSE(g_trace.empty());
+    EXPECT_NE(g_trace[0].find(") an 512.000000/384.000000"), std::string::npos);
+
+    tavoTBild none;
+    none.LoadFromDisk("", 0, -1);
+    EXPECT_EQ(none.isLoaded, 0);
+}
+
+TEST(Bild, PaintXYKeepsThePosition)
+{
+    ensureDisplay();
+    std::string dir = tempDir("paint");
+    std::vector<uint32_t> px(10 * 10, 0xFFFFFFFFu);
+    ASSERT_TRUE(Sys_WritePNG(dir + "sq.png", 10, 10, px.data()));
+    tavoTBild b;
+    b.LoadFromDisk(dir + "sq.png", 0, -1);
+    b.setXY(300, 300);
+    Sys_SetClsColor(0, 0, 0);
+    Sys_Cls();
+    Sys_SetBlend(BLEND_ALPHA);
+    EXPECT_EQ(b.PaintXY(100, 100), 1);
+    EXPECT_FLOAT_EQ(b.X, 300);
+    EXPECT_EQ(b.Paint(), 1);
+    EXPECT_EQ(red(screenPixel(105, 105)), 255);
+    EXPECT_EQ(red(screenPixel(305, 305)), 255);
+}
+
+TEST(Language, FileFormatEdgeCases)
+{
+    std::string dir = tempDir("lang");
+    std::string crlf = "\xEF\xBB\xBF  key one = a = b  \r\n# comment = x\r\n   #skip=1\r\nke#y=hash\r\nDup=1\r\ndup=first\r\ndup=second\r\n"
+                       "empty=\r\n\r\nlast=end";
+    writeFile(dir + "t.txt", std::vector<uint8_t>(crlf.begin(), crlf.end()));
+    tavoTLanguageFile l;
+    ASSERT_EQ(l.loadFromDisk(dir + "t.txt", "="), 1);
+    EXPECT_EQ(l.getValue("key one"), "a = b");
+    EXPECT_EQ(l.getValue("ke#y"), "hash");
+    EXPECT_EQ(l.getValue("dup"), "second");
+    EXPECT_EQ(l.getValue("Dup"), "1");
+    EXPECT_EQ(l.getValue("DUP"), "_UNDEF_DUP");
+    EXPECT_EQ(l.getValue("empty"), "_UNDEF_empty");
+    EXPECT_EQ(l.getValue("# comment"), "_UNDEF_# comment");
+    EXPECT_EQ(l.getValue("last"), "end");
+    EXPECT_EQ(l.getValue("nothing"), "_UNDEF_nothing");
+
+    std::string lf = "a=1\nb=2\n";
+    writeFile(dir + "lf.txt", std::vector<uint8_t>(lf.begin(), lf.end()));
+    tavoTLanguageFile one;
+    ASSERT_EQ(one.loadFromDisk(dir + "lf.txt", "="), 1);
+    EXPECT_EQ(one.lang.size(), 1u);
+    EXPECT_EQ(one.getValue("a"), "1\nb=2");
+
+    tavoTLanguageFile missing;
+    EXPECT_EQ(missing.loadFromDisk(dir + "none.txt", "="), 0);
+    EXPECT_EQ(missing.reload(), 0);
+    EXPECT_EQ(missing.getValue("pause"), "_UNDEF_pause");
+
+    // a reload after the file went away leaves only undefined texts
+    ASSERT_EQ(l.reload(), 1);
+    std::filesystem::remove(dir + "t.txt");
+    EXPECT_EQ(l.reload(), 0);
+    EXPECT_EQ(l.getValue("last"), "_UNDEF_last");
+}
+
+TEST(Fader, TimingOfAFadeAndItsRestart)
+{
+    ensureHeadless();
+    createGlobals();
+    g_scene = SCENE_MAINMENU;
+    g_currentPlayer = -1;
+    sceneHandler->FaderColor = 256;
+    sceneHandler->FaderDir = FADER_DIR_IN;
+    g_input->_MausFireLeft = 1;
+    sceneHandler->fade_out(SCENE_ROADMAP, 0, 0);   // asked for in frame f
+    EXPECT_EQ(g_input->_MausFireLeft, 0);
+    const int tints[8] = {224, 192, 160, 128, 96, 64, 32, 0};
+    for (int i = 0; i < 8; ++i) {
+        sceneHandler->fading();
+        EXPECT_EQ(Sys_State().color_red, tints[i]) << "frame f+" << i + 1;
+        EXPECT_EQ(g_scene, SCENE_MAINMENU);
+    }
+    sceneHandler->fading();   // frame f+9: the level map is prepared and drawn black
+    EXPECT_EQ(g_scene, SCENE_ROADMAP);
+    EXPECT_EQ(g_lastScene, SCENE_MAINMENU);
+    EXPECT_EQ(Sys_State().color_red, 0);
+    for (int i = 10; i <= 17; ++i) sceneHandler->fading();
+    EXPECT_EQ(Sys_State().color_red, 256);   // frame f+17: full brightness
+    sceneHandler->fading();
+    EXPECT_EQ(Sys_State().color_red, 256);
+
+    sceneHandler->fade_out(SCENE_STORY, 0, 0);
+    for (int i = 0; i < 4; ++i) sceneHandler->fading();
+    EXPECT_EQ(sceneHandler->FaderColor, 128);
+    sceneHandler->fade_out(SCENE_MAINMENU, 0, 0);   // restarts from full brightness
+    EXPECT_EQ(sceneHandler->FaderColor, 256);
+    for (int i = 0; i < 9; ++i) sceneHandler->fading();
+    EXPECT_EQ(g_scene, SCENE_MAINMENU);
+
+    sceneHandler->fade_out(SCENE_QUIT, 0, 0);
+    for (int i = 0; i < 8; ++i) sceneHandler->fading();
+    EXPECT_EQ(g_quit, 0);
+    sceneHandler->fading();
+    EXPECT_EQ(g_quit, 1);
+    destroyGlobals();
+}
+
+TEST(MathHelpers, VectorsAnglesVersionsAndGrids)
+{
+    auto a = tavoTVector2::Create(1.7f, 2.2f), b = tavoTVector2::Create(1.2f, 2.9f);
+    EXPECT_EQ(tavoTVector2::equality(a, b, 0), 1);
+    EXPECT_EQ(tavoTVector2::equality(a, b, 1), 0);
+    EXPECT_FLOAT_EQ(tavoTVector2::getDistance(tavoTVector2::Create(0, 0), tavoTVector2::Create(3, 4)), 5);
+    EXPECT_FLOAT_EQ(tavoTVector2::negate(a).x, -1.7f);
+
+    tavoTEntity2D e;
+    e.setAngle(355);
+    e.incAngle(10);
+    EXPECT_FLOAT_EQ(e.getAngle(), 5);
+    e.setAngle(360);
+    EXPECT_FLOAT_EQ(e.getAngle(), 0);
+    e.setAngle(-1);
+    EXPECT_FLOAT_EQ(e.getAngle(), 0);
+    e.decAngle(10);
+    EXPECT_FLOAT_EQ(e.getAngle(), 350);
+
+    EXPECT_EQ(tavoTVersion::Create(1, 0, 12).getVersionString(), "1.0.12");
+
+    Sys_SetTraceSink(capture);
+    g_trace.clear();
+    tavoTLayer2D grid = tavoTLayer2D::Create(5, 3, "test");
+    EXPECT_EQ(grid.getCellValue(5, 0), 0);
+    EXPECT_EQ(grid.checkX(5), 0);
+    grid.setCellValue(4, 2, 9);
+    grid.swapCell(4, 2, 0, 0);
+    Sys_SetTraceSink(nullptr);
+    EXPECT_EQ(grid.getCellValue(0, 0), 9);
+    EXPECT_EQ(grid.getDistance(0, 0, 3, 2), std::sqrt(13.0f));
+    ASSERT_GE(g_trace.size(), 2u);
+    EXPECT_NE(g_trace[0].find("Neuer Layer (test) initialisiert (5,3)"), std::string::npos);
+    EXPECT_NE(g_trace[1].find("(test)P(5|0)"), std::string::npos);
+}

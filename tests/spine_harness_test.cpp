@@ -1,0 +1,79 @@
+// The harness runs the real game from a script: shots, dumps, the path to the main menu, quitting, bad lines.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "tests/spine_support.h"
+
+namespace {
+int runHarness(const std::string& args, const std::string& script, const std::string& dir)
+{
+    std::ofstream(dir + "script.txt") << script;
+    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --save " + dir + "save --script " + dir + "script.txt " + args +
+                      " > " + dir + "out.txt 2>&1";
+    int rc = std::system(cmd.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+int field(const std::string& json, const std::string& key)
+{
+    size_t at = json.find("\"" + key + "\":");
+    return at == std::string::npos ? -12345 : std::atoi(json.c_str() + at + key.size() + 3);
+}
+}
+
+TEST(Harness, HundredFramesFromTheSplashToTheMainMenu)
+{
+    std::string dir = tempDir("harness");
+    std::string script =
+        "# the splash, the loading screen, then the menu\n"
+        "1 dump " + dir + "d1.json\n"
+        "100 shot " + dir + "f100.png\n"
+        "100 dump " + dir + "d100.json\n";
+    ASSERT_EQ(runHarness("--frames 100 --seed 3", script, dir), 0) << readFile(dir + "out.txt");
+    std::string d1 = readFile(dir + "d1.json"), d100 = readFile(dir + "d100.json");
+    EXPECT_EQ(field(d1, "g_frameCount"), 1);
+    EXPECT_EQ(field(d1, "g_scene"), -2);
+    EXPECT_EQ(field(d100, "g_frameCount"), 100);
+    EXPECT_EQ(field(d100, "g_scene"), -1);
+    EXPECT_EQ(field(d100, "g_currentPlayer"), -1);
+    std::string png = readFile(dir + "f100.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    auto be32 = [&](size_t at) {
+        return ((unsigned char)png[at] << 24) | ((unsigned char)png[at + 1] << 16) | ((unsigned char)png[at + 2] << 8) |
+               (unsigned char)png[at + 3];
+    };
+    EXPECT_EQ(be32(16), 1024);
+    EXPECT_EQ(be32(20), 768);
+    EXPECT_TRUE(std::filesystem::exists(dir + "save/settings.txt"));
+}
+
+TEST(Harness, CloseRequestAsksAndEnterQuitsThroughTheFade)
+{
+    std::string dir = tempDir("harness-quit");
+    std::string script =
+        "400 close\n"
+        "401 dump " + dir + "asked.json\n"
+        "430 keydown enter\n"
+        "431 dump " + dir + "fading.json\n";
+    ASSERT_EQ(runHarness("--frames 2000", script, dir), 0) << readFile(dir + "out.txt");
+    std::string asked = readFile(dir + "asked.json"), fading = readFile(dir + "fading.json");
+    EXPECT_EQ(field(asked, "g_scene"), 0);
+    EXPECT_EQ(field(asked, "State"), 99);
+    EXPECT_EQ(field(fading, "FaderShow"), -999);
+    EXPECT_EQ(field(fading, "FaderDir"), 2);
+    // the run ended by itself when the fade reached black, long before frame 2000
+    EXPECT_FALSE(std::filesystem::exists(dir + "never.json"));
+}
+
+TEST(Harness, BadScriptLineIsNamed)
+{
+    std::string dir = tempDir("harness-bad");
+    EXPECT_NE(runHarness("--frames 5", "1 mouse 10 10\n2 jump high\n", dir), 0);
+    EXPECT_NE(readFile(dir + "out.txt").find("script.txt:2:"), std::string::npos);
+    EXPECT_NE(runHarness("--frames 5", "x click left\n", dir), 0);
+    EXPECT_NE(runHarness("--frames 5", "3 key tab\n", dir), 0);
+}
