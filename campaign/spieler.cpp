@@ -15,6 +15,10 @@ void TSpieler::Erase()
     Level = 1;
     LevelPoints = 0;
     time = 0;
+    gtGameType = 3;
+    isHelp = 1;
+    skipfill = 2;
+    resumeLevel = 1;
 }
 
 void TSpieler::SuspendLevel() {}
