@@ -106,12 +106,22 @@ int tavoTSoundHandler::init_sound()
     return 0;
 }
 
+int tavoTSoundHandler::freeEffectChannel()
+{
+    // An effect that has played out leaves its channel free; a new channel is made only when all are busy.
+    for (int ch : _effectChannels)
+        if (!Sys_ChannelPlaying(ch) && !Sys_ChannelPaused(ch)) return ch;
+    int ch = Sys_AllocChannel();
+    _effectChannels.push_back(ch);
+    return ch;
+}
+
 int tavoTSoundHandler::PlayS(int id, float x)
 {
     if (id < 1 || id > _NUM_SOUNDS) return 0;
     if (g_config->soundlaut > 10 && soundplaying[id] == 0) {
         if (_sound[id]) {
-            int ch = Sys_AllocChannel();
+            int ch = freeEffectChannel();
             Sys_PlayChannel(ch, _sound[id]);
             Sys_SetChannelVolume(ch, clamp01((float)g_config->soundlaut * VOLUME_FACTOR));
             Sys_SetChannelPan(ch, (x - 512.0f) * 0.0017f * 0.5f);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct SysSound;
 
@@ -94,4 +95,8 @@ public:
     int soundChannel = 0;
     // The channel of the effect started last, 0 before any; lets tools and tests see where it went.
     int lastEffectChannel = 0;
+
+protected:
+    int freeEffectChannel();
+    std::vector<int> _effectChannels;
 };
