@@ -1,0 +1,47 @@
+// The painters of the content tool: one function per data file, looked up by the file's path.
+#pragma once
+
+#include <cairo.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "content/pictures/paint.h"
+
+namespace art {
+
+using Painter = std::function<void(Img&)>;
+using Painters = std::map<std::string, Painter>;
+
+void addItemArt(Painters& p);     // gems, obstacles, effects, meteor
+void addBoardArt(Painters& p);    // cells, border pieces, bars, power-up buttons
+void addUiArt(Painters& p);       // dialogs, buttons, pointer pictures
+void addSceneArt(Painters& p);    // backgrounds, level map, splash pages, story pages
+
+// Shared motifs, drawn into any context at any size.
+void drawGem(cairo_t* cr, int kind, double cx, double cy, double size);
+void drawItem(Img& img, int kind, double cx, double cy, double size, bool shadow);
+void drawPowerSymbol(cairo_t* cr, int which, double cx, double cy, double size, const Col& c);
+void drawCompass(cairo_t* cr, double cx, double cy, double r);
+// A framed, lit panel of the one interface style (teal body, gold trim).
+void drawPanel(cairo_t* cr, double x, double y, double w, double h, double radius, const Col& body, double trim);
+void drawParchment(Img& img, double x, double y, double w, double h, double radius, uint64_t seed);
+
+// Per-land colours of the eight chapters.
+struct Land {
+    const char* name;
+    Col skyTop, skyLow, far, mid, near, accent;
+};
+const Land& land(int chapter);   // 1..8
+
+// Fonts and texts.
+bool writeFonts(const std::string& dataDir);
+bool writeTexts(const std::string& dataDir);
+const std::vector<std::pair<std::string, std::string>>& textTable();
+std::string splashConfig();
+// Writes a font file from codes 32..126 and 160..255; returns the bytes.
+std::vector<uint8_t> buildFont(bool header);
+
+}  // namespace art
