@@ -13,5 +13,8 @@ public:
     int Update() override;
     int Leave() override;
 
+    void setPage(int page) { _page = page; }
+
+    int _page = 1;
     tavoTBild* _img;
 };

@@ -1,37 +1,365 @@
-// Player profiles: the record and its file (the full layout arrives with the profile work).
+// Player profiles: progression, suspend and resume, the goal table and the profile file byte for byte.
 #include "campaign/spieler.h"
 
+#include <vector>
+
 #include "app/globals.h"
+#include "app/resources.h"
+#include "campaign/scene_story.h"
+#include "match3/scene_match3.h"
+#include "platform/sys.h"
+#include "powerups/powerups.h"
 
-int TSpieler::LoadFromDisk() { return 0; }
-int TSpieler::SaveToDisk() { return 0; }
-
-void TSpieler::Erase()
+namespace {
+std::string trimName(const std::string& s)
 {
-    Name.clear();
+    size_t b = 0, e = s.size();
+    while (b < e && (unsigned char)s[b] <= 32) ++b;
+    while (e > b && (unsigned char)s[e - 1] <= 32) --e;
+    return s.substr(b, e - b);
+}
+
+// Names are one byte per character in the file and UTF-8 in the game.
+std::string latin1ToUtf8(const std::string& in)
+{
+    std::string out;
+    for (unsigned char c : in) {
+        if (c < 0x80) {
+            out += (char)c;
+        } else {
+            out += (char)(0xC0 | (c >> 6));
+            out += (char)(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string utf8ToLatin1(const std::string& in)
+{
+    std::string out;
+    for (size_t i = 0; i < in.size();) {
+        unsigned char c = (unsigned char)in[i];
+        uint32_t code = c;
+        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        if (extra) code = c & (0x3F >> extra);
+        ++i;
+        for (int k = 0; k < extra && i < in.size(); ++k, ++i) code = (code << 6) | ((unsigned char)in[i] & 0x3F);
+        out += (char)(code & 0xFF);
+    }
+    return out;
+}
+
+bool s_goalTableWarned = false;
+}
+
+void TSpieler::resumePowerUps()
+{
+    puRemoveLine->isUnlocked = resumeRemoveLineIsUnlocked;
+    puRemoveSameItem->isUnlocked = resumeRemoveSameItemsIsUnlocked;
+    puReplaceAllItems->isUnlocked = resumeReplaceAllItemsIsUnlocked;
+    puThrowExplosive->isUnlocked = resumeThrowExplosiveIsUnlocked;
+    puRemoveLine->isFirstTime = resumeRemoveLineIsFirstTime;
+    puRemoveSameItem->isFirstTime = resumeRemoveSameItemsIsFirstTime;
+    puReplaceAllItems->isFirstTime = resumeReplaceAllItemsIsFirstTime;
+    puThrowExplosive->isFirstTime = resumeThrowExplosiveIsFirstTime;
+}
+
+void TSpieler::suspendPowerUps()
+{
+    resumeRemoveLineIsUnlocked = puRemoveLine->isUnlocked;
+    resumeRemoveSameItemsIsUnlocked = puRemoveSameItem->isUnlocked;
+    resumeReplaceAllItemsIsUnlocked = puReplaceAllItems->isUnlocked;
+    resumeThrowExplosiveIsUnlocked = puThrowExplosive->isUnlocked;
+    resumeRemoveLineIsFirstTime = puRemoveLine->isFirstTime;
+    resumeRemoveSameItemsIsFirstTime = puRemoveSameItem->isFirstTime;
+    resumeReplaceAllItemsIsFirstTime = puReplaceAllItems->isFirstTime;
+    resumeThrowExplosiveIsFirstTime = puThrowExplosive->isFirstTime;
+}
+
+void TSpieler::checkStoryPage()
+{
+    static const int levels[9] = {1, 11, 21, 31, 41, 51, 61, 71, 81};
+    static const int pages[9] = {1, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (int i = 0; i < 9; ++i) {
+        if (Level == levels[i]) {
+            if (sceneStory) sceneStory->setPage(pages[i]);
+            isStoryPageShow = 1;
+            return;
+        }
+    }
+    isStoryPageShow = 0;
+}
+
+int TSpieler::isChapterLevel(int level) { return (level >= 10 && level <= 80 && level % 10 == 0) ? 1 : 0; }
+
+int TSpieler::getChapterLevel() { return isChapterLevel(Level) ? Level / 10 : 0; }
+
+void TSpieler::StoryLevelUp()
+{
+    StoryLevel += 1;
+    if (StoryLevel > 80) {
+        StoryLevel = 80;
+        isStoryFinished = 1;
+    }
+}
+
+void TSpieler::LevelUp()
+{
+    if (Level == StoryLevel) StoryLevelUp();
+    Level += 1;
+}
+
+void TSpieler::LevelDone()
+{
+    time = 0;
+    isResume = 0;
+    LevelPoints = 0;
+    anzItems = anzMoss = anzKaefer = 0;
+    for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = 0;
+    ResetResume();
+}
+
+void TSpieler::NewSafari()
+{
     StoryPage = 1;
     StoryLevel = 1;
     StoryPoints = 0;
+    isStoryFinished = 0;
     Level = 1;
-    LevelPoints = 0;
-    time = 0;
-    gtGameType = 3;
-    isHelp = 1;
-    skipfill = 2;
     resumeLevel = 1;
+    isResume = 0;
+    resumePoints = 0;
+    resumeTime = 0;
+    resumeGTGameType = 0;
+    time = 0;
+    anzItems = anzMoss = anzKaefer = 0;
+    skipfill = 2;
+    for (int i = 1; i <= 260; ++i) {
+        resumeCellMoss[i] = resumeCellStone[i] = resumeCellDoor[i] = 0;
+        resumeItemX[i] = resumeItemY[i] = resumeItemA[i] = resumeItemKaefCol[i] = 0;
+    }
+    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k] = 0;
+    for (int i = 1; i <= 7; ++i) pusoll[i] = 0;
+    for (tavoTPowerUp* p : {(tavoTPowerUp*)puRemoveLine, (tavoTPowerUp*)puRemoveSameItem, (tavoTPowerUp*)puReplaceAllItems,
+                            (tavoTPowerUp*)puThrowExplosive}) {
+        if (!p) continue;
+        p->isUnlocked = 0;
+        p->isFirstTime = 1;
+    }
+    resumeRemoveLineIsUnlocked = resumeRemoveSameItemsIsUnlocked = resumeReplaceAllItemsIsUnlocked = 0;
+    resumeThrowExplosiveIsUnlocked = 0;
+    resumeRemoveLineIsFirstTime = resumeRemoveSameItemsIsFirstTime = resumeReplaceAllItemsIsFirstTime = 1;
+    resumeThrowExplosiveIsFirstTime = 1;
 }
 
-void TSpieler::SuspendLevel() {}
+void TSpieler::Erase()
+{
+    NewSafari();
+    isIntroDone = 0;
+    gtGameType = 3;
+    Name.clear();
+    isHelp = 1;
+    LevelPoints = 0;
+}
+
+void TSpieler::Reset()
+{
+    Erase();
+    SaveToDisk();
+}
+
+int TSpieler::getCurrentLevel() { return isResume == 1 ? resumeLevel : Level; }
+
+void TSpieler::decStoryPoints(int n)
+{
+    StoryPoints -= n;
+    if (StoryPoints < 0) StoryPoints = 0;
+}
+
+void TSpieler::SuspendLevel()
+{
+    isResume = 1;
+    resumeLevel = Level;
+    resumePoints = LevelPoints;
+    resumeTime = time;
+    resumeGTGameType = gtGameType;
+    const tavoTSceneMatch3* b = sceneMatch3;
+    for (int i = 1; i <= 260 && b; ++i) {
+        resumeCellMoss[i] = b->_cellMoss[i];
+        resumeCellStone[i] = b->_cellStone[i];
+        resumeCellDoor[i] = b->_cellDoor[i];
+        resumeItemX[i] = (int)b->_itemX[i];
+        resumeItemY[i] = (int)b->_itemY[i];
+        resumeItemA[i] = b->_itemA[i];
+        resumeItemKaefCol[i] = b->_itemKaefCol[i];
+    }
+    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k];
+}
+
+void TSpieler::ContinueLevel()
+{
+    Level = resumeLevel;
+    LevelPoints = resumePoints;
+    isResume = 0;
+    time = resumeTime;
+    gtGameType = resumeGTGameType;
+    tavoTSceneMatch3* b = sceneMatch3;
+    for (int i = 1; i <= 260 && b; ++i) {
+        b->_cellMoss[i] = resumeCellMoss[i];
+        b->_cellStone[i] = resumeCellStone[i];
+        b->_cellDoor[i] = resumeCellDoor[i];
+        b->_itemX[i] = (float)resumeItemX[i];
+        b->_itemY[i] = (float)resumeItemY[i];
+        b->_itemA[i] = resumeItemA[i];
+        b->_itemKaefCol[i] = resumeItemKaefCol[i];
+    }
+    for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = resumeItemsDestroyed[k];
+}
+
+void TSpieler::ResetResume()
+{
+    isResume = 0;
+    resumeLevel = -1;
+    resumePoints = 0;
+    time = 0;
+    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k] = 0;
+}
+
+int TSpieler::isItemsDestroyed(int level, int kind)
+{
+    if (level < 0 || level > 80 || kind < 0 || kind > 5) return 0;
+    return itemsDestroyed[kind] >= itemsToDestroyData[level][kind] ? 1 : 0;
+}
+
+int TSpieler::isAllItemsDestroyed(int level)
+{
+    for (int k = 1; k <= maxItemsToDestroy && k <= 5; ++k)
+        if (!isItemsDestroyed(level, k)) return 0;
+    return 1;
+}
+
+int TSpieler::getItemsLeftToDestroy(int level, int kind)
+{
+    if (kind == 10 || kind < 1 || kind > maxItemsToDestroy || kind > 5 || level < 0 || level > 80) return 0;
+    int left = itemsToDestroyData[level][kind] - itemsDestroyed[kind];
+    return left > 0 ? left : 0;
+}
+
+int TSpieler::loadAllItemsToDestroyFromDisk(const std::string& path)
+{
+    std::vector<uint8_t> bytes;
+    bool ok = Sys_ReadAllBytes(path, bytes) && bytes.size() >= 400u * 4u;
+    if (!ok) {
+        traceLog("TSpieler: goal table missing or short (" + path + "), levels have no item targets");
+        if (!s_goalTableWarned) {
+            s_goalTableWarned = true;
+            Sys_MessageBox("The level goal table (" + path + ") is missing or damaged; levels count moss only.", false);
+        }
+        return 0;
+    }
+    size_t at = 0;
+    for (int level = 1; level <= 80; ++level)
+        for (int kind = 1; kind <= maxItemsToDestroy && kind <= 5; ++kind, at += 4)
+            itemsToDestroyData[level][kind] =
+                (int32_t)((uint32_t)bytes[at] | ((uint32_t)bytes[at + 1] << 8) | ((uint32_t)bytes[at + 2] << 16) |
+                          ((uint32_t)bytes[at + 3] << 24));
+    return 1;
+}
+
+int TSpieler::SaveToDisk()
+{
+    auto out = Sys_WriteFile(url);
+    if (!out) {
+        traceLog("TSpieler: cannot write " + url);
+        return 0;
+    }
+    for (int v : {StoryPage, StoryLevel, StoryPoints, isStoryFinished, Level, resumeRemoveLineIsUnlocked,
+                  resumeRemoveSameItemsIsUnlocked, resumeReplaceAllItemsIsUnlocked, resumeThrowExplosiveIsUnlocked,
+                  resumeRemoveLineIsFirstTime, resumeRemoveSameItemsIsFirstTime, resumeReplaceAllItemsIsFirstTime,
+                  resumeThrowExplosiveIsFirstTime, isResume, resumePoints, resumeLevel, resumeTime, resumeGTGameType,
+                  isIntroDone, gtGameType, time, isHelp, anzItems, anzMoss, anzKaefer, skipfill})
+        out->WriteInt(v);
+    for (int i = 1; i <= 260; ++i)
+        for (int v : {resumeCellMoss[i], resumeCellStone[i], resumeCellDoor[i], resumeItemX[i], resumeItemY[i], resumeItemA[i],
+                      resumeItemKaefCol[i]})
+            out->WriteInt(v);
+    for (int k = 1; k <= maxItemsToDestroy && k <= 5; ++k) out->WriteInt(resumeItemsDestroyed[k]);
+    for (int i = 1; i <= 7; ++i) out->WriteInt(pusoll[i]);
+    std::string name = utf8ToLatin1(trimName(Name));
+    out->WriteInt((int32_t)name.size());
+    out->WriteString(name);
+    if (!out->Close()) {
+        traceLog("TSpieler: writing " + url + " failed, the old file is kept");
+        return 0;
+    }
+    return 1;
+}
+
+int TSpieler::LoadFromDisk()
+{
+    std::vector<uint8_t> b;
+    if (!Sys_ReadAllBytes(url, b)) {
+        traceLog("TSpieler: no profile file " + url + ", the slot is empty");
+        Erase();
+        return 0;
+    }
+    size_t at = 0;
+    auto next = [&]() {
+        int32_t v = (int32_t)((uint32_t)b[at] | ((uint32_t)b[at + 1] << 8) | ((uint32_t)b[at + 2] << 16) | ((uint32_t)b[at + 3] << 24));
+        at += 4;
+        return v;
+    };
+    int32_t nameLen = b.size() >= (size_t)PROFILE_FIXED_BYTES ? (int32_t)(b[7432] | (b[7433] << 8) | (b[7434] << 16) | ((uint32_t)b[7435] << 24)) : -1;
+    bool whole = b.size() >= (size_t)PROFILE_FIXED_BYTES && (nameLen <= 0 || (size_t)PROFILE_FIXED_BYTES + (size_t)nameLen <= b.size());
+    if (!whole) {
+        // keep the damaged file for the player rather than overwrite it later
+        std::string bad = url + ".bad";
+        Sys_DeleteFile(bad);
+        Sys_RenameFile(url, bad);
+        traceLog("TSpieler: damaged profile " + url + " (" + std::to_string(b.size()) + " bytes) kept as " + bad +
+                 ", the slot is empty");
+        Erase();
+        return 0;
+    }
+    int* fixed[] = {&StoryPage, &StoryLevel, &StoryPoints, &isStoryFinished, &Level, &resumeRemoveLineIsUnlocked,
+                    &resumeRemoveSameItemsIsUnlocked, &resumeReplaceAllItemsIsUnlocked, &resumeThrowExplosiveIsUnlocked,
+                    &resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime, &resumeReplaceAllItemsIsFirstTime,
+                    &resumeThrowExplosiveIsFirstTime, &isResume, &resumePoints, &resumeLevel, &resumeTime, &resumeGTGameType,
+                    &isIntroDone, &gtGameType, &time, &isHelp, &anzItems, &anzMoss, &anzKaefer, &skipfill};
+    for (int* f : fixed) *f = next();
+    for (int i = 1; i <= 260; ++i) {
+        resumeCellMoss[i] = next();
+        resumeCellStone[i] = next();
+        resumeCellDoor[i] = next();
+        resumeItemX[i] = next();
+        resumeItemY[i] = next();
+        resumeItemA[i] = next();
+        resumeItemKaefCol[i] = next();
+    }
+    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = next();
+    for (int i = 1; i <= 7; ++i) pusoll[i] = next();
+    int32_t n = next();
+    Name = n > 0 ? trimName(latin1ToUtf8(std::string(b.begin() + at, b.begin() + at + n))) : "";
+    for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = resumeItemsDestroyed[k];
+    checkStoryPage();
+    return 1;
+}
 
 void resetPlayers()
 {
-    for (int p = 1; p <= 8; ++p) {
-        g_players[p]->Erase();
-        g_players[p]->SaveToDisk();
-    }
+    for (int p = 1; p <= 8; ++p) g_players[p]->Reset();
 }
 
 void loadPlayers()
 {
     for (int p = 1; p <= 8; ++p) g_players[p]->LoadFromDisk();
+}
+
+void sortPlayers()
+{
+    for (int i = 1; i <= 8; ++i) g_playerOrder[i] = i;
+    for (int pass = 0; pass < 8; ++pass)
+        for (int i = 1; i < 8; ++i)
+            if (g_players[g_playerOrder[i + 1]]->StoryPoints > g_players[g_playerOrder[i]]->StoryPoints)
+                std::swap(g_playerOrder[i], g_playerOrder[i + 1]);
 }

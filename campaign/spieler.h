@@ -6,11 +6,32 @@
 class TSpieler {
 public:
     virtual ~TSpieler() = default;
-    virtual void SetURL(const std::string& path) { url = path; }
-    virtual int LoadFromDisk();
-    virtual int SaveToDisk();
+    virtual void Create() { maxItemsToDestroy = 5; }
+    virtual void resumePowerUps();
+    virtual void suspendPowerUps();
+    virtual void checkStoryPage();
+    virtual int isChapterLevel(int level);
+    virtual int getChapterLevel();
+    virtual void StoryLevelUp();
+    virtual void LevelUp();
+    virtual void LevelDone();
     virtual void Erase();
+    virtual int SaveToDisk();
+    virtual int LoadFromDisk();
+    virtual void SetURL(const std::string& path) { url = path; }
+    virtual void NewSafari();
+    virtual void Reset();
+    virtual int getCurrentLevel();
+    virtual void incLevelPoints(int n) { LevelPoints += n; }
+    virtual void incStoryPoints(int n) { StoryPoints += n; }
+    virtual void decStoryPoints(int n);
     virtual void SuspendLevel();
+    virtual void ContinueLevel();
+    virtual void ResetResume();
+    virtual int isItemsDestroyed(int level, int kind);
+    virtual int isAllItemsDestroyed(int level);
+    virtual int loadAllItemsToDestroyFromDisk(const std::string& path);
+    virtual int getItemsLeftToDestroy(int level, int kind);
 
     // campaign progress
     int StoryPage = 0;
@@ -64,3 +85,6 @@ public:
 
 void resetPlayers();
 void loadPlayers();
+void sortPlayers();
+// The size of a profile file with an empty name.
+constexpr int PROFILE_FIXED_BYTES = 7436;

@@ -1,0 +1,239 @@
+// Player profiles: the file layout byte for byte, suspend and resume, progression, the goal table, damaged files.
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "campaign/scene_story.h"
+#include "campaign/spieler.h"
+#include "match3/scene_match3.h"
+#include "powerups/powerups.h"
+#include "tests/spine_support.h"
+
+namespace {
+int32_t intAt(const std::string& bytes, size_t at)
+{
+    return (int32_t)((unsigned char)bytes[at] | ((unsigned char)bytes[at + 1] << 8) | ((unsigned char)bytes[at + 2] << 16) |
+                     ((uint32_t)(unsigned char)bytes[at + 3] << 24));
+}
+
+class Profile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureHeadless();
+        createGlobals();
+        dir = tempDir("profile");
+        for (int p = 0; p < MAX_PLAYERS; ++p) {
+            g_players[p] = new TSpieler();
+            g_players[p]->SetURL(dir + "players" + std::to_string(p) + ".ppp");
+        }
+    }
+    void TearDown() override { destroyGlobals(); }
+    std::string dir;
+};
+}
+
+TEST_F(Profile, FileAfterEraseHasTheFixedLayout)
+{
+    TSpieler& p = *g_players[1];
+    p.StoryPoints = 999;
+    p.Erase();
+    ASSERT_EQ(p.SaveToDisk(), 1);
+    std::string f = readFile(p.url);
+    ASSERT_EQ(f.size(), (size_t)PROFILE_FIXED_BYTES);
+    EXPECT_EQ(intAt(f, 0), 1);    // StoryPage
+    EXPECT_EQ(intAt(f, 4), 1);    // StoryLevel
+    EXPECT_EQ(intAt(f, 16), 1);   // Level
+    for (size_t at = 36; at <= 48; at += 4) EXPECT_EQ(intAt(f, at), 1) << at;   // first-time flags
+    EXPECT_EQ(intAt(f, 60), 1);   // resumeLevel
+    EXPECT_EQ(intAt(f, 76), 3);   // gtGameType
+    EXPECT_EQ(intAt(f, 84), 1);   // isHelp
+    EXPECT_EQ(intAt(f, 100), 2);  // skipfill
+    EXPECT_EQ(intAt(f, 7432), 0); // name length
+    int nonZero = 0;
+    for (size_t at = 0; at < f.size(); at += 4) nonZero += intAt(f, at) != 0;
+    EXPECT_EQ(nonZero, 11);
+
+    p.Name = "  Ann  ";
+    p.SaveToDisk();
+    f = readFile(p.url);
+    EXPECT_EQ(f.size(), (size_t)PROFILE_FIXED_BYTES + 3);
+    EXPECT_EQ(intAt(f, 7432), 3);
+    EXPECT_EQ(f.substr(7436), "Ann");
+
+    p.Name = "Zo\xC3\xAB";   // one byte per character in the file
+    p.SaveToDisk();
+    f = readFile(p.url);
+    EXPECT_EQ(intAt(f, 7432), 3);
+    EXPECT_EQ((unsigned char)f[7438], 0xEB);
+    TSpieler q;
+    q.SetURL(p.url);
+    ASSERT_EQ(q.LoadFromDisk(), 1);
+    EXPECT_EQ(q.Name, "Zo\xC3\xAB");
+}
+
+TEST_F(Profile, SuspendedLevelSurvivesSaveAndLoad)
+{
+    TSpieler& p = *g_players[2];
+    p.Erase();
+    p.Name = "Rita";
+    p.Level = 14;
+    p.StoryLevel = 15;
+    p.LevelPoints = 1234;
+    p.time = 77;
+    p.gtGameType = 3;
+    p.itemsDestroyed[2] = 9;
+    sceneMatch3->_itemX[5] = 12.9f;
+    sceneMatch3->_itemY[5] = 300.2f;
+    sceneMatch3->_itemA[5] = 4;
+    sceneMatch3->_cellMoss[7] = 1;
+    sceneMatch3->_cellStone[8] = 2;
+    puRemoveLine->isUnlocked = 1;
+    puRemoveLine->isFirstTime = 0;
+    p.suspendPowerUps();
+    p.SuspendLevel();
+    ASSERT_EQ(p.SaveToDisk(), 1);
+    std::string f = readFile(p.url);
+    EXPECT_EQ(intAt(f, 52), 1);      // isResume
+    EXPECT_EQ(intAt(f, 56), 1234);   // resumePoints comes before resumeLevel
+    EXPECT_EQ(intAt(f, 60), 14);
+    EXPECT_EQ(intAt(f, 64), 77);     // resumeTime before resumeGTGameType
+    EXPECT_EQ(intAt(f, 68), 3);
+    EXPECT_EQ(intAt(f, 104 + 4 * 28 + 12), 12);   // cell 5's x, truncated
+    EXPECT_EQ(intAt(f, 7384 + 4), 9);
+
+    sceneMatch3->_itemX[5] = 0;
+    sceneMatch3->_cellMoss[7] = 0;
+    TSpieler q;
+    q.SetURL(p.url);
+    ASSERT_EQ(q.LoadFromDisk(), 1);
+    EXPECT_EQ(q.Name, "Rita");
+    EXPECT_EQ(q.getCurrentLevel(), 14);
+    q.Level = 3;
+    EXPECT_EQ(q.getCurrentLevel(), 14);
+    EXPECT_EQ(q.itemsDestroyed[2], 9);
+    q.ContinueLevel();
+    EXPECT_EQ(q.Level, 14);
+    EXPECT_EQ(q.LevelPoints, 1234);
+    EXPECT_EQ(q.time, 77);
+    EXPECT_EQ(q.isResume, 0);
+    EXPECT_FLOAT_EQ(sceneMatch3->_itemX[5], 12.0f);
+    EXPECT_FLOAT_EQ(sceneMatch3->_itemY[5], 300.0f);
+    EXPECT_EQ(sceneMatch3->_cellMoss[7], 1);
+    EXPECT_EQ(sceneMatch3->_cellStone[8], 2);
+    puRemoveLine->isUnlocked = 0;
+    q.resumePowerUps();
+    EXPECT_EQ(puRemoveLine->isUnlocked, 1);
+    EXPECT_EQ(puRemoveLine->isFirstTime, 0);
+}
+
+TEST_F(Profile, ProgressionStoryPagesAndPoints)
+{
+    TSpieler& p = *g_players[3];
+    p.Erase();
+    p.StoryLevel = 12;
+    p.Level = 7;
+    p.LevelUp();
+    EXPECT_EQ(p.StoryLevel, 12);
+    EXPECT_EQ(p.Level, 8);
+    p.Level = 12;
+    p.LevelUp();
+    EXPECT_EQ(p.StoryLevel, 13);
+    EXPECT_EQ(p.Level, 13);
+    p.StoryLevel = p.Level = 80;
+    p.LevelUp();
+    EXPECT_EQ(p.StoryLevel, 80);
+    EXPECT_EQ(p.isStoryFinished, 1);
+    EXPECT_EQ(p.Level, 81);
+    p.checkStoryPage();
+    EXPECT_EQ(p.isStoryPageShow, 1);
+    EXPECT_EQ(sceneStory->_page, 10);
+    p.Level = 2;
+    p.checkStoryPage();
+    EXPECT_EQ(p.isStoryPageShow, 0);
+    EXPECT_EQ(sceneStory->_page, 10);
+    p.Level = 11;
+    p.checkStoryPage();
+    EXPECT_EQ(sceneStory->_page, 3);
+    EXPECT_EQ(p.isChapterLevel(40), 1);
+    EXPECT_EQ(p.isChapterLevel(41), 0);
+    p.Level = 30;
+    EXPECT_EQ(p.getChapterLevel(), 3);
+
+    p.StoryPoints = 300;
+    p.decStoryPoints(500);
+    EXPECT_EQ(p.StoryPoints, 0);
+
+    for (int i = 1; i <= 8; ++i) g_players[i]->StoryPoints = (i == 3 || i == 6) ? 50 : i;
+    sortPlayers();
+    EXPECT_EQ(g_playerOrder[1], 3);   // ties keep the lower slot first
+    EXPECT_EQ(g_playerOrder[2], 6);
+    EXPECT_EQ(g_playerOrder[3], 8);
+    EXPECT_EQ(g_playerOrder[8], 1);
+}
+
+TEST_F(Profile, GoalTableTargetsAndItemsLeft)
+{
+    TSpieler& p = *g_players[4];
+    std::vector<uint8_t> table;
+    for (int level = 1; level <= 80; ++level)
+        for (int kind = 1; kind <= 5; ++kind) {
+            int v = level == 1 ? kind * 2 : 0;
+            for (int b = 0; b < 4; ++b) table.push_back((uint8_t)(v >> (8 * b)));
+        }
+    writeFile(dir + "lvla000.lvl", table);
+    ASSERT_EQ(p.loadAllItemsToDestroyFromDisk(dir + "lvla000.lvl"), 1);
+    EXPECT_EQ(p.itemsToDestroyData[1][5], 10);
+    EXPECT_EQ(p.isAllItemsDestroyed(2), 1);   // all targets 0
+    EXPECT_EQ(p.isAllItemsDestroyed(1), 0);
+    p.itemsDestroyed[1] = 5;
+    EXPECT_EQ(p.getItemsLeftToDestroy(1, 1), 0);
+    EXPECT_EQ(p.getItemsLeftToDestroy(1, 2), 4);
+    EXPECT_EQ(p.getItemsLeftToDestroy(1, 10), 0);
+    EXPECT_EQ(p.getItemsLeftToDestroy(1, 12), 0);
+    for (int k = 1; k <= 5; ++k) p.itemsDestroyed[k] = 2 * k;
+    EXPECT_EQ(p.isAllItemsDestroyed(1), 1);
+
+    table.resize(100);
+    writeFile(dir + "short.lvl", table);
+    EXPECT_EQ(p.loadAllItemsToDestroyFromDisk(dir + "short.lvl"), 0);
+    EXPECT_EQ(p.itemsToDestroyData[1][5], 10);   // the table read before stays
+}
+
+TEST_F(Profile, DamagedFilesAreKeptAsideAndTheSlotIsEmpty)
+{
+    TSpieler& p = *g_players[5];
+    p.Erase();
+    p.Name = "Kai";
+    p.StoryPoints = 4000;
+    p.SaveToDisk();
+    std::string whole = readFile(p.url);
+    writeFile(p.url, std::vector<uint8_t>(whole.begin(), whole.begin() + 5000));
+    TSpieler q;
+    q.SetURL(p.url);
+    EXPECT_EQ(q.LoadFromDisk(), 0);
+    EXPECT_EQ(q.Name, "");
+    EXPECT_EQ(q.Level, 1);
+    EXPECT_EQ(readFile(p.url + ".bad").size(), 5000u);
+    EXPECT_FALSE(std::filesystem::exists(p.url));
+
+    // a name length that runs past the end is damage too
+    std::string longName = whole;
+    longName[7432] = 50;
+    writeFile(p.url, std::vector<uint8_t>(longName.begin(), longName.end()));
+    EXPECT_EQ(q.LoadFromDisk(), 0);
+
+    // a negative length is an empty name, not damage
+    std::string negative = whole.substr(0, 7436);
+    negative[7432] = (char)0xFF;
+    negative[7433] = (char)0xFF;
+    negative[7434] = (char)0xFF;
+    negative[7435] = (char)0xFF;
+    writeFile(p.url, std::vector<uint8_t>(negative.begin(), negative.end()));
+    EXPECT_EQ(q.LoadFromDisk(), 1);
+    EXPECT_EQ(q.Name, "");
+    EXPECT_EQ(q.StoryPoints, 4000);
+
+    std::filesystem::remove(p.url);
+    EXPECT_EQ(q.LoadFromDisk(), 0);
+    EXPECT_EQ(q.StoryPoints, 0);
+}
