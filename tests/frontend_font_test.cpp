@@ -379,3 +379,16 @@ TEST(TextLayout, Utf8AndUpperCase)
     EXPECT_EQ(upperCaseCode(0x17E), 0x17D);
     EXPECT_EQ(upperCaseCode(0x101), 0x100);
 }
+
+TEST(FontReader, MaskedFacesDropTheMaskColour)
+{
+    TBitmapFont f;
+    f.UseMask = 1;
+    f.MaskColorRed = 255;
+    MemStream s(fontBytes({face('A', 4, 4, 4, RED), face('B', 4, 4, 4, GREEN), {'C', "SHADOW", 4, 4, RED, 0, 0, 4, 4, 0}}));
+    ASSERT_EQ(f.Load(s, IMG_FILTERED), 1);
+    EXPECT_EQ(f.GetFaceImage('A')->frames[0][0] >> 24, 0u);
+    EXPECT_EQ(f.GetFaceImage('B')->frames[0][0], GREEN);
+    EXPECT_TRUE(f.GetFaceImage('A')->flags & IMG_MASKED);
+    EXPECT_EQ(f.GetShadowImage('C')->frames[0][0], RED);   // only faces are masked
+}

@@ -260,3 +260,92 @@ TEST_F(WidgetFixture, MessagesRiseFadeClampAndExpire)
     EXPECT_LT(fx.faces()[0].alpha, 0);
     EXPECT_FLOAT_EQ(Sys_State().color_alpha, 0.5f);
 }
+
+TEST_F(WidgetFixture, CloseButtonKnobAndTooltip)
+{
+    writePicture("UI/buttons/button_close.png", 30, 30, 0xFF808080);
+    writePicture("UI/buttons/button_closehover.png", 30, 30, 0xFFFFFFFF);
+    writePicture("ui/bnmove2.png", 20, 20, 0xFFFFFFFF);
+    writePicture("UI/coll3.png", 4, 4, 0xFFFFFFFF);
+    writePicture("UI/popupmini.png", 200, 60, 0xFF404040);
+    g_imgClose->LoadFromDisk("data/UI/buttons/button_close.png", 1, 0);
+    g_imgCloseHover->LoadFromDisk("data/UI/buttons/button_closehover.png", 1, 0);
+    g_imgMoveKnobs[10]->LoadFromDisk("data/ui/bnmove2.png", 1, 0);
+    g_imgProbe3->LoadFromDisk("data/UI/coll3.png", 1, 0);
+    popupHandler->imgPopupMini->LoadFromDisk("data/UI/popupmini.png", 1, 0);
+
+    // The close button ignores layers and popups and leaves the click for the caller.
+    mousePointer->_x = 707;
+    mousePointer->_y = 272;
+    g_inputLayer = 2;
+    popupHandler->runtime = 5;
+    g_input->_MausFireLeft = 1;
+    EXPECT_EQ(drawCloseButton(707, 272), 1);
+    EXPECT_EQ(g_input->_MausFireLeft, 1);
+    EXPECT_EQ(grabScreen().at(707, 272), 0xFFFFFFu);
+    mousePointer->_x = 722;   // on the edge
+    EXPECT_EQ(drawCloseButton(707, 272), 0);
+
+    // The knob drags only while held on it, and not in the listed popups.
+    resetFrame();
+    g_inputLayer = 2;
+    popupHandler->runtime = 16;
+    popupHandler->State = POPUP_OPTIONS;
+    mousePointer->_x = 500;
+    mousePointer->_y = 387;
+    g_input->_MausDownLeft = 1;
+    EXPECT_EQ(drawSliderKnob(502, 387, 10, 2), 4);
+    EXPECT_EQ(drawSliderKnob(560, 387, 10, 2), 0);
+    popupHandler->State = POPUP_CREDITS;
+    EXPECT_EQ(drawSliderKnob(502, 387, 10, 2), 2);
+    g_input->_MausDownLeft = 0;
+    g_input->_MausFireLeft = 1;
+    EXPECT_EQ(drawSliderKnob(502, 387, 10, 2), 3);
+    EXPECT_EQ(g_input->_MausFireLeft, 0);
+    EXPECT_FLOAT_EQ(Sys_State().tform_scale_x, 1.0f);
+
+    // A tooltip that would leave the screen is pulled back inside it.
+    drawTooltip("A", 900, 740, 1, 1, 0);
+    auto f = fx.faces();
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_FLOAT_EQ(f[0].x, 824 + 100 - 5);
+    EXPECT_FLOAT_EQ(f[0].y, 703 + 10);
+    EXPECT_EQ(popupHandler->imgPopupMini->isCentered, 1);
+}
+
+TEST_F(WidgetFixture, SharedPicturesAnimationsAndHoloButtonsLoad)
+{
+    loadButtonPictures();
+    writePicture("effects/holowobbel.png", 1024, 512, 0xFF00FFFF);
+    writePicture("effects/impact.png", 512, 512, 0xFFFFFF00);
+    g_lang->lang["startgame"] = "Spiel starten";
+    g_lang->lang["options"] = "Optionen";
+    capturedTrace().clear();
+    loadUIImages();
+    ASSERT_NE(g_animHoloWobbel, nullptr);
+    EXPECT_EQ(g_animHoloWobbel->frameCount(), 32);
+    EXPECT_EQ(g_animHoloWobbel->handle_x, 0);
+    ASSERT_NE(g_animImpact, nullptr);
+    EXPECT_EQ(g_animImpact->frameCount(), 16);
+    EXPECT_EQ(g_animImpact->handle_x, 64);
+    EXPECT_EQ(g_imgButtons[1]->isCentered, 1);
+    EXPECT_EQ(g_imgLoadBg->isLoaded, 0);   // missing: traced, nothing else
+    EXPECT_TRUE(traceContains("loadbg.jpg"));
+    ASSERT_NE(g_menuHoloButtons[0], nullptr);
+    EXPECT_EQ(g_menuHoloButtons[0]->s, "SPIEL STARTEN");
+    EXPECT_EQ(g_menuHoloButtons[3]->x, 665);
+    EXPECT_EQ(g_menuHoloButtons[3]->s, "OPTIONEN");
+    ASSERT_NE(g_roadmapHoloButton, nullptr);
+    EXPECT_EQ(g_roadmapHoloButton->x, 925);
+    EXPECT_EQ(g_roadmapHoloButton->l, 1);
+
+    // The wobble draws its frame centred on the glow.
+    resetFrame();
+    THoloButton b;
+    b.setup(300, 200, 1, "x");
+    b.wobbelstart = 21;
+    b.Tick(0);
+    Screen sc = grabScreen();
+    EXPECT_EQ(sc.at((int)b.holox - 64, (int)b.holoy + 63), 0x00FFFFu);
+    EXPECT_EQ(sc.at((int)b.holox + 64, (int)b.holoy + 63), 0u);
+}
