@@ -152,7 +152,7 @@ void addChar(std::vector<uint8_t>& out, const FontStyle& st, uint32_t code)
 std::vector<uint8_t> buildFont(bool header)
 {
     FontStyle st = header ? FontStyle{Face::Title, Face::SansBold, 26, 36, 26, 3, true}
-                          : FontStyle{Face::BodyBold, Face::SansBold, 15, 20, 15, 1, false};
+                          : FontStyle{Face::BodyBold, Face::SansBold, 16, 20, 15, 1, false};
     std::vector<uint8_t> out;
     for (uint32_t c = 32; c <= 126; ++c) addChar(out, st, c);
     for (uint32_t c = 160; c <= 255; ++c) addChar(out, st, c);

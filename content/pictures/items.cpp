@@ -369,7 +369,7 @@ void drawRelic(cairo_t* cr, int kind, double cx, double cy, double s)
 
 void drawKindInto(cairo_t* cr, int kind, double cx, double cy, double s)
 {
-    if (kind >= 1 && kind <= 5) drawGem(cr, kind, cx, cy, s * 0.84);
+    if (kind >= 1 && kind <= 5) drawGem(cr, kind, cx, cy, s * 0.93);
     else if (kind == 7) drawStone(cr, cx, cy, s, 77);
     else if (kind == 10) drawBomb(cr, cx, cy, s);
     else if (kind == 12) drawMushroom(cr, cx, cy + s * 0.04, s);

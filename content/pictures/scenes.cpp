@@ -306,10 +306,12 @@ void paintBoardBg(Img& img, int chapter)
 {
     landscape(img, chapter, 100 + uint64_t(chapter) * 17);
     // Calm the middle so the gems read on every land.
-    cairo_t* cr = img.cr();
-    roundRect(cr, 40, 86, 944, 624, 30);
-    setColA(cr, hex(0x0a1420), 0.28);
-    cairo_fill(cr);
+    Img calm(img.w(), img.h());
+    roundRect(calm.cr(), 50, 96, 924, 604, 40);
+    setColA(calm.cr(), hex(0x0a1420), 0.3);
+    cairo_fill(calm.cr());
+    blur(calm, 14);
+    paintImg(img, calm, 0, 0);
     vignette(img, 0.55);
     grain(img, 7 + uint64_t(chapter), 0.02);
     liftBlack(img, 14);
@@ -527,7 +529,7 @@ void paintRoadmap(Img& img)
     drawCompass(cr, 900, 680, 46);
     Col outline = hex(0xfff2d0);
     useFace(cr, Face::Script, 22);
-    const double labels[8][2] = {{905, 640}, {835, 120}, {580, 370}, {260, 95}, {250, 300}, {90, 700}, {560, 470}, {520, 610}};
+    const double labels[8][2] = {{770, 420}, {835, 120}, {608, 130}, {260, 95}, {250, 300}, {170, 565}, {560, 470}, {520, 610}};
     for (int ch = 1; ch <= 8; ++ch) {
         std::string name = land(ch).name;
         double lx = labels[ch - 1][0], ly = labels[ch - 1][1];

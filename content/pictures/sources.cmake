@@ -8,5 +8,6 @@ set(CONTENT_PICTURE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/scenes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/texts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sheets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
 )

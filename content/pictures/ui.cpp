@@ -433,9 +433,9 @@ void paintBorderBar(Img& img, bool top)
         // Rail the holo buttons stand on.
         for (double x : {115.0, 355.0, 665.0, 905.0}) {
             roundRect(cr, x - 96, 58, 192, 44, 16);
-            fillWith(cr, linear(0, 58, 0, 102, hex(0x0a1a26), hex(0x1c4454)), true);
+            fillWith(cr, linear(0, 58, 0, 102, hex(0x0a1a26, 0.55), hex(0x1c4454, 0.7)), true);
             cairo_set_line_width(cr, 2);
-            setColA(cr, pal::gold, 0.8);
+            setColA(cr, pal::gold, 0.6);
             cairo_stroke(cr);
         }
     }
