@@ -1,9 +1,48 @@
 // The board scene: rules, drawing and the per-frame run of one level.
 #pragma once
 
+#include <string>
+
 #include "framework/scene.h"
 
 class tavoTBild;
+
+// Item kinds (values of _itemA).
+constexpr int _bug = 6;
+constexpr int _ITEM_XSTEIN = 7;
+constexpr int _ITEM_BOMB = 10;
+constexpr int _ITEM_SPRENGPILZ = 12;
+constexpr int _ITEM_PU1 = 13;
+constexpr int _ITEM_PU2 = 14;
+constexpr int _ITEM_PU3 = 15;
+constexpr int _ITEM_PU4 = 16;
+constexpr int _ITEM_XDOOR = 18;
+constexpr int _ITEM_BRAKE = 999;
+
+// Cell codes of a level file (stored value + 1).
+constexpr int _ITEM_MOSS = 4;
+constexpr int _ITEM_STONE = 5;
+constexpr int _ITEM_DOOR = 6;
+
+constexpr int _GAMETYPE_NONE = 0;
+constexpr int _GAMETYPE_CHAIN = 1;
+constexpr int _GAMETYPE_GROUP = 2;
+constexpr int _GAMETYPE_SWAP = 3;
+constexpr int _GAMETYPE_BUTTON_SWAP = 5;
+constexpr int _GAMETYPE_BUTTON_CHAIN = 6;
+constexpr int _GAMETYPE_BUTTON_GROUP = 7;
+
+constexpr int _TIMEMODE_RELAXED = 0;
+constexpr int _TIMEMODE_ATTACK = 1;
+constexpr int _TIMEMODE_HIGHSCORE = 2;
+
+constexpr int M3_SLOTS = 261;        // board arrays, 1..260 used
+constexpr int M3_ITEM_SLOTS = 150;   // items live in slots 1..150 only
+constexpr int M3_COLUMNS = 31;
+constexpr int M3_PREVIEW_LEVELS = 121;
+
+// "data/levels/lvla" + the level number with at least three digits + ".lvl".
+std::string levelFileName(int level);
 
 class tavoTSceneMatch3 : public tavoTScene {
 public:
@@ -13,6 +52,158 @@ public:
     int Update() override;
     int Leave() override;
 
+    static constexpr float _CELLOFFSETX = -16.0f;
+    static constexpr float _CELLOFFSETY = -20.0f;
+    static constexpr int _BONUS_GOLD = 2000;
+    static constexpr int _BONUS_SILVER = 1500;
+    static constexpr int _BONUS_BRONZE = 1000;
+    static constexpr float _MENUBUTTON_X = 937.0f;
+    static constexpr float _MENUBUTTON_Y = 29.0f;
+    static constexpr float _GEMBAR_XOFFSET = 387.0f;
+    static constexpr float _GEMBAR_YOFFSET = 21.0f;
+
+    // Board model and level files
+    virtual int _preparelevelmatch3();
+    virtual int _instcell(float x, float y, int a, int moss, int beetle, int stone, int door);
+    virtual int _item_prepare(float x, float y, int kind, int f);
+    virtual int _itemauswahl(int flag);
+    virtual int loadLevelPreviewData();
+    virtual int _previewcell_preview(int level, float x, float y, int a, int moss, int beetle, int stone, int door);
+    virtual int _previewitem_prepare(int level, float x, float y, int kind);
+
+    // Moves and the line test
+    virtual int _make_swaps();
+    virtual int _gt3_swappen();
+    virtual int _gt3_checkmove(int flag);
+    virtual int _draw_gt3partner();
+    virtual int _pointerOnItem(int i);
+
+    // Removal, falling, refill and bombs
+    virtual int _remove_items();
+    virtual int _item_slide();
+    virtual int _bombcheck(int bomb, int other);
+    virtual int _makeno3groups();
+    virtual int _gt1_gt2_gt3_swapping();
+    // The six board steps of one frame in their fixed order.
+    virtual int _boardSteps();
+
+    // Obstacles
+    virtual int _mosscheck(int item);
+    virtual int _mosscheckpu3(int cell);
+    virtual int _stonecheck(int item);
+
+    // Hints and the help bomb
+    virtual int _gt3_tipp();
+
+    // Scoring
+    virtual int _incpoints(float x, float y, int n);
+
     int _winrun = 0;
     tavoTBild* _imgBG;
+    tavoTBild* _imgCellMask;
+    tavoTBild* _imgItem[30];
+
+    // Cells
+    int _CellA[M3_SLOTS];
+    float _CellX[M3_SLOTS];
+    float _CellY[M3_SLOTS];
+    int _cellMoss[M3_SLOTS];
+    int _cellStone[M3_SLOTS];
+    int _cellDoor[M3_SLOTS];
+    int _cellBord[M3_SLOTS];
+    int _cellGlow[M3_SLOTS];
+    int _cellFumm[M3_SLOTS];
+    int _cellri[M3_SLOTS];
+    int _cellitem[M3_SLOTS];
+    int _cellbug[M3_SLOTS];
+
+    // Items
+    int _itemA[M3_SLOTS];
+    float _itemX[M3_SLOTS];
+    float _itemY[M3_SLOTS];
+    int _itemCell[M3_SLOTS];
+    int _itemKaefCol[M3_SLOTS];
+    int _itemBef[M3_SLOTS];
+    int _Item_Tipp[M3_SLOTS];
+    int _Item_f[M3_SLOTS];
+    int _Item_Glow[M3_SLOTS];
+    int _Item_Alter[M3_SLOTS];
+    int _Item_FallDynamic[M3_SLOTS];
+    int _Item_Rumble[M3_SLOTS];
+    int _Item_New[M3_SLOTS];
+    int _Item_bombspreng[M3_SLOTS];
+    int _Item_FallZiel[M3_SLOTS];
+
+    // Columns
+    int _m3rowcount[M3_COLUMNS];
+    float _m3rowx[M3_COLUMNS];
+    float _m3rowy[M3_COLUMNS];
+
+    int _hla[502];
+    int _fummpipe[M3_SLOTS];
+    int _item_Max = 259;
+
+    int _gemPoints = 5;
+    int _obstaclePoints = 25;
+    int _mossPoints = 10;
+    int _gemMultiplier = 1;
+    int _biggestCombo = 0;
+    int _timeMode = _TIMEMODE_ATTACK;
+
+    // Move state
+    int _gt3_partner1 = 0, _gt3_partner2 = 0;
+    int _gt3_swap = 0, _gt3_swapdir = 0;
+    float _gt3_swaplx1 = 0, _gt3_swaplx2 = 0, _gt3_swaply1 = 0, _gt3_swaply2 = 0;
+    int _gt3_partner1fumm = 0, _gt3_partner2fumm = 0;
+    int _nixdo = 0;
+    int _inruhe = 0;
+
+    // Removal state
+    int _abwahl = 0;
+    int _fummcount = 0;
+    int _swapping = 0;
+    int _sprengpilzrun = 0;
+    int _makeno3d = 0;
+    int _bugcount = 0;
+    int _erstfumm = 0, _letztfumm = 0, _fummcol = 0;
+
+    // Obstacle state
+    int _mosscount = 0;
+    int _doorcheck = 0;
+    int _geholfen = 0;
+    float _stonesoundx = -1, _doorsoundx = -1, _mosssoundx = -1;
+    int _mossda = 0, _stoneda = 0;
+
+    // Hint state
+    int _zug = 0, _zugpointer = 0, _zugpointer2 = 0, _zugpointer3 = 0;
+
+    // Victory state
+    int _bonuspunkte = 0;
+    int VictoryRuntime = 0;
+    int ScoreboardRuntime = 0;
+    int _timebonus = 0, _timebonusminuten = 0, _timermaxx = 0;
+    int _continueGame = 0;
+    int PU_add = 0;
+    int _wholeglow = -496;
+
+    // Level-map previews [level][slot] and [level][column]
+    float (*_preview_cellx)[M3_SLOTS];
+    float (*_preview_celly)[M3_SLOTS];
+    int (*_preview_cella)[M3_SLOTS];
+    int (*_preview_cellmoss)[M3_SLOTS];
+    int (*_preview_cellitem)[M3_SLOTS];
+    int (*_preview_cellbug)[M3_SLOTS];
+    int (*_preview_cellstone)[M3_SLOTS];
+    int (*_preview_celldoor)[M3_SLOTS];
+    int (*_preview_cellbord)[M3_SLOTS];
+    float (*_preview_itemx)[M3_SLOTS];
+    float (*_preview_itemy)[M3_SLOTS];
+    int (*_preview_itema)[M3_SLOTS];
+    int (*_preview_itemkaefcol)[M3_SLOTS];
+    int (*_preview_m3rowcount)[M3_COLUMNS];
+    int (*_preview_m3rowx)[M3_COLUMNS];
+    int (*_preview_m3rowy)[M3_COLUMNS];
+
+private:
+    int _readLevelFile(int level);
 };

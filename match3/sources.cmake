@@ -1,3 +1,9 @@
 set(MATCH3_SOURCES
   match3/scene_match3.cpp
+  match3/board_links.cpp
+  match3/board_model.cpp
+  match3/board_moves.cpp
+  match3/board_removal.cpp
+  match3/board_obstacles.cpp
+  match3/board_hints.cpp
 )

@@ -1,0 +1,27 @@
+// Level compiler: the readable board grids and goal table of the campaign, checked and packed into level files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct LevelGrid {
+    int number = 0;
+    std::string rows[13];   // top row first, 20 characters each
+};
+
+constexpr int LEVEL_COUNT = 80;
+constexpr int LEVEL_SLOT_BUDGET = 148;   // cells plus brakes a board may use
+
+// Folder of boards.txt and goals.txt, ending in "/".
+std::string levelSourceDir();
+bool parseBoards(const std::string& text, std::vector<LevelGrid>& out, std::string& error);
+// The rules every campaign board keeps: shape, legend, one run per column, the slot budget.
+bool checkBoard(const LevelGrid& grid, std::string& error);
+// The 260 stored values of a board, row by row.
+std::vector<int32_t> boardValues(const LevelGrid& grid);
+// Goal lines "level k1 k2 k3 k4 k5"; goals[level][kind] for levels 1..80 and kinds 1..5.
+bool parseGoals(const std::string& text, int goals[81][6], std::string& error);
+std::vector<uint8_t> packInts(const std::vector<int32_t>& values);
+// A picture of every board, ten to a row, for looking over the campaign.
+bool writeLevelSheet(const std::vector<LevelGrid>& grids, const std::string& path);

@@ -1,0 +1,25 @@
+// Thin links from the board rules to the profile, effects, sounds, dialogs and pointer.
+#include "match3/board_links.h"
+
+#include "app/globals.h"
+#include "campaign/spieler.h"
+#include "frontend/popup.h"
+#include "frontend/sound_handler.h"
+
+TSpieler* m3Player()
+{
+    static TSpieler spare;
+    if (g_currentPlayer >= 0 && g_currentPlayer < MAX_PLAYERS && g_players[g_currentPlayer]) return g_players[g_currentPlayer];
+    return &spare;
+}
+
+int m3InstallEffect(float, float, int, float, float) { return 0; }
+
+void m3PlaySound(int id, float x)
+{
+    if (soundHandler) soundHandler->PlayS(id, x);
+}
+
+int m3PopupRuntime() { return popupHandler ? popupHandler->runtime : 0; }
+
+const SysImage* m3PointerProbe() { return nullptr; }
