@@ -392,3 +392,22 @@ TEST(FontReader, MaskedFacesDropTheMaskColour)
     EXPECT_TRUE(f.GetFaceImage('A')->flags & IMG_MASKED);
     EXPECT_EQ(f.GetShadowImage('C')->frames[0][0], RED);   // only faces are masked
 }
+
+TEST(TextLayout, PixelRoundingPlacesFacesOnWholePixels)
+{
+    TBitmapFont f;
+    MemStream s(fontBytes({face('A', 4)}));
+    ASSERT_EQ(f.Load(s, 0), 1);
+    f.PhisicalPixelRounding = 1;
+    resetFrame();
+    Sys_SetScale(1, 1);
+    f.DrawText("A", 100.6f, 50.4f);
+    Screen sc = grabScreen();
+    EXPECT_EQ(sc.at(100, 50), 0u);
+    EXPECT_EQ(sc.at(101, 50), 0xFF0000u);
+    EXPECT_EQ(sc.at(104, 53), 0xFF0000u);
+    EXPECT_EQ(sc.at(105, 53), 0u);
+    EXPECT_FLOAT_EQ(Sys_State().vres_width, 1024);
+    EXPECT_FLOAT_EQ(Sys_State().vres_height, 768);
+    EXPECT_FLOAT_EQ(Sys_State().tform_scale_x, 1);
+}
