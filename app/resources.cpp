@@ -208,12 +208,10 @@ void loadUIImages()
         const char* key;
     } kMenuButtons[4] = {{905, 666, "startgame"}, {115, 666, "player"}, {355, 666, "champions"}, {665, 666, "options"}};
     for (int i = 0; i < 4; ++i) {
-        delete g_menuHoloButtons[i];
-        g_menuHoloButtons[i] = new THoloButton();
+        if (!g_menuHoloButtons[i]) g_menuHoloButtons[i] = new THoloButton();
         g_menuHoloButtons[i]->setup(kMenuButtons[i].x, kMenuButtons[i].y, 1, g_lang->getValue(kMenuButtons[i].key));
     }
-    delete g_roadmapHoloButton;
-    g_roadmapHoloButton = new THoloButton();
+    if (!g_roadmapHoloButton) g_roadmapHoloButton = new THoloButton();
     g_roadmapHoloButton->setup(925, 666, 1, g_lang->getValue("startgame"));
 }
 

@@ -142,11 +142,13 @@ void TPrivateBitmapFont::DrawTextLine(const std::vector<int>& text, float x, flo
 
 void TBitmapFont::DrawCodes(const std::vector<int>& codes, float x, float y, int useBlends, int align)
 {
-    float sx = Sys_State().tform_scale_x;
-    int w = GetTxtWidthCodes(codes);
     uint8_t a = (uint8_t)align;
-    if (a == 1) x -= (float)(int)((float)(int)((float)w * sx) * 0.5f);
-    else if (a == 2) x -= (float)(int)((float)w * sx);
+    if (a == 1 || a == 2) {
+        float sx = Sys_State().tform_scale_x;
+        int w = GetTxtWidthCodes(codes);
+        if (a == 1) x -= (float)(int)((float)(int)((float)w * sx) * 0.5f);
+        else x -= (float)(int)((float)w * sx);
+    }
     PrivateData->DrawTextLine(codes, x, y, useBlends, this);
 }
 
