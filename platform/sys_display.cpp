@@ -172,7 +172,7 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
     if (!sysi::videoReady()) return false;
     bool full = depth == 32 && !sysi::headless;
     if (!sysi::window) {
-        Uint32 flags = SDL_WINDOW_RESIZABLE | (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        Uint32 flags = SDL_WINDOW_RESIZABLE;
         sysi::window = SDL_CreateWindow(sysTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
         if (!sysi::window) {
             std::fprintf(stderr, "morvelle: cannot open the window: %s\n", SDL_GetError());
@@ -193,6 +193,8 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
         SDL_RenderSetLogicalSize(sysi::renderer, width, height);
         s_logicalW = (float)width;
         s_logicalH = (float)height;
+        // going full screen after the renderer exists lets it follow the new size
+        if (full) SDL_SetWindowFullscreen(sysi::window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
         SDL_SetWindowFullscreen(sysi::window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
         if (!full) SDL_SetWindowSize(sysi::window, width, height);
@@ -202,6 +204,12 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
 }
 
 bool Sys_DisplayOpen() { return sysi::renderer != nullptr; }
+
+void sysi::windowResized()
+{
+    if (sysi::renderer) SDL_RenderSetLogicalSize(sysi::renderer, (int)s_logicalW, (int)s_logicalH);
+    applyClip();
+}
 
 void sysDisplayShutdown()
 {

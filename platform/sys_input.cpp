@@ -85,6 +85,7 @@ void sysi::handleEvent(const SDL_Event& e)
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) s_appEvents.push_back(APP_FOCUS_LOST);
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) s_appEvents.push_back(APP_FOCUS_GAINED);
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) s_close = true;
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) sysi::windowResized();
         break;
     default: break;
     }

@@ -14,4 +14,5 @@ extern int rendererGeneration;
 void destroyTexture(SysTexture* t);
 void handleEvent(const SDL_Event& e);
 bool videoReady();
+void windowResized();
 }

@@ -189,7 +189,7 @@ float Sys_Sqrt(float v) { return std::sqrt(v); }
 void Sys_MessageBox(const std::string& text, bool serious)
 {
     std::fprintf(stderr, "%s: %s\n", serious ? "error" : "info", text.c_str());
-    if (sysi::headless || !sysi::window) return;
+    if (sysi::headless || !sysi::videoReady()) return;
     SDL_ShowSimpleMessageBox(serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION, s_title.c_str(), text.c_str(),
                              sysi::window);
 }
