@@ -5,6 +5,8 @@
 #include "app/input.h"
 #include "app/mainloop.h"
 #include "framework/bild.h"
+#include "app/resources.h"
+#include "frontend/holo.h"
 #include "frontend/popup.h"
 #include "platform/sys.h"
 
@@ -31,10 +33,9 @@ int tavoTSceneRoadmap::Update()
     Sys_SetBlend(BLEND_SOLID);
     _imgMap->PaintXY(0, 0);
     Sys_SetBlend(BLEND_ALPHA);
-    if (popupHandler->State == 0) {
-        if (g_input->_MausFireLeft == 1) sceneHandler->fade_out(SCENE_MATCH3, 0, 0);
-        else if (g_input->_Escape == 1) sceneHandler->fade_out(SCENE_MAINMENU, 0, 0);
-    }
+    Sys_SetAlpha(1.0f);
+    if (g_roadmapHoloButton && g_roadmapHoloButton->Tick(0) == 3) sceneHandler->fade_out(SCENE_MATCH3, 0, 0);
+    if (popupHandler->State == 0 && g_input->_Escape == 1) sceneHandler->fade_out(SCENE_MAINMENU, 0, 0);
     popupHandler->ingameScreenMainmenu_show();
     return 1;
 }

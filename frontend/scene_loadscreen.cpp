@@ -19,6 +19,7 @@ int tavoTSceneLoadscreen::Prepare()
     g_lastScene = g_scene;
     _imgBG->LoadFromDisk("data/bg/loadbg.jpg", 0, -1);
     soundHandler->init_sound();
+    soundHandler->play_music("ambient.ogg");
     g_scene = SCENE_LOADSCREEN;
     sceneHandler->fade_in();
     return 1;

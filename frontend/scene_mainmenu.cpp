@@ -7,7 +7,9 @@
 #include "app/resources.h"
 #include "framework/bild.h"
 #include "framework/language.h"
+#include "frontend/holo.h"
 #include "frontend/popup.h"
+#include "frontend/sound_handler.h"
 #include "platform/sys.h"
 
 tavoTSceneMainmenu::tavoTSceneMainmenu() : _imgBG(new tavoTBild()) {}
@@ -24,6 +26,7 @@ int tavoTSceneMainmenu::Prepare()
     g_input->_MausOK = 1;
     g_pause = -1;
     g_globalAlpha = 1.0f;
+    if (g_lastScene != SCENE_ROADMAP) soundHandler->play_music("ambient.ogg");
     g_scene = SCENE_MAINMENU;
     if (!fromLoading) sceneHandler->fade_in();
     return 1;
@@ -36,7 +39,10 @@ int tavoTSceneMainmenu::Update()
     Sys_SetBlend(BLEND_SOLID);
     _imgBG->PaintXY(0, 0);
     Sys_SetBlend(BLEND_ALPHA);
-    if (drawButton(905, 666, 3, 1, g_lang->getValue("startgame")) == 3) sceneHandler->fade_out(SCENE_ROADMAP, 0, 0);
+    Sys_SetAlpha(1.0f);
+    for (int i = 1; i < 4; ++i)
+        if (g_menuHoloButtons[i]) g_menuHoloButtons[i]->Tick(0);
+    if (g_menuHoloButtons[0] && g_menuHoloButtons[0]->Tick(0) == 3) sceneHandler->fade_out(SCENE_ROADMAP, 0, 0);
     if (popupHandler->State == 0 && g_input->_Escape == 1) popupHandler->pop(POPUP_QUIT);
     popupHandler->ingameScreenMainmenu_show();
     return 1;
