@@ -5,6 +5,9 @@ class tavoTPowerUp {
 public:
     virtual ~tavoTPowerUp() = default;
     virtual int _lock() { isUnlocked = 0; return 1; }
+    virtual float getX() { return _x; }
+    virtual float getY() { return _y; }
+    float _x = 0, _y = 0;
     int isUnlocked = 0;
     int isFirstTime = 1;
 };
