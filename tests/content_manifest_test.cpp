@@ -62,6 +62,7 @@ TEST(ContentManifest, EveryFileExistsWithItsSizeAndFrames)
         } else if (a.kind == FileKind::Jpeg) {
             ASSERT_TRUE(jpegSize(bytes, w, h, comps));
             EXPECT_EQ(comps, 3);
+            EXPECT_EQ(jpegBlackPixels(bytes), 0) << "pure black would show as holes";
         } else {
             continue;
         }

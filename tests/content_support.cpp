@@ -63,4 +63,27 @@ bool jpegSize(const std::vector<uint8_t>& bytes, int& w, int& h, int& components
     return ok;
 }
 
+int jpegBlackPixels(const std::vector<uint8_t>& bytes)
+{
+    jpeg_decompress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&c);
+    jpeg_mem_src(&c, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&c, TRUE);
+    c.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&c);
+    std::vector<uint8_t> line(size_t(c.output_width) * 3);
+    int black = 0;
+    while (c.output_scanline < c.output_height) {
+        JSAMPROW rows[1] = {line.data()};
+        jpeg_read_scanlines(&c, rows, 1);
+        for (size_t x = 0; x < c.output_width; ++x)
+            if (line[x * 3] == 0 && line[x * 3 + 1] == 0 && line[x * 3 + 2] == 0) ++black;
+    }
+    jpeg_finish_decompress(&c);
+    jpeg_destroy_decompress(&c);
+    return black;
+}
+
 }  // namespace content_test

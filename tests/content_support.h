@@ -19,6 +19,8 @@ struct Picture {
 };
 bool decodePng(const std::vector<uint8_t>& bytes, Picture& out);
 bool pngSize(const std::vector<uint8_t>& bytes, int& w, int& h);
+// Counts the pixels that decode to pure black (the game loads JPEG pictures masked on black).
+int jpegBlackPixels(const std::vector<uint8_t>& bytes);
 bool jpegSize(const std::vector<uint8_t>& bytes, int& w, int& h, int& components);
 
 }  // namespace content_test

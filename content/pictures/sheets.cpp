@@ -125,7 +125,25 @@ int borderId(bool N, bool S, bool W, bool E, bool NE, bool SE, bool SW, bool NW)
     return id;
 }
 
-void composedBoard(const std::string& data, const std::string& outFile, int chapter)
+// Grid codes of a level file (value + 1; 0 = no cell), or the built-in shape when the file is missing.
+std::vector<int> levelCodes(const std::string& data, int level)
+{
+    std::vector<int> codes(301, 0);
+    char name[32];
+    std::snprintf(name, sizeof name, "levels/lvla%03d.lvl", level);
+    FILE* f = std::fopen((data + name).c_str(), "rb");
+    if (f) {
+        int32_t v;
+        for (int k = 1; k <= 260 && std::fread(&v, 4, 1, f) == 1; ++k) codes[size_t(k)] = v + 1;
+        std::fclose(f);
+        return codes;
+    }
+    for (int v = 1; v <= 13; ++v)
+        for (int u = 1; u <= 20; ++u) codes[size_t((v - 1) * 20 + u)] = kLevel[v - 1][u - 1] == '#' ? 1 : 0;
+    return codes;
+}
+
+void composedBoard(const std::string& data, const std::string& outFile, int chapter, int levelNo)
 {
     Img screen(1024, 768);
     cairo_t* cr = screen.cr();
@@ -142,23 +160,26 @@ void composedBoard(const std::string& data, const std::string& outFile, int chap
     auto arrow = loadPng(data + "match3/arrow1.png");
     auto mark = loadPng(data + "match3/cellmark.png");
     auto close = loadPng(data + "ui/buttons/button_close.png");
+    std::vector<int> codes = levelCodes(data, levelNo);
+    auto code = [&](int u, int v) { return v >= 1 && v <= 15 && u >= 1 && u <= 20 ? codes[size_t((v - 1) * 20 + u)] : 0; };
     auto has = [&](int u, int v) {
-        return v >= 1 && v <= 13 && u >= 1 && u <= 20 && kLevel[v - 1][u - 1] == '#';
+        int c = code(u, v);
+        return c >= 1 && c <= 98 && 48 * u - 16 > 50 && 48 * v - 20 > 50;
     };
     // Cells: u = column 1..20, v = row 1..13 (row 1 of the table is grid row 2).
     Img level(960, 620);
     cairo_t* lc = level.cr();
     struct Cell {
-        int x, y, bord;
+        int x, y, bord, code;
     };
     std::vector<Cell> cells;
-    for (int v = 1; v <= 13; ++v)
+    for (int v = 1; v <= 15; ++v)
         for (int u = 1; u <= 20; ++u) {
             if (!has(u, v)) continue;
-            int x = 48 * u - 16, y = 48 * (v + 1) - 20;
+            int x = 48 * u - 16, y = 48 * v - 20;
             int b = borderId(has(u, v - 1), has(u, v + 1), has(u - 1, v), has(u + 1, v), has(u + 1, v - 1),
                              has(u + 1, v + 1), has(u - 1, v + 1), has(u - 1, v - 1));
-            cells.push_back({x, y, b});
+            cells.push_back({x, y, b, code(u, v)});
         }
     for (const Cell& c : cells) {
         if (c.bord <= 0 || borderIsLive(c.bord)) continue;
@@ -180,11 +201,11 @@ void composedBoard(const std::string& data, const std::string& outFile, int chap
     int k = 0;
     for (const Cell& c : cells) {
         ++k;
-        if (k % 5 == 0) drawC(cr, *moss, c.x, c.y);
+        if (c.code == 4) drawC(cr, *moss, c.x, c.y);
         int kind = rng.irange(1, 5);
-        if (k % 23 == 0) kind = 7;
+        if (c.code == 5) kind = 7;
+        if (c.code == 6) kind = 18;
         if (k % 31 == 0) kind = 10;
-        if (k % 37 == 0) kind = 18;
         if (k % 41 == 0) kind = 12;
         drawC(cr, *item[size_t(kind)], c.x, c.y);
         if (k == 40 || k == 41 || k == 42) drawC(cr, *mark, c.x, c.y, 0.8);
@@ -320,8 +341,11 @@ void fontSheet(const std::string& data, const std::string& outFile)
 
 int renderSheets(const std::string& dataDir, const std::string& outDir)
 {
-    composedBoard(dataDir, outDir + "board1.png", 1);
-    composedBoard(dataDir, outDir + "board5.png", 5);
+    composedBoard(dataDir, outDir + "board1.png", 1, 1);
+    composedBoard(dataDir, outDir + "board3.png", 3, 25);
+    composedBoard(dataDir, outDir + "board5.png", 5, 47);
+    composedBoard(dataDir, outDir + "board8.png", 8, 80);
+    composedBoard(dataDir, outDir + "board0.png", 6, 999);
     mapSheet(dataDir, outDir + "map.png");
     fontSheet(dataDir, outDir + "fonts.png");
     return 0;
