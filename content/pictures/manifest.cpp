@@ -18,7 +18,7 @@ std::vector<Asset> build()
 {
     std::vector<Asset> v;
     // Shared interface pictures.
-    png(v, "ui/bar.png", 440, 24);
+    png(v, "ui/bar.png", 440, 34);
     png(v, "ui/bnmove2.png", 30, 40);
     png(v, "ui/cb.png", 34, 34);
     png(v, "ui/h.png", 34, 34);

@@ -190,8 +190,10 @@ void landscape(Img& img, int chapter, uint64_t seed)
     Col haze = L.skyLow;
     // Land-specific far silhouettes.
     if (chapter == 5) {
-        polygon(cr, {w * 0.55, h * 0.62, w * 0.7, h * 0.22, w * 0.76, h * 0.22, w * 0.95, h * 0.62});
-        fillWith(cr, linear(0, h * 0.22, 0, h * 0.62, mix(L.far, haze, 0.2), L.mid));
+        polygon(cr, {w * 0.55, h * 0.62, w * 0.7, h * 0.22, w * 0.73, h * 0.22, w * 0.72, h * 0.62});
+        fillWith(cr, linear(0, h * 0.22, 0, h * 0.62, lighten(mix(L.far, haze, 0.2), 0.1), L.mid));
+        polygon(cr, {w * 0.72, h * 0.62, w * 0.73, h * 0.22, w * 0.76, h * 0.22, w * 0.95, h * 0.62});
+        fillWith(cr, linear(0, h * 0.22, 0, h * 0.62, darken(L.far, 0.25), darken(L.mid, 0.3)));
         glow(cr, w * 0.73, h * 0.22, w * 0.12, L.accent, 0.7);
         for (int i = 0; i < 3; ++i) {
             cairo_move_to(cr, w * (0.715 + i * 0.012), h * 0.23);
@@ -203,9 +205,24 @@ void landscape(Img& img, int chapter, uint64_t seed)
     }
     if (chapter == 6) {
         for (int i = 0; i < 5; ++i) {
-            double px = w * (0.1 + i * 0.2), ph = h * rng.range(0.25, 0.4);
-            polygon(cr, {px - w * 0.14, h * 0.62, px, h * 0.62 - ph, px + w * 0.14, h * 0.62});
-            fillWith(cr, linear(px - w * 0.1, 0, px + w * 0.1, 0, pal::white, L.mid));
+            double px = w * (0.1 + i * 0.2), ph = h * rng.range(0.25, 0.4), base = h * 0.62, half = w * 0.14;
+            double tx = px, ty = base - ph;
+            // Lit western face, shaded eastern face, a snow cap with a ragged edge.
+            polygon(cr, {px - half, base, tx, ty, tx + half * 0.1, base});
+            setCol(cr, mix(L.mid, pal::white, 0.35));
+            cairo_fill(cr);
+            polygon(cr, {tx + half * 0.1, base, tx, ty, px + half, base});
+            setCol(cr, darken(L.mid, 0.2));
+            cairo_fill(cr);
+            double cap = 0.38;
+            std::vector<double> snow = {tx - half * cap, ty + ph * cap, tx, ty, tx + half * cap, ty + ph * cap};
+            for (int k = 5; k >= 0; --k) {
+                double f = k / 5.0;
+                snow.push_back(tx - half * cap + 2 * half * cap * f);
+                snow.push_back(ty + ph * cap + ((k % 2) ? -ph * 0.06 : ph * 0.04));
+            }
+            polygon(cr, snow);
+            fillWith(cr, linear(tx - half * cap, 0, tx + half * cap, 0, pal::white, hex(0xc8dcf0)));
         }
     }
     if (chapter == 7) {

@@ -464,7 +464,7 @@ void addUiArt(Painters& p)
     p["ui/playermenu.png"] = [](Img& img) { drawParchment(img, 6, 6, img.w() - 14, img.h() - 14, 18, 31); };
     p["ui/scores.png"] = [](Img& img) {
         drawParchment(img, 6, 6, img.w() - 14, img.h() - 14, 16, 32);
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 7; ++i) {
             cairo_rectangle(img.cr(), 24, 40 + i * 20, img.w() - 48, 1);
             setColA(img.cr(), hex(0x8a6a3a), 0.35);
             cairo_fill(img.cr());
@@ -474,9 +474,10 @@ void addUiArt(Painters& p)
         roundRect(img.cr(), 2, 2, img.w() - 4, img.h() - 4, 10);
         fillWith(img.cr(), linear(0, 0, img.w(), 0, Col{0.94, 0.72, 0.24, 0.15}, Col{0.94, 0.72, 0.24, 0.6}));
     };
+    // The band sits low in the picture: the player menu centres the bar 5 pixels above its text's middle.
     p["ui/bar.png"] = [](Img& img) {
-        roundRect(img.cr(), 2, 2, img.w() - 4, img.h() - 4, 10);
-        fillWith(img.cr(), linear(0, 2, 0, img.h() - 2, hex(0x49b3d6, 0.75), hex(0x1f6f80, 0.75)), true);
+        roundRect(img.cr(), 2, 12, img.w() - 4, 20, 10);
+        fillWith(img.cr(), linear(0, 12, 0, 32, hex(0x49b3d6, 0.75), hex(0x1f6f80, 0.75)), true);
         cairo_set_line_width(img.cr(), 1.5);
         setCol(img.cr(), pal::gold);
         cairo_stroke(img.cr());
