@@ -159,6 +159,53 @@ TEST(ContentManifest, HitShapesAndPlacements)
     }
 }
 
+TEST(ContentManifest, DialogBoxesHoldWhatTheirLayoutsPlace)
+{
+    auto size = [](const std::string& p) {
+        const Asset* a = art::findAsset(p);
+        EXPECT_NE(a, nullptr) << p;
+        return a ? std::pair<int, int>(a->w, a->h) : std::pair<int, int>(0, 0);
+    };
+    auto [bw, bh] = size("ui/buttons/button_glas.png");
+    auto [cw, ch] = size("ui/buttons/button_close.png");
+    // A centred picture of w x h at (x, y) lies inside the box picture centred at (512, 384), 8 pixels in.
+    auto inside = [](std::pair<int, int> box, double x, double y, int w, int h) {
+        double l = 512 - box.first / 2.0 + 8, r = 512 + box.first / 2.0 - 8;
+        double t = 384 - box.second / 2.0 + 8, b = 384 + box.second / 2.0 - 8;
+        return x - w / 2.0 >= l && x + w / 2.0 <= r && y - h / 2.0 >= t && y + h / 2.0 <= b;
+    };
+    auto small = size("ui/popupsmall.png"), medium = size("ui/popupmedium.png"), big = size("ui/popupbig.png");
+    // Small: in-game menu, quit, resume, new game, delete, credits.
+    for (auto [x, y] : std::vector<std::pair<int, int>>{{417, 374}, {417, 454}, {607, 374}, {607, 454}, {407, 484}, {617, 484},
+                                                        {417, 484}, {607, 484}, {412, 484}, {612, 484}})
+        EXPECT_TRUE(inside(small, x, y, bw, bh)) << "small box button at " << x << "," << y;
+    EXPECT_TRUE(inside(small, 707, 272, cw, ch));
+    // The title (header line of 36) sits above the first text line of the resume question.
+    EXPECT_LE(384 - small.second / 2 + 20 + 36, 294);
+    // Medium: champions table and close, level preview with its play button and half-size board.
+    EXPECT_TRUE(inside(medium, 707, 384 - medium.second / 2 + 40, cw, ch));
+    EXPECT_TRUE(inside(medium, 512, 554, bw, bh));
+    EXPECT_TRUE(inside(medium, 512, 540, bw, bh));
+    EXPECT_LE(384 - medium.second / 2 + 20 + 36, 233);
+    EXPECT_TRUE(inside(medium, (324 + 699) / 2.0, 233 + 10, 699 - 324 + 40, 20));
+    EXPECT_TRUE(inside(medium, 250 + 480 / 2.0, 384 - medium.second / 2 + 40 + 24 + 6 * 24, 480, 12 * 24));
+    // Big: options, instructions, player menu, new player, map help.
+    for (auto [x, y] : std::vector<std::pair<int, int>>{{362, 594}, {662, 594}, {312, 610}, {512, 610}, {712, 610}, {323, 584},
+                                                        {701, 584}, {512, 586}, {412, 484}, {612, 484}})
+        EXPECT_TRUE(inside(big, x, y, bw, bh)) << "big box button at " << x << "," << y;
+    auto [nw, nh] = size("ui/niner.png");
+    for (auto [x, y] : std::vector<std::pair<int, int>>{{212, 270}, {812, 270}, {212, 465}, {812, 465}, {312, 399}, {712, 399}})
+        EXPECT_TRUE(inside(big, x, y, nw, nh)) << "grid at " << x << "," << y;
+    EXPECT_LE(384 - big.second / 2 + 20 + 36, 190);
+    // The best-time line of the level preview stays clear of its play button.
+    EXPECT_LE(384 + big.second / 2 - 150 + 20, 554 - bh / 2 + 4);
+    // The paper canvas under the options sliders holds both tracks.
+    auto [pw, ph] = size("ui/playermenu.png");
+    auto [tw, th] = size("ui/optionstrack.png");
+    EXPECT_GE(pw * 1.1, tw + 40);
+    EXPECT_GE(384 - ph / 2, 384 - big.second / 2 + 56);
+}
+
 TEST(ContentManifest, SecondGenerationIsByteIdentical)
 {
     std::filesystem::path tmp = std::filesystem::temp_directory_path() / ("morvelle-content-" + std::to_string(::getpid()));

@@ -42,7 +42,7 @@ std::vector<Asset> build()
     png(v, "ui/menuborderdown.png", 1024, 150);
     png(v, "ui/popupsmall.png", 500, 340);
     png(v, "ui/popupmedium.png", 580, 440);
-    png(v, "ui/popupbig.png", 800, 560);
+    png(v, "ui/popupbig.png", 800, 540);
     png(v, "ui/popupmini.png", 240, 64);
     png(v, "ui/popupshadow.png", 1024, 768);
     png(v, "ui/cursor.png", 32, 32);
