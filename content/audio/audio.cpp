@@ -12,12 +12,21 @@
 
 namespace synth {
 
+namespace {
+
+bool folderReady(const std::string& dir)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    return std::filesystem::is_directory(dir, ec);
+}
+
+}   // namespace
+
 bool writeEffect(const std::string& dataDir, const std::string& file)
 {
     Mono m;
-    if (!renderEffect(file, m)) return false;
-    std::error_code ec;
-    std::filesystem::create_directories(dataDir + "sfx", ec);
+    if (!folderReady(dataDir + "sfx") || !renderEffect(file, m)) return false;
     std::string path = dataDir + "sfx/" + file;
     if (file.size() > 4 && file.compare(file.size() - 4, 4, ".wav") == 0) return writeWav16(path, m);
     // A little silence ahead keeps the codec's pre-echo of the attack off the first sample.
@@ -29,10 +38,8 @@ bool writeEffect(const std::string& dataDir, const std::string& file)
 bool writeTitle(const std::string& dataDir, const std::string& title)
 {
     std::vector<float> l, r;
-    if (!renderTitle(title, l, r)) return false;
-    std::error_code ec;
-    std::filesystem::create_directories(dataDir + "music", ec);
-    return writeOgg(dataDir + "music/" + title, {&l, &r}, 0.4f);
+    if (!folderReady(dataDir + "music") || !renderTitle(title, l, r)) return false;
+    return writeOgg(dataDir + "music/" + title, {&l, &r}, 0.4f, true);
 }
 
 }   // namespace synth

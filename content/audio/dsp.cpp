@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace synth {
 
@@ -157,7 +156,7 @@ bool writeWav16(const std::string& path, const Mono& s)
     return std::fclose(f) == 0 && ok;
 }
 
-bool writeOgg(const std::string& path, const std::vector<const std::vector<float>*>& channels, float quality)
+bool writeOgg(const std::string& path, const std::vector<const std::vector<float>*>& channels, float quality, bool loop)
 {
     int nch = int(channels.size());
     if (nch < 1) return false;
@@ -191,16 +190,20 @@ bool writeOgg(const std::string& path, const std::vector<const std::vector<float
     ogg_page og;
     while (ogg_stream_flush(&os, &og) != 0) put(og);
 
+    // A loop is fed on past its end with its own beginning, so that the codec rebuilds the last samples from
+    // what really follows them; the last packet's granule position then cuts the stream back to `frames`.
+    size_t fed = loop ? frames + std::min(frames, size_t(4096)) : frames;
     const size_t chunk = 1024;
     size_t pos = 0;
-    bool eos = false;
+    bool eos = false, ended = false;
     while (!eos) {
-        size_t n = std::min(chunk, frames - pos);
+        size_t n = std::min(chunk, fed - pos);
         if (n == 0) {
             vorbis_analysis_wrote(&vd, 0);
         } else {
             float** buf = vorbis_analysis_buffer(&vd, int(n));
-            for (int c = 0; c < nch; ++c) std::memcpy(buf[c], channels[size_t(c)]->data() + pos, n * sizeof(float));
+            for (int c = 0; c < nch; ++c)
+                for (size_t i = 0; i < n; ++i) buf[c][i] = (*channels[size_t(c)])[(pos + i) % frames];
             vorbis_analysis_wrote(&vd, int(n));
             pos += n;
         }
@@ -209,14 +212,17 @@ bool writeOgg(const std::string& path, const std::vector<const std::vector<float
             vorbis_bitrate_addblock(&vb);
             ogg_packet op;
             while (vorbis_bitrate_flushpacket(&vd, &op)) {
-                ogg_stream_packetin(&os, &op);
-                while (ogg_stream_pageout(&os, &og) != 0) {
-                    put(og);
-                    if (ogg_page_eos(&og)) eos = true;
+                if (ended) continue;
+                if (op.granulepos >= ogg_int64_t(frames)) {
+                    op.granulepos = ogg_int64_t(frames);
+                    op.e_o_s = 1;
+                    ended = true;
                 }
+                ogg_stream_packetin(&os, &op);
+                while (ogg_stream_pageout(&os, &og) != 0) put(og);
             }
         }
-        if (n == 0 && !eos) {
+        if (n == 0 || ended) {
             while (ogg_stream_flush(&os, &og) != 0) put(og);
             eos = true;
         }

@@ -189,6 +189,8 @@ double peakOf(const Mono& s);
 
 // Encoders; each returns false when the file could not be written.
 bool writeWav16(const std::string& path, const Mono& s);
-bool writeOgg(const std::string& path, const std::vector<const std::vector<float>*>& channels, float quality);
+// `loop`: the stream is made to join its own beginning seamlessly when played round again.
+bool writeOgg(const std::string& path, const std::vector<const std::vector<float>*>& channels, float quality,
+              bool loop = false);
 
 }   // namespace synth

@@ -23,22 +23,22 @@ const InstInfo INSTS[INST_COUNT] = {
     {0.30, 0.55, 0.0, 1.6},   // PAD
     {0.30, 0.45, 0.0, 0.7},   // STRINGS
     {0.30, 0.30, 0.0, 0.4},   // EPIANO
-    {0.45, 0.30, 0.0, 1.4},   // PLUCK
+    {0.70, 0.30, 0.0, 1.4},   // PLUCK
     {0.16, 0.50, 0.0, 2.5},   // BELL
     {0.22, 0.45, 0.0, 1.0},   // CHIME
     {0.45, 0.25, 0.0, 0.9},   // MARIMBA
     {0.32, 0.40, 0.0, 0.3},   // FLUTE
     {0.22, 0.30, 0.0, 0.2},   // LEAD
     {0.30, 0.35, 0.0, 0.25},  // BRASS
-    {0.36, 0.04, 0.0, 0.1},   // BASS
-    {0.32, 0.04, 0.0, 0.5},   // SUBBASS
-    {0.70, 0.04, 0.0, 0.4},   // KICK
-    {0.36, 0.18, 0.05, 0.4},  // SNARE
-    {0.15, 0.08, 0.35, 0.1},  // HAT
+    {0.45, 0.04, 0.0, 0.1},   // BASS
+    {0.24, 0.04, 0.0, 0.5},   // SUBBASS
+    {0.60, 0.04, 0.0, 0.4},   // KICK
+    {0.50, 0.18, 0.05, 0.4},  // SNARE
+    {0.22, 0.08, 0.35, 0.1},  // HAT
     {0.11, 0.10, 0.35, 0.45}, // OHAT
     {0.16, 0.10, -0.35, 0.12},// SHAKER
-    {0.30, 0.22, -0.05, 0.3}, // CLAP
-    {0.55, 0.30, -0.2, 2.2},  // TIMPANI
+    {0.90, 0.22, -0.05, 0.3}, // CLAP
+    {0.35, 0.30, -0.2, 2.2},  // TIMPANI
     {0.14, 0.25, 0.3, 2.8},   // CYMBAL
 };
 
@@ -245,7 +245,12 @@ Mono renderVoice(const Event& e, double seconds, uint64_t seed)
     case STRINGS: return stringsNote(hz, seconds, total, seed);
     case EPIANO: return epianoNote(hz, seconds, total, e.vel);
     case PLUCK: return pluckNote(hz, total, 0.35 + 0.4 * e.vel, seed);
-    case BELL: return bellNote(hz, total, 1.6);
+    case BELL: {
+        // A clear harmonic strike with a little inharmonic colour, so that melodies keep their pitch.
+        Mono m = chimeNote(hz, total, 1.1);
+        mixInto(m, bellNote(hz * 2.0, total, 0.8), 0, 0.12);
+        return m;
+    }
     case CHIME: return chimeNote(hz, total, 0.5);
     case MARIMBA: return marimbaNote(hz, total);
     case FLUTE: return fluteNote(hz, seconds, total, seed);
@@ -274,7 +279,7 @@ double swung(double beat, double swing)
 }
 
 // Every note sounds this late, so that the loop seam lies in ringing tails and never on a fresh attack.
-constexpr double ONSET_DELAY = 0.012;
+constexpr double ONSET_DELAY = 0.02;
 
 void renderSong(const Song& song, std::vector<float>& left, std::vector<float>& right)
 {
@@ -326,6 +331,13 @@ void renderSong(const Song& song, std::vector<float>& left, std::vector<float>& 
     }
     dl.resize(loop);
     dr.resize(loop);
+    // The codec is least exact at the ends of the stream, so the loop starts where both channels are quietest
+    // within the silence-free lead-in before the first note.
+    size_t best = 0;
+    for (size_t i = 1; i < size_t(samples(0.01)); ++i)
+        if (std::fabs(dl[i]) + std::fabs(dr[i]) < std::fabs(dl[best]) + std::fabs(dr[best])) best = i;
+    std::rotate(dl.begin(), dl.begin() + long(best), dl.end());
+    std::rotate(dr.begin(), dr.begin() + long(best), dr.end());
 
     double sum = 0;
     for (size_t i = 0; i < loop; ++i) sum += double(dl[i]) * dl[i] + double(dr[i]) * dr[i];
@@ -361,8 +373,8 @@ Song ambientSong()
                     "F#5:1.5 A5:0.5 G5:1 F#5:1 E5:1.5 C#5:0.5 A4:2 B4:1 D5:1 G5:1 F#5:0.5 E5:0.5 E5:3 -:1";
     const char* b = "G5:1.5 F#5:0.5 E5:1 B4:1 C#5:1.5 E5:0.5 A5:2 B5:1 A5:1 F#5:1 D5:1 A5:2 F#5:2 "
                     "G5:1 F#5:1 E5:1 D5:1 B4:1.5 D5:0.5 F#5:2 E5:2 D5:1 E5:1 C#5:3 -:1";
-    s.melody(BELL, 0, a, 0.8, 0, 0.15);
-    s.melody(BELL, 8, b, 0.8, 0, 0.15);
+    s.melody(BELL, 0, a, 0.95, 0, 0.15);
+    s.melody(BELL, 8, b, 0.95, 0, 0.15);
     s.melody(FLUTE, 8, b, 0.25, -12, -0.25);
     Rng sparkle(102);
     for (int bar = 0; bar < 16; bar += 2) {
