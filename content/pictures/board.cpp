@@ -1,4 +1,5 @@
 // Board art: cell strips, border pieces, moss, highlights, hint arrows, bars, signs and power-up buttons.
+#include <algorithm>
 #include <cmath>
 
 #include "content/pictures/manifest.h"

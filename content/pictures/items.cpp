@@ -1,4 +1,5 @@
 // Gems, obstacles, relic tokens, glow sprites, flashes, dirt, the meteor and its debris.
+#include <algorithm>
 #include <cmath>
 
 #include "content/pictures/painters.h"

@@ -1,4 +1,5 @@
 // Full-screen art: the eight lands, menu and loading backgrounds, the level map, splash and story pages.
+#include <algorithm>
 #include <cmath>
 
 #include "content/pictures/manifest.h"
@@ -634,6 +635,73 @@ const Page kPages[11] = {
     {1, "Home Again", {"The Lantern sails home, and every harbour wants the story.", "The map is complete, but Elin is already looking", "at the horizon. Thank you for travelling with us!", ""}, 3},
 };
 
+// Props of the travel pages, one moment of each land.
+void props(Img& fg, int page)
+{
+    cairo_t* f = fg.cr();
+    switch (page) {
+    case 3: {   // a tower half sunk in the sand
+        double x = 700, y = 520;
+        cairo_rectangle(f, x - 50, y - 170, 100, 170);
+        fillWith(f, linear(x - 50, 0, x + 50, 0, hex(0xf0c890), hex(0x9a6a38)));
+        for (int i = 0; i < 4; ++i) cairo_rectangle(f, x - 50 + i * 30, y - 190, 18, 22);
+        setCol(f, hex(0xd8a868));
+        cairo_fill(f);
+        roundRect(f, x - 14, y - 130, 28, 44, 12);
+        setCol(f, hex(0x4a2a18));
+        cairo_fill(f);
+        cairo_move_to(f, x - 160, y + 10);
+        cairo_curve_to(f, x - 60, y - 50, x + 60, y - 40, x + 170, y + 10);
+        cairo_close_path(f);
+        fillWith(f, linear(0, y - 50, 0, y + 10, hex(0xf6d49a), hex(0xc98a4a)));
+        break;
+    }
+    case 4: {   // a campfire under the pines
+        double x = 520, y = 520;
+        glow(f, x, y - 30, 160, pal::gold, 0.5);
+        for (int i = 0; i < 3; ++i) {
+            cairo_save(f);
+            cairo_translate(f, x, y);
+            cairo_rotate(f, -0.5 + i * 0.5);
+            roundRect(f, -40, -6, 80, 12, 6);
+            cairo_restore(f);
+            setCol(f, pal::woodDark);
+            cairo_fill(f);
+        }
+        polygon(f, {x - 26, y - 4, x - 10, y - 60, x + 2, y - 30, x + 12, y - 78, x + 28, y - 4});
+        fillWith(f, linear(0, y - 78, 0, y, hex(0xffe08a), hex(0xf06a2a)));
+        break;
+    }
+    case 5: {   // the mouth of the cave frames the crew
+        cairo_rectangle(f, 0, 0, 1024, 768);
+        cairo_move_to(f, 140, 768);
+        cairo_curve_to(f, 150, 120, 874, 120, 884, 768);
+        cairo_close_path(f);
+        cairo_set_fill_rule(f, CAIRO_FILL_RULE_EVEN_ODD);
+        setColA(f, hex(0x1a0e2e), 0.85);
+        cairo_fill(f);
+        cairo_set_fill_rule(f, CAIRO_FILL_RULE_WINDING);
+        for (int i = 0; i < 6; ++i) crystal(f, 170 + i * 30 + (i > 2 ? 560 : 0), 560 - (i % 3) * 60, 70, land(4).accent);
+        break;
+    }
+    case 6: {   // a river of glowing lava
+        cairo_move_to(f, 0, 600);
+        cairo_curve_to(f, 300, 560, 600, 640, 1024, 580);
+        cairo_line_to(f, 1024, 620);
+        cairo_curve_to(f, 600, 680, 300, 600, 0, 640);
+        cairo_close_path(f);
+        fillWith(f, linear(0, 560, 0, 680, hex(0xffd36a), hex(0xe0361a)));
+        glow(f, 512, 610, 400, hex(0xff8a3a), 0.3);
+        break;
+    }
+    case 9: {   // the great doors of the temple
+        drawItem(fg, 18, 760, 470, 240, false);
+        break;
+    }
+    default: break;
+    }
+}
+
 void paintStory(Img& img, int page)
 {
     const Page& pg = kPages[page - 1];
@@ -662,8 +730,10 @@ void paintStory(Img& img, int page)
         break;
     }
     case 1: {
+        props(fg, page);
         if (page == 2) ship(f, 700, 500, 260);
-        explorers(f, page == 2 ? 240 : 380, 520, 120, 3);
+        static const double crewX[12] = {0, 0, 240, 240, 220, 430, 300, 250, 420, 400, 0, 0};
+        explorers(f, crewX[page], 520, 120, 3);
         break;
     }
     case 2: {

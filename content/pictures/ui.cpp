@@ -1,4 +1,5 @@
 // Interface art: dialog boxes, paper panels, buttons, check box, slider, probes, pointer and key, load bar.
+#include <algorithm>
 #include <cmath>
 
 #include "content/pictures/painters.h"
