@@ -285,7 +285,11 @@ void renderSong(const Song& song, std::vector<float>& left, std::vector<float>& 
 {
     double spb = 60.0 / song.bpm;
     size_t loop = size_t(samples(song.beats() * spb));
-    size_t total = loop + size_t(samples(6.0));
+    // Room for the longest note ringing past the end plus the reverb's own decay.
+    double longest = 0;
+    for (const Event& e : song.events)
+        longest = std::max(longest, ONSET_DELAY + 0.01 + (e.beat + song.swing + e.len) * spb + INSTS[e.inst].tail);
+    size_t total = std::max(loop, size_t(samples(longest))) + size_t(samples(4.0));
     std::vector<float> dl(total, 0.0f), dr(total, 0.0f), sl(total, 0.0f), sr(total, 0.0f);
     Rng rng(song.seed);
     uint64_t voiceSeed = song.seed * 1000;
@@ -326,8 +330,8 @@ void renderSong(const Song& song, std::vector<float>& left, std::vector<float>& 
     }
     // Whatever rings past the end belongs to the start of the next pass of the loop.
     for (size_t i = loop; i < total; ++i) {
-        dl[i - loop] += dl[i];
-        dr[i - loop] += dr[i];
+        dl[i % loop] += dl[i];
+        dr[i % loop] += dr[i];
     }
     dl.resize(loop);
     dr.resize(loop);

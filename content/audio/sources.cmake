@@ -1,3 +1,4 @@
+# Sources of the audio synthesizer of the content tool.
 set(CONTENT_AUDIO_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/audio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dsp.cpp
