@@ -32,7 +32,7 @@ std::vector<Asset> build()
     png(v, "ui/line.png", 420, 6);
     png(v, "ui/niner.png", 156, 156);
     png(v, "ui/uitopfull.png", 620, 64);
-    png(v, "ui/playermenu.png", 460, 400);
+    png(v, "ui/playermenu.png", 460, 360);
     png(v, "ui/scores.png", 480, 312);
     png(v, "ui/scoresbar.png", 460, 26);
     png(v, "ui/createplayer.png", 400, 120);
