@@ -204,6 +204,9 @@ TEST(ContentManifest, DialogBoxesHoldWhatTheirLayoutsPlace)
     auto [tw, th] = size("ui/optionstrack.png");
     EXPECT_GE(pw * 1.1, tw + 40);
     EXPECT_GE(384 - ph / 2, 384 - big.second / 2 + 56);
+    // The buttons under the options canvas and the player list stay clear of the paper.
+    EXPECT_LE(384 + ph / 2, 594 - bh / 2 + 3);
+    EXPECT_LE(364 + ph / 2, 584 - bh / 2 + 3);
 }
 
 TEST(ContentManifest, SecondGenerationIsByteIdentical)
