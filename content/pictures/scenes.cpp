@@ -574,12 +574,13 @@ void paintWaypoint(Img& img, bool active, bool stage)
     if (stage) {
         double r = c - 4;
         star(cr, c, c, r, r * 0.72, 8, 0);
-        fillWith(cr, linear(0, 0, 0, img.h(), active ? pal::goldLight : hex(0xd8c8a8), active ? pal::goldDark : hex(0x7a6a58)), true);
+        fillWith(cr, linear(0, 0, 0, img.h(), pal::goldLight, pal::goldDark), true);
         cairo_set_line_width(cr, 1.5);
         setCol(cr, pal::ink);
         cairo_stroke(cr);
         cairo_arc(cr, c, c, r * 0.58, 0, 2 * M_PI);
-        setCol(cr, active ? hex(0x8e1428) : hex(0x5a4a40));
+        // The frontier's land end is red; a land already crossed is green like the finished points.
+        setCol(cr, active ? hex(0x8e1428) : hex(0x2f7a4a));
         cairo_fill(cr);
         // A flag: the end of a land.
         cairo_move_to(cr, c - 5, c + 9);
@@ -588,7 +589,7 @@ void paintWaypoint(Img& img, bool active, bool stage)
         setCol(cr, pal::cream);
         cairo_stroke(cr);
         polygon(cr, {c - 4, c - 10, c + 9, c - 6, c - 4, c - 1});
-        setCol(cr, active ? pal::goldLight : hex(0xc8c0b0));
+        setCol(cr, pal::goldLight);
         cairo_fill(cr);
     } else if (active) {
         drawGem(cr, 2, c, c, img.w() - 4);
