@@ -446,6 +446,9 @@ Song ingame1Song()
     s.melody(MARIMBA, 20, ma, 0.9, 0, 0.1, 0.8);
     s.melody(CHIME, 20, ma, 0.22, 12, -0.3, 0.5);
     s.arp(PLUCK, 28, 31, {0, 2, 4, 2}, 0.5, 0.35, 65, 0.5, 0.6);
+    // Fills lead into each section, the last one back round into the loop's start.
+    for (int bar : {3, 11, 19, 27, 31}) s.drums(SNARE, bar, bar, "............oxxX", 0.6);
+    for (int bar : {4, 12, 20, 28}) s.note(CYMBAL, bar * 4, 1, 60, 0.5);
     return s;
 }
 
@@ -484,6 +487,8 @@ Song ingame2Song()
     s.melody(FLUTE, 12, mb, 0.4, -12, -0.2);
     s.melody(LEAD, 20, ma, 0.85, 0, 0.1, 0.85);
     s.melody(MARIMBA, 20, ma, 0.35, -12, -0.3, 0.8);
+    for (int bar : {3, 11, 19, 27}) s.drums(SNARE, bar, bar, "..........o.xxXX", 0.55);
+    for (int bar : {4, 12, 20}) s.note(CYMBAL, bar * 4, 1, 60, 0.45);
     return s;
 }
 
