@@ -11,5 +11,5 @@ int m3InstallEffect(float x, float y, int id, float lx, float ly);
 void m3PlaySound(int id, float x);
 // Frames the current dialog has been open; 0 when none.
 int m3PopupRuntime();
-// The pointer's hit probe picture; null until it is loaded.
+// The pointer's hit probe picture; null while it is not loaded.
 const SysImage* m3PointerProbe();

@@ -162,16 +162,23 @@ int tavoTSceneMatch3::_preparelevelmatch3()
     for (int j = 1; j <= 260; ++j)
         if (_CellA[j] > 0) _item_prepare(_CellX[j], _CellY[j], _itemauswahl(0), 0);
 
+    auto obstacleCellAt = [this](float x, float y) {
+        for (int q = 1; q <= 260; ++q)
+            if (_CellA[q] > 0 && _CellX[q] == x && _CellY[q] == y) return _cellStone[q] == 1 || _cellDoor[q] == 1;
+        return false;
+    };
     for (int j = 1; j <= 260; ++j) {
         if (_CellA[j] <= 0 || (_cellStone[j] != 1 && _cellDoor[j] != 1)) continue;
         for (int i = 1; i <= 260; ++i) {
-            if (_itemX[i] != _CellX[j] || _itemY[i] != _CellY[j]) continue;
+            if (_itemA[i] == 0 || _itemX[i] != _CellX[j] || _itemY[i] != _CellY[j]) continue;
             _itemA[i] = _cellStone[j] == 1 ? _ITEM_XSTEIN : _ITEM_XDOOR;
             _Item_New[i] = 1;
             for (int m = 1; m <= 260; ++m) {
                 if (_itemA[m] == 0 || _itemX[m] != _CellX[j] || _itemY[m] <= _CellY[j]) continue;
                 int kind = _itemA[m];
                 if (kind == _ITEM_BRAKE || kind == _ITEM_XSTEIN || kind == _ITEM_XDOOR) break;
+                // A stone or door further down keeps its own item; it holds out what lies below it.
+                if (obstacleCellAt(_itemX[m], _itemY[m])) break;
                 _itemA[m] = 0;
                 _Item_New[i] += 1;
             }
@@ -272,16 +279,23 @@ int tavoTSceneMatch3::loadLevelPreviewData()
             if (code >= 1 && code <= 98)
                 _previewitem_prepare(L, _preview_cellx[L][j], _preview_celly[L][j], randInt(1, 5));
         }
+        auto previewStoneAt = [this, L](float x, float y) {
+            for (int q = 1; q <= 260; ++q)
+                if (_preview_cella[L][q] > 0 && _preview_cellx[L][q] == x && _preview_celly[L][q] == y)
+                    return _preview_cellstone[L][q] == 1;
+            return false;
+        };
         for (int j = 1; j <= 260; ++j) {
             if (_preview_cella[L][j] <= 0 || _preview_cellstone[L][j] != 1) continue;
             float cx = _preview_cellx[L][j], cy = _preview_celly[L][j];
             for (int i = 1; i <= 260; ++i) {
-                if (_preview_itemx[L][i] != cx || _preview_itemy[L][i] != cy) continue;
+                if (_preview_itema[L][i] == 0 || _preview_itemx[L][i] != cx || _preview_itemy[L][i] != cy) continue;
                 _preview_itema[L][i] = _ITEM_XSTEIN;
                 for (int m = 1; m < 200; ++m) {
                     int kind = _preview_itema[L][m];
                     if (kind == 0 || _preview_itemx[L][m] != cx || _preview_itemy[L][m] <= cy) continue;
                     if (kind == _ITEM_BRAKE || kind == _ITEM_XSTEIN || kind == _ITEM_XDOOR) break;
+                    if (previewStoneAt(_preview_itemx[L][m], _preview_itemy[L][m])) break;
                     _preview_itema[L][m] = 0;
                 }
             }

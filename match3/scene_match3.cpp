@@ -2,6 +2,7 @@
 #include "match3/scene_match3.h"
 
 #include <cstring>
+#include <vector>
 
 #include "app/globals.h"
 #include "app/input.h"
@@ -22,9 +23,43 @@ std::string levelFileName(int level)
 
 template <class T> static void zeroArray(T& a) { std::memset(&a, 0, sizeof(a)); }
 
-tavoTSceneMatch3::tavoTSceneMatch3() : _imgBG(new tavoTBild()), _imgCellMask(new tavoTBild())
+std::vector<tavoTBild**> tavoTSceneMatch3::pictureSlots()
 {
-    for (auto& img : _imgItem) img = new tavoTBild();
+    std::vector<tavoTBild**> v = {&_imgBG, &_imgGameUIMatch3Longbar, &_imgLogoGlow, &_imgRays2, &_imgCell, &_imgMoss,
+                                  &_imgCellMask, &_imgCellMark, &_imgGameUIMatch3, &_imgPlaysign, &_imgVictory, &_imgLevel,
+                                  &_imgGlow, &_imgGlow2, &_imgGrabber1, &_imgGlowStar, &_imgBombflares};
+    for (auto& p : _imgRow) v.push_back(&p);
+    for (auto& p : _imgCellBorder) v.push_back(&p);
+    for (auto& p : _imgItem) v.push_back(&p);
+    for (auto& p : _imgCellArrow) v.push_back(&p);
+    for (auto& p : _imgGl) v.push_back(&p);
+    for (auto& p : _imgGlo) v.push_back(&p);
+    for (auto& p : _imgDirt) v.push_back(&p);
+    return v;
+}
+
+int tavoTSceneMatch3::preloadImages()
+{
+    _imgGameUIMatch3Longbar->LoadFromDisk("data/match3/m3uilongbar.png", 1, -1);
+    _imgGameUIMatch3Longbar->setXY(512, 758);
+    _imgLogoGlow->LoadFromDisk("data/effects/logoglow.png", 1, -1);
+    _imgRays2->LoadFromDisk("data/effects/rays2.png", 1, -1);
+    _imgCell->LoadFromDisk("data/match3/cell.png", 1, -1);
+    _imgMoss->LoadFromDisk("data/match3/moss.png", 1, -1);
+    _imgCellMask->LoadFromDisk("data/match3/cellmask.png", 1, -1);
+    _imgCellMark->LoadFromDisk("data/match3/cellmark.png", 1, -1);
+    _imgGameUIMatch3->LoadFromDisk("data/match3/m3uiup.png", 1, -1);
+    _imgPlaysign->LoadFromDisk("data/texts/gameon.png", 1, -1);
+    for (int n = 1; n <= 11; ++n) _imgRow[n]->LoadFromDisk("data/match3/cellrow" + std::to_string(n) + ".png", 0, -1);
+    for (int n = 1; n <= 24; ++n) _imgCellBorder[n]->LoadFromDisk("data/match3/border" + std::to_string(n) + ".png", 0, -1);
+    for (int n = 1; n <= 15; ++n) _imgItem[n]->LoadFromDisk("data/match3/item1-" + std::to_string(n) + ".png", 1, -1);
+    for (int n = 1; n <= 4; ++n) _imgCellArrow[n]->LoadFromDisk("data/match3/arrow" + std::to_string(n) + ".png", 1, -1);
+    return 0;
+}
+
+tavoTSceneMatch3::tavoTSceneMatch3()
+{
+    for (tavoTBild** img : pictureSlots()) *img = new tavoTBild();
     zeroArray(_CellA); zeroArray(_CellX); zeroArray(_CellY); zeroArray(_cellMoss); zeroArray(_cellStone);
     zeroArray(_cellDoor); zeroArray(_cellBord); zeroArray(_cellGlow); zeroArray(_cellFumm); zeroArray(_cellri);
     zeroArray(_cellitem); zeroArray(_cellbug);
@@ -57,9 +92,7 @@ tavoTSceneMatch3::tavoTSceneMatch3() : _imgBG(new tavoTBild()), _imgCellMask(new
 
 tavoTSceneMatch3::~tavoTSceneMatch3()
 {
-    delete _imgBG;
-    delete _imgCellMask;
-    for (auto* img : _imgItem) delete img;
+    for (tavoTBild** img : pictureSlots()) delete *img;
     delete[] _preview_cellx; delete[] _preview_celly; delete[] _preview_cella; delete[] _preview_cellmoss;
     delete[] _preview_cellitem; delete[] _preview_cellbug; delete[] _preview_cellstone; delete[] _preview_celldoor;
     delete[] _preview_cellbord; delete[] _preview_itemx; delete[] _preview_itemy; delete[] _preview_itema;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/scene.h"
 
@@ -98,10 +99,35 @@ public:
     // Scoring
     virtual int _incpoints(float x, float y, int n);
 
+    // Loads the board's pictures once at start-up.
+    virtual int preloadImages();
+
     int _winrun = 0;
     tavoTBild* _imgBG;
+    tavoTBild* _imgGameUIMatch3Longbar;
+    tavoTBild* _imgLogoGlow;
+    tavoTBild* _imgRays2;
+    tavoTBild* _imgCell;
+    tavoTBild* _imgMoss;
     tavoTBild* _imgCellMask;
+    tavoTBild* _imgCellMark;
+    tavoTBild* _imgGameUIMatch3;
+    tavoTBild* _imgPlaysign;
+    tavoTBild* _imgVictory;
+    tavoTBild* _imgLevel;
+    tavoTBild* _imgGlow;
+    tavoTBild* _imgGlow2;
+    tavoTBild* _imgGrabber1;
+    tavoTBild* _imgRow[12];
+    tavoTBild* _imgCellBorder[25];
     tavoTBild* _imgItem[30];
+    tavoTBild* _imgCellArrow[5];
+    // Effect pictures, loaded by the effects.
+    tavoTBild* _imgGl[10];
+    tavoTBild* _imgGlo[10];
+    tavoTBild* _imgDirt[10];
+    tavoTBild* _imgGlowStar;
+    tavoTBild* _imgBombflares;
 
     // Cells
     int _CellA[M3_SLOTS];
@@ -206,4 +232,5 @@ public:
 
 private:
     int _readLevelFile(int level);
+    std::vector<tavoTBild**> pictureSlots();
 };
