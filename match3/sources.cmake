@@ -6,4 +6,5 @@ set(MATCH3_SOURCES
   match3/board_removal.cpp
   match3/board_obstacles.cpp
   match3/board_hints.cpp
+  match3/meteor.cpp
 )
