@@ -132,6 +132,24 @@ bool checkBoard(const LevelGrid& g, std::string& error)
         cells += count;
         columns += runs;
     }
+    for (int r = 0; r < 13; ++r) {
+        for (int u = 0; u < 20; ++u) {
+            char c = g.rows[r][u];
+            // Refills enter at the top, so nothing may lie below a standing stone or door to be matched.
+            if ((c == 's' || c == 'd') && r + 1 < 13 && g.rows[r + 1][u] != '.') {
+                error = name + "stone or door above the floor of column " + std::to_string(u + 1);
+                return false;
+            }
+            if (c != 'm') continue;
+            int a = u, b = u;
+            while (a > 0 && g.rows[r][a - 1] != '.') --a;
+            while (b < 19 && g.rows[r][b + 1] != '.') ++b;
+            if (b - a + 1 < 3) {
+                error = name + "moss in row " + std::to_string(r + 1) + " lies where no row of three can form";
+                return false;
+            }
+        }
+    }
     if (cells + columns > LEVEL_SLOT_BUDGET) {
         error = name + std::to_string(cells) + " cells and " + std::to_string(columns) + " brakes exceed the slot budget";
         return false;
