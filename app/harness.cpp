@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "app/input.h"
 #include "app/mainloop.h"
+#include "campaign/scene_intro.h"
 #include "app/statedump.h"
+#include "campaign/spieler.h"
+#include "frontend/scene_loadscreen.h"
+#include "frontend/sound_handler.h"
+#include "match3/scene_match3.h"
 #include "platform/sys.h"
 
 namespace {
@@ -104,7 +110,8 @@ void applyInput(const Event& e)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: morvelle-harness [--data DIR] [--save DIR] [--seed N] [--frames N] [--script FILE]\n");
+    std::fprintf(stderr, "usage: morvelle-harness [--data DIR] [--save DIR] [--seed N] [--frames N] [--script FILE] "
+                         "[--board N] [--dev]\n");
     return 2;
 }
 }
@@ -116,6 +123,8 @@ int main(int argc, char** argv)
     opt.seeded = true;
     opt.seed = 1;
     long frames = -1;
+    int board = 0;
+    bool dev = false;
     std::string script;
     opt.args.push_back(argv[0]);
     for (int i = 1; i < argc; ++i) {
@@ -131,6 +140,8 @@ int main(int argc, char** argv)
         else if (a == "--seed" && value(v)) opt.seed = (unsigned)std::strtoul(v.c_str(), nullptr, 10);
         else if (a == "--frames" && value(v)) frames = std::strtol(v.c_str(), nullptr, 10);
         else if (a == "--script" && value(v)) script = v;
+        else if (a == "--board" && value(v)) board = std::atoi(v.c_str());
+        else if (a == "--dev") dev = true;
         else return usage();
     }
 
@@ -157,6 +168,21 @@ int main(int argc, char** argv)
 
     int status = startGame(opt);
     if (status >= 0) return status;
+    if (dev) g_devMode = 1;
+    if (board > 0) {
+        // straight onto the board: the loading steps at once, profile slot 1, the level asked for
+        soundHandler->init_sound();
+        sceneLoadscreen->loadEverything();
+        TSpieler& p = *g_players[1];
+        if (p.Name.empty()) p.Name = "Harness";
+        p.Level = board;
+        if (p.StoryLevel < board) p.StoryLevel = board;
+        p.loadAllItemsToDestroyFromDisk("data/levels/lvla000.lvl");
+        g_currentPlayer = 1;
+        g_input->_MausOK = 1;
+        sceneIntro->Leave();
+        sceneMatch3->Prepare();
+    }
     bool stop = false;
     for (long pass = 1; !stop && (frames < 0 || pass <= frames); ++pass) {
         std::vector<const Event*> now;

@@ -8,6 +8,7 @@
 #include "app/input.h"
 #include "campaign/spieler.h"
 #include "framework/scene.h"
+#include "frontend/effects.h"
 #include "frontend/popup.h"
 #include "match3/scene_match3.h"
 
@@ -24,6 +25,17 @@ public:
     void close()
     {
         s_ << '}';
+        first_ = false;
+    }
+    void array(const char* key)
+    {
+        sep();
+        s_ << '"' << key << "\":[";
+        first_ = true;
+    }
+    void endArray()
+    {
+        s_ << ']';
         first_ = false;
     }
     void num(const char* key, double v)
@@ -119,11 +131,70 @@ std::string dumpState()
         const TSpieler& p = *g_players[g_currentPlayer];
         j.open("player");
         j.str("Name", p.Name);
-        j.num("Level", p.Level);
-        j.num("StoryLevel", p.StoryLevel);
-        j.num("StoryPoints", p.StoryPoints);
+        j.str("url", p.url);
+#define FIELD(f) j.num(#f, p.f)
+        FIELD(StoryPage); FIELD(StoryLevel); FIELD(StoryPoints); FIELD(isStoryPageShow); FIELD(isStoryFinished);
+        FIELD(isIntroDone); FIELD(Level); FIELD(levelSelected); FIELD(gtGameType); FIELD(LevelPoints); FIELD(time);
+        FIELD(anzItems); FIELD(anzMoss); FIELD(anzKaefer); FIELD(skipfill); FIELD(isHelp); FIELD(maxItemsToDestroy);
+        FIELD(isResume); FIELD(resumeLevel); FIELD(resumePoints); FIELD(resumeTime); FIELD(resumeGTGameType);
+        FIELD(resumeRemoveLineIsUnlocked); FIELD(resumeRemoveSameItemsIsUnlocked); FIELD(resumeReplaceAllItemsIsUnlocked);
+        FIELD(resumeThrowExplosiveIsUnlocked); FIELD(resumeRemoveLineIsFirstTime); FIELD(resumeRemoveSameItemsIsFirstTime);
+        FIELD(resumeReplaceAllItemsIsFirstTime); FIELD(resumeThrowExplosiveIsFirstTime);
+#undef FIELD
+        for (int k = 1; k <= 5; ++k) {
+            j.num(("itemsDestroyed" + std::to_string(k)).c_str(), p.itemsDestroyed[k]);
+            j.num(("itemsToDestroy" + std::to_string(k)).c_str(), p.Level >= 0 && p.Level <= 80 ? p.itemsToDestroyData[p.Level][k] : 0);
+        }
         j.close();
     }
+    if (g_scene == SCENE_MATCH3) {
+        const tavoTSceneMatch3& b = *sceneMatch3;
+        j.open("board");
+#define FIELD(f) j.num(#f, b.f)
+        FIELD(_runtime); FIELD(_winrun); FIELD(_mosscount); FIELD(_gt3_partner1); FIELD(_gt3_partner2); FIELD(_gt3_swap);
+        FIELD(_abwahl); FIELD(_swapping); FIELD(_geholfen); FIELD(_nixdo); FIELD(_zugpointer); FIELD(_zug);
+        FIELD(_bonuspunkte); FIELD(VictoryRuntime); FIELD(ScoreboardRuntime); FIELD(_wholeglow); FIELD(_sprengpilzrun);
+#undef FIELD
+        j.array("cells");
+        for (int q = 1; q <= 260; ++q) {
+            if (b._CellA[q] <= 0) continue;
+            j.open();
+            j.num("slot", q);
+            j.num("_CellA", b._CellA[q]);
+            j.num("_CellX", b._CellX[q]);
+            j.num("_CellY", b._CellY[q]);
+            j.num("_cellMoss", b._cellMoss[q]);
+            j.num("_cellStone", b._cellStone[q]);
+            j.num("_cellDoor", b._cellDoor[q]);
+            j.num("_cellBord", b._cellBord[q]);
+            j.close();
+        }
+        j.endArray();
+        j.array("items");
+        for (int i = 1; i <= 260; ++i) {
+            if (b._itemA[i] == 0) continue;
+            j.open();
+            j.num("slot", i);
+            j.num("_itemA", b._itemA[i]);
+            j.num("_itemX", b._itemX[i]);
+            j.num("_itemY", b._itemY[i]);
+            j.num("_itemCell", b._itemCell[i]);
+            j.num("_Item_f", b._Item_f[i]);
+            j.close();
+        }
+        j.endArray();
+        j.close();
+    }
+    j.array("effects");
+    for (int s = 1; s < MAX_EFFECTS; ++s) {
+        if (g_effects[s]->id == 0) continue;
+        j.open();
+        j.num("slot", s);
+        j.num("id", g_effects[s]->id);
+        j.num("runtime", g_effects[s]->runtime);
+        j.close();
+    }
+    j.endArray();
     j.close();
     return j.text();
 }

@@ -57,9 +57,20 @@ int tavoTPopup::box(int size, const std::string& title, int squeeze)
     return 1;
 }
 
+int g_instructionsPage = 1;
+int g_helpFromMenu = 0;
+
 int tavoTPopup::ingameScreenMainmenu_show()
 {
     if (State == 0) return 0;
+    if (State != POPUP_QUIT) {
+        // dialogs that are not built yet close at once, so the scene below never waits on them
+        traceLog("popup " + std::to_string(State) + " not available, closed");
+        State = 0;
+        runtime = 0;
+        direction = 0;
+        return 0;
+    }
     g_inputLayer = 2;
     if (direction == 1 && runtime < 16) runtime++;
     if (direction == 2 && runtime > 0) runtime--;

@@ -34,6 +34,9 @@ constexpr int POPUP_SIZE_MEDIUM = 1;
 constexpr int POPUP_SIZE_BIG = 2;
 constexpr int POPUP_SIZE_MINI = 3;
 
+extern int g_instructionsPage;
+extern int g_helpFromMenu;
+
 class tavoTPopup {
 public:
     tavoTPopup();

@@ -7,7 +7,9 @@
 #include "campaign/scene_intro.h"
 #include "framework/bild.h"
 #include "frontend/scene_mainmenu.h"
+#include "frontend/effects.h"
 #include "frontend/sound_handler.h"
+#include "match3/scene_match3.h"
 #include "platform/sys.h"
 
 tavoTSceneLoadscreen::tavoTSceneLoadscreen() : _imgBG(new tavoTBild()) {}
@@ -29,6 +31,9 @@ void tavoTSceneLoadscreen::loadEverything()
 {
     if (_loaded) return;
     loadUIImages();
+    sceneMatch3->preloadImages();
+    loadEffectImages();
+    sceneMatch3->loadLevelPreviewData();
     _loaded = 1;
 }
 

@@ -2,6 +2,7 @@ set(FRONTEND_SOURCES
   frontend/popup.cpp
   frontend/sound_handler.cpp
   frontend/messages.cpp
+  frontend/effects.cpp
   frontend/holo.cpp
   frontend/scene_mainmenu.cpp
   frontend/scene_loadscreen.cpp
