@@ -188,3 +188,37 @@ TEST_F(Match3Test, ResumeShowsTheSuspendedItems)
     EXPECT_EQ(p->time, 44);
     EXPECT_EQ(p->itemsDestroyed[3], 9);
 }
+
+TEST_F(Match3Test, StonesBelowAStoneKeepTheirItemAndStaleSlotsNeverBecomeStones)
+{
+    build(8, {"", "", "....s", "....o", "....o", "....s", "....o", "....o", "....o"});
+    int upper = slotAt(5, 3), lower = slotAt(5, 6);
+    ASSERT_EQ(b->_itemA[upper], _ITEM_XSTEIN);
+    ASSERT_EQ(b->_itemA[lower], _ITEM_XSTEIN);
+    EXPECT_EQ(b->_Item_New[upper], 3);   // rows 4 and 5, and itself
+    EXPECT_EQ(itemCount(_ITEM_XSTEIN), 2);
+    b->_runtime = 100;
+    b->_item_slide();
+    // Breaking the lower stone first, then the upper one, fills the column exactly.
+    b->_stonecheck(lower);
+    framesTo(300);
+    b->_item_slide();
+    b->_stonecheck(slotAt(5, 3));
+    framesTo(500);
+    int inColumn = 0, aboveBoard = 0;
+    for (int i = 1; i <= 150; ++i) {
+        if (b->_itemA[i] < 1 || b->_itemA[i] > 998 || b->_itemX[i] != cellX(5)) continue;
+        ++inColumn;
+        aboveBoard += b->_itemY[i] < cellY(3);
+    }
+    EXPECT_EQ(inColumn, 7);
+    EXPECT_EQ(aboveBoard, 0);
+
+    // A long column leaves item slots behind whose old positions match the next level's stone.
+    std::vector<std::string> tall = {""};
+    for (int r = 1; r < 13; ++r) tall.push_back("....o");
+    build(9, tall);
+    build(11, {"", "", "", "", "", "", "", "", "", "", "", "....s", "....o"});
+    EXPECT_EQ(itemCount(_ITEM_XSTEIN), 1);
+    EXPECT_EQ(kindAt(5, 12), _ITEM_XSTEIN);
+}

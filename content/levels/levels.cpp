@@ -235,7 +235,7 @@ bool writeLevelSheet(const std::vector<LevelGrid>& grids, const std::string& pat
                 switch (g.rows[r][u]) {
                 case 'o': c = 0xFF6A8CAFu; break;
                 case 'm': c = 0xFF3FA34Du; break;
-                case 's': c = 0xFF8A8A8Au; break;
+                case 's': c = 0xFFE8E8E8u; break;
                 case 'd': c = 0xFFD9822Bu; break;
                 case 'b': c = 0xFFA050C0u; break;
                 default: continue;
