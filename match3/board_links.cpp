@@ -5,6 +5,7 @@
 #include "app/resources.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "frontend/effects.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 
@@ -15,12 +16,7 @@ TSpieler* m3Player()
     return &spare;
 }
 
-int m3InstallEffect(float, float y, int id, float, float)
-{
-    // Until the effects fly, a collect effect that would be shown credits its gem to the goal at once.
-    if (id >= 95701 && id <= 95705 && y > 0) m3Player()->itemsDestroyed[id - 95700] += 1;
-    return 0;
-}
+int m3InstallEffect(float x, float y, int id, float lx, float ly) { return installEffect(x, y, id, lx, ly); }
 
 void m3PlaySound(int id, float x)
 {

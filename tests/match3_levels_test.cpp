@@ -15,6 +15,7 @@
 #include "campaign/spieler.h"
 #include "content/levels/levels.h"
 #include "content/tool/modules.h"
+#include "frontend/effects.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 
@@ -252,6 +253,12 @@ public:
                 act();
             }
             b->_boardSteps();
+            // Collect flights land at once: the goal bar is not drawn here.
+            for (int e = 1; e < MAX_EFFECTS; ++e) {
+                int id = g_effects[e]->id;
+                if (id >= 95701 && id <= 95705) p->itemsDestroyed[id - 95700] += 1;
+                if (id != 0) g_effects[e]->id = 0;
+            }
             b->_mosscount = 0;
             for (int q = 1; q <= 260; ++q) b->_mosscount += b->_CellA[q] > 0 && b->_cellMoss[q] == 1;
             if (b->_mosscount == 0 && p->isAllItemsDestroyed(level) == 1) return b->_runtime - 150;

@@ -301,7 +301,7 @@ TEST_F(Match3Test, TheShuffleWaveSparesBombsStonesDoorsAndMushrooms)
     EXPECT_EQ(kindAt(6, 10), _ITEM_XDOOR);
     int changed = 0;
     for (int i = 1; i <= 150; ++i) changed += before[i] != b->_itemA[i];
-    EXPECT_GT(changed, 100);
+    EXPECT_GT(changed, 66);   // each gem is drawn anew three or four times; about three in four end up different
 }
 
 TEST_F(Match3Test, TheFirstHintComesAtFrame451)
