@@ -2,6 +2,7 @@
 #include <cmath>
 #include <set>
 
+#include "frontend/popup.h"
 #include "tests/match3_support.h"
 
 namespace {
@@ -348,5 +349,31 @@ TEST_F(Match3Test, ABoardWithoutMovesGetsOneHelpBombAtFrame151)
     EXPECT_EQ(itemCount(_ITEM_BOMB), 1);
     EXPECT_EQ(b->_geholfen, 1);
     framesTo(310);
+    EXPECT_EQ(itemCount(_ITEM_BOMB), 1);
+}
+
+TEST_F(Match3Test, OpenDialogsHoldBackHintsAndHelpWhileTheShuffleWaveHoldsBackOnlyHints)
+{
+    build(24, {"", "", "", "...oooooooooo", "...oooooooooo", "...oooooooooo"});
+    for (int i = 1; i <= 150; ++i) {
+        if (b->_itemA[i] < 1 || b->_itemA[i] > 5) continue;
+        int u = int((b->_itemX[i] + 16) / 48), v = int((b->_itemY[i] + 20) / 48);
+        b->_itemA[i] = (u + 2 * v) % 5 + 1;
+    }
+    b->_nixdo = 0;
+    framesTo(150);
+    popupHandler->runtime = 16;
+    frame();
+    EXPECT_EQ(itemCount(_ITEM_BOMB), 0);
+    popupHandler->runtime = 0;
+    g_pause = 1;
+    b->_runtime = 300;
+    frame();
+    EXPECT_EQ(itemCount(_ITEM_BOMB), 0);
+    g_pause = -1;
+    framesTo(450);
+    b->_swapping = 500;   // a wave already beyond this small board
+    frame();
+    EXPECT_EQ(b->_swapping, 515);
     EXPECT_EQ(itemCount(_ITEM_BOMB), 1);
 }
