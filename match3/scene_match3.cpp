@@ -1,4 +1,4 @@
-// Board scene: construction, the scene stand-in frame and the points counter.
+// Board scene: construction and destruction of its pictures and arrays, and the level file names.
 #include "match3/scene_match3.h"
 
 #include <cstring>
@@ -25,7 +25,7 @@ template <class T> static void zeroArray(T& a) { std::memset(&a, 0, sizeof(a)); 
 
 std::vector<tavoTBild**> tavoTSceneMatch3::pictureSlots()
 {
-    std::vector<tavoTBild**> v = {&_imgBG, &_imgGameUIMatch3Longbar, &_imgLogoGlow, &_imgRays2, &_imgCell, &_imgMoss,
+    std::vector<tavoTBild**> v = {&_imgBackground, &_imgGameUIMatch3Longbar, &_imgLogoGlow, &_imgRays2, &_imgCell, &_imgMoss,
                                   &_imgCellMask, &_imgCellMark, &_imgGameUIMatch3, &_imgPlaysign, &_imgVictory, &_imgLevel,
                                   &_imgGlow, &_imgGlow2, &_imgGrabber1, &_imgGlowStar, &_imgBombflares};
     for (auto& p : _imgRow) v.push_back(&p);
@@ -36,25 +36,6 @@ std::vector<tavoTBild**> tavoTSceneMatch3::pictureSlots()
     for (auto& p : _imgGlo) v.push_back(&p);
     for (auto& p : _imgDirt) v.push_back(&p);
     return v;
-}
-
-int tavoTSceneMatch3::preloadImages()
-{
-    _imgGameUIMatch3Longbar->LoadFromDisk("data/match3/m3uilongbar.png", 1, -1);
-    _imgGameUIMatch3Longbar->setXY(512, 758);
-    _imgLogoGlow->LoadFromDisk("data/effects/logoglow.png", 1, -1);
-    _imgRays2->LoadFromDisk("data/effects/rays2.png", 1, -1);
-    _imgCell->LoadFromDisk("data/match3/cell.png", 1, -1);
-    _imgMoss->LoadFromDisk("data/match3/moss.png", 1, -1);
-    _imgCellMask->LoadFromDisk("data/match3/cellmask.png", 1, -1);
-    _imgCellMark->LoadFromDisk("data/match3/cellmark.png", 1, -1);
-    _imgGameUIMatch3->LoadFromDisk("data/match3/m3uiup.png", 1, -1);
-    _imgPlaysign->LoadFromDisk("data/texts/gameon.png", 1, -1);
-    for (int n = 1; n <= 11; ++n) _imgRow[n]->LoadFromDisk("data/match3/cellrow" + std::to_string(n) + ".png", 0, -1);
-    for (int n = 1; n <= 24; ++n) _imgCellBorder[n]->LoadFromDisk("data/match3/border" + std::to_string(n) + ".png", 0, -1);
-    for (int n = 1; n <= 15; ++n) _imgItem[n]->LoadFromDisk("data/match3/item1-" + std::to_string(n) + ".png", 1, -1);
-    for (int n = 1; n <= 4; ++n) _imgCellArrow[n]->LoadFromDisk("data/match3/arrow" + std::to_string(n) + ".png", 1, -1);
-    return 0;
 }
 
 tavoTSceneMatch3::tavoTSceneMatch3()
@@ -97,46 +78,4 @@ tavoTSceneMatch3::~tavoTSceneMatch3()
     delete[] _preview_cellitem; delete[] _preview_cellbug; delete[] _preview_cellstone; delete[] _preview_celldoor;
     delete[] _preview_cellbord; delete[] _preview_itemx; delete[] _preview_itemy; delete[] _preview_itema;
     delete[] _preview_itemkaefcol; delete[] _preview_m3rowcount; delete[] _preview_m3rowx; delete[] _preview_m3rowy;
-}
-
-int tavoTSceneMatch3::Prepare()
-{
-    _runtime = 0;
-    g_lastScene = g_scene;
-    if (g_scene == SCENE_ROADMAP || g_scene == SCENE_STORY) leaveScene(g_scene);
-    int level = (g_currentPlayer > -1) ? g_players[g_currentPlayer]->Level : 1;
-    _imgBG->LoadFromDisk(g_getCurrentBG(level), 0, -1);
-    _winrun = 0;
-    g_pause = -1;
-    g_scene = SCENE_MATCH3;
-    sceneHandler->fade_in();
-    return 1;
-}
-
-int tavoTSceneMatch3::Update()
-{
-    _incRuntime(1);
-    g_inputLayer = 1;
-    Sys_SetBlend(BLEND_SOLID);
-    _imgBG->PaintXY(0, 0);
-    Sys_SetBlend(BLEND_ALPHA);
-    if (popupHandler->State == 0 && g_input->_Escape == 1) sceneHandler->fade_out(SCENE_ROADMAP, 0, 0);
-    popupHandler->ingameScreenMainmenu_show();
-    return 1;
-}
-
-int tavoTSceneMatch3::Leave()
-{
-    _imgBG->Unload();
-    return 1;
-}
-
-int tavoTSceneMatch3::_incpoints(float x, float y, int n)
-{
-    TSpieler* p = m3Player();
-    p->LevelPoints += n;
-    p->StoryPoints += n;
-    if (p->LevelPoints < 0) p->LevelPoints = 0;
-    if (x > -1 && messageHandler) showMessage(x, y, "+" + std::to_string(n));
-    return 0;
 }

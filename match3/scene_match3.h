@@ -99,11 +99,26 @@ public:
     // Scoring
     virtual int _incpoints(float x, float y, int n);
 
-    // Loads the board's pictures once at start-up.
+    // Scoring, time and winning
+    virtual int _checkWinCondition();
+    virtual int _screenWin();
+    virtual int _gameUI_drawLeveltexts(int unused);
+    virtual int _drawGemBar();
+    virtual int _timeBonusFor(int seconds);
+
+    // The scene frame
     virtual int preloadImages();
+    virtual int setVictoryScreen();
+    virtual int _predrawings();
+    virtual int _predraw_level();
+    virtual int _draw_cells();
+    virtual int _draw_items();
+    virtual int _draw_pu();
+    virtual int _playsign();
+    virtual int _gameUI_drawMenuButton();
 
     int _winrun = 0;
-    tavoTBild* _imgBG;
+    tavoTBild* _imgBackground;
     tavoTBild* _imgGameUIMatch3Longbar;
     tavoTBild* _imgLogoGlow;
     tavoTBild* _imgRays2;
@@ -118,7 +133,7 @@ public:
     tavoTBild* _imgGlow;
     tavoTBild* _imgGlow2;
     tavoTBild* _imgGrabber1;
-    tavoTBild* _imgRow[12];
+    tavoTBild* _imgRow[13];
     tavoTBild* _imgCellBorder[25];
     tavoTBild* _imgItem[30];
     tavoTBild* _imgCellArrow[5];
