@@ -10,12 +10,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/mainloop.h"
-#include "campaign/scene_intro.h"
 #include "app/statedump.h"
-#include "campaign/spieler.h"
-#include "frontend/scene_loadscreen.h"
-#include "frontend/sound_handler.h"
-#include "match3/scene_match3.h"
 #include "platform/sys.h"
 
 namespace {
@@ -169,20 +164,7 @@ int main(int argc, char** argv)
     int status = startGame(opt);
     if (status >= 0) return status;
     if (dev) g_devMode = 1;
-    if (board > 0) {
-        // straight onto the board: the loading steps at once, profile slot 1, the level asked for
-        soundHandler->init_sound();
-        sceneLoadscreen->loadEverything();
-        TSpieler& p = *g_players[1];
-        if (p.Name.empty()) p.Name = "Harness";
-        p.Level = board;
-        if (p.StoryLevel < board) p.StoryLevel = board;
-        p.loadAllItemsToDestroyFromDisk("data/levels/lvla000.lvl");
-        g_currentPlayer = 1;
-        g_input->_MausOK = 1;
-        sceneIntro->Leave();
-        sceneMatch3->Prepare();
-    }
+    if (board > 0) enterBoardDirectly(board);
     bool stop = false;
     for (long pass = 1; !stop && (frames < 0 || pass <= frames); ++pass) {
         std::vector<const Event*> now;

@@ -21,6 +21,8 @@ int startGame(const GameOptions& opt);
 // One pass of the main loop; `beforePresent` runs after the frame is drawn, before it is shown.
 void mainLoopPass(bool waitForTimer, const std::function<void()>& beforePresent = {});
 void shutdownGame();
+// Skips the intro and the loading screen and starts `level` with profile slot 1.
+void enterBoardDirectly(int level);
 
 int checkSingleInstance(const std::string& name);
 int checkGraphicsMode(int width, int height, int depth);

@@ -92,6 +92,9 @@ int tavoTSceneMatch3::_screenWin()
     const float L = 50.0f;
     if (_winrun > 0) {
         if (_winrun == 1) {
+            // both fades start afresh with every victory, also the second one in a session
+            VictoryRuntime = 0;
+            ScoreboardRuntime = 0;
             int m = p->anzMoss * _mossPoints;
             _bonuspunkte = _timeBonusFor(p->time);
             p->incLevelPoints(m);
