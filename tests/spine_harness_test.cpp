@@ -69,6 +69,28 @@ TEST(Harness, CloseRequestAsksAndEnterQuitsThroughTheFade)
     EXPECT_FALSE(std::filesystem::exists(dir + "never.json"));
 }
 
+TEST(Harness, FocusLossShowsThePauseScreenUntilAClick)
+{
+    std::string dir = tempDir("harness-pause");
+    std::string script =
+        "400 focus lost\n"
+        "401 dump " + dir + "lost.json\n"
+        "420 focus gained\n"
+        "430 shot " + dir + "pause.png\n"
+        "430 dump " + dir + "paused.json\n"
+        "440 mouse 500 500\n"
+        "441 click left\n"
+        "442 dump " + dir + "resumed.json\n";
+    ASSERT_EQ(runHarness("--frames 445", script, dir), 0) << readFile(dir + "out.txt");
+    std::string lost = readFile(dir + "lost.json"), paused = readFile(dir + "paused.json"), resumed = readFile(dir + "resumed.json");
+    EXPECT_EQ(field(lost, "g_suspend"), 2);
+    EXPECT_EQ(field(lost, "g_pause"), 1);
+    EXPECT_EQ(field(paused, "g_suspend"), 0);
+    EXPECT_EQ(field(paused, "g_pause"), 1);
+    EXPECT_EQ(field(resumed, "g_pause"), -1);
+    EXPECT_GT(readFile(dir + "pause.png").size(), 1000u);
+}
+
 TEST(Harness, BadScriptLineIsNamed)
 {
     std::string dir = tempDir("harness-bad");
