@@ -270,29 +270,92 @@ void paintTopBar(Img& img)
     grain(img, 8, 0.03);
 }
 
+// The bar is drawn over the power-up buttons, so each button sits in a cradle: a clear hole where its
+// artwork is, a gold rim below it, and the teal strip only between and under the buttons.
 void paintLongBar(Img& img)
 {
-    band(img, 14, 100, false);
-    cairo_t* cr = img.cr();
-    for (double x : {80.0, 350.0, 672.0, 940.0}) {
-        cairo_arc(cr, x, 10, 52, 0, 2 * M_PI);
-        fillWith(cr, linear(0, -42, 0, 62, hex(0x2a6276), hex(0x0e2433)), true);
-        cairo_set_line_width(cr, 3);
-        setCol(cr, pal::gold);
-        cairo_stroke(cr);
-    }
-    // Ornament between the sockets.
-    for (double x : {215.0, 511.0, 806.0}) {
-        drawCompass(cr, x, 40, 12);
-        cairo_move_to(cr, x - 70, 40);
-        cairo_line_to(cr, x - 16, 40);
-        cairo_move_to(cr, x + 16, 40);
-        cairo_line_to(cr, x + 70, 40);
+    const double xs[4] = {80, 350, 672, 940};
+    const double cy = 7, hole = 47.5, rim = 54, collar = rim + 1;
+    Img shape(img.w(), img.h());
+    cairo_t* cr = shape.cr();
+    auto teal = [&](double y0, double y1) { return linear(0, y0, 0, y1, hex(0x2a6478), hex(0x0f2a3a)); };
+    cairo_rectangle(cr, -10, 20, img.w() + 20, img.h());
+    fillWith(cr, teal(20, 70));
+    cairo_rectangle(cr, -10, 20, img.w() + 20, 4);
+    fillWith(cr, linear(0, 0, img.w(), 0, pal::goldDark, pal::goldLight));
+    cairo_rectangle(cr, -10, 24, img.w() + 20, 1.5);
+    setColA(cr, pal::ink, 0.6);
+    cairo_fill(cr);
+    // Recessed panels carrying the ornament between the cradles.
+    for (int i = 0; i < 3; ++i) {
+        double x0 = xs[i] + collar + 10, x1 = xs[i + 1] - collar - 10, mid = (x0 + x1) / 2;
+        roundRect(cr, x0, 31, x1 - x0, 22, 11);
+        fillWith(cr, linear(0, 31, 0, 53, hex(0x0b1c28), hex(0x1a4052)), true);
         cairo_set_line_width(cr, 1.5);
-        setColA(cr, pal::goldLight, 0.5);
+        setCol(cr, pal::goldDark);
         cairo_stroke(cr);
+        cairo_move_to(cr, x0 + 14, 42);
+        cairo_line_to(cr, mid - 16, 42);
+        cairo_move_to(cr, mid + 16, 42);
+        cairo_line_to(cr, x1 - 14, 42);
+        cairo_set_line_width(cr, 1.5);
+        setColA(cr, pal::goldLight, 0.55);
+        cairo_stroke(cr);
+        for (double dx : {x0 + 10, x1 - 10}) {
+            cairo_arc(cr, dx, 42, 2.2, 0, 2 * M_PI);
+            setColA(cr, pal::goldLight, 0.7);
+            cairo_fill(cr);
+        }
+        drawCompass(cr, mid, 42, 12);
     }
+    for (double x : xs) {
+        // The collar: the lower half of a disc, rising a little above the strip's trim.
+        cairo_save(cr);
+        cairo_rectangle(cr, x - collar - 2, cy - 2, 2 * collar + 4, img.h());
+        cairo_clip(cr);
+        cairo_arc(cr, x, cy, collar, 0, 2 * M_PI);
+        fillWith(cr, teal(cy, cy + collar));
+        cairo_restore(cr);
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_arc(cr, x, cy, hole, 0, 2 * M_PI);
+        cairo_fill(cr);
+        cairo_restore(cr);
+        // Gold rim, lit from the top-left, its ends rounded where it leaves the bar.
+        double mid = (hole + rim) / 2, a0 = -0.05, a1 = M_PI + 0.05;
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_arc(cr, x, cy, mid, a0, a1);
+        cairo_set_line_width(cr, rim - hole + 2.5);
+        setCol(cr, pal::ink);
+        cairo_stroke(cr);
+        cairo_pattern_t* g = linear(x - rim, cy - rim * 0.3, x + rim, cy + rim, pal::goldLight, pal::goldDark);
+        cairo_set_source(cr, g);
+        cairo_pattern_destroy(g);
+        cairo_arc(cr, x, cy, mid, a0, a1);
+        cairo_set_line_width(cr, rim - hole);
+        cairo_stroke(cr);
+        cairo_arc(cr, x, cy, mid - 1.2, M_PI * 0.55, M_PI + 0.02);
+        cairo_set_line_width(cr, 1.6);
+        setColA(cr, pal::cream, 0.75);
+        cairo_stroke(cr);
+        for (double a : {0.55, M_PI / 2, M_PI - 0.55}) {
+            cairo_arc(cr, x + mid * std::cos(a), cy + mid * std::sin(a), 1.8, 0, 2 * M_PI);
+            setCol(cr, pal::woodDark);
+            cairo_fill(cr);
+        }
+    }
+    shadowOf(img, shape, 1, -3, 4, 0.55);
+    paintImg(img, shape, 0, 0);
     grain(img, 9, 0.03);
+    // Neither the shadow nor the grain may dim the buttons' artwork.
+    cairo_t* out = img.cr();
+    cairo_save(out);
+    cairo_set_operator(out, CAIRO_OPERATOR_CLEAR);
+    for (double x : xs) {
+        cairo_arc(out, x, cy, hole - 0.5, 0, 2 * M_PI);
+        cairo_fill(out);
+    }
+    cairo_restore(out);
 }
 
 // A ribbon banner with a title, used by the start sign and the chapter picture.
@@ -433,25 +496,39 @@ void paintPowerUp(Img& img, int which, const std::string& part)
         return;
     }
     if (part == "lock") {
+        // Centred on the button's disc, outlined in ink so it reads on the dark glass.
         Img shape(100, 110);
         cairo_t* s = shape.cr();
-        double lx = 50, ly = 66;
-        cairo_arc(s, lx, ly - 14, 13, M_PI, 2 * M_PI);
-        cairo_line_to(s, lx + 13, ly - 4);
-        cairo_move_to(s, lx - 13, ly - 4);
-        cairo_line_to(s, lx - 13, ly - 14);
-        cairo_set_line_width(s, 6);
-        setCol(s, hex(0x8d93a0));
-        cairo_stroke(s);
-        roundRect(s, lx - 20, ly - 6, 40, 32, 6);
-        fillWith(s, linear(0, ly - 6, 0, ly + 26, pal::goldLight, pal::goldDark), true);
+        double lx = cx, top = cy - 4, bw = 46, bh = 34, sr = 14;
+        glow(s, lx, cy, 40, hex(0x07131c), 0.55);
+        for (int pass = 0; pass < 2; ++pass) {
+            cairo_arc(s, lx, top - 8, sr, M_PI, 2 * M_PI);
+            cairo_line_to(s, lx + sr, top + 2);
+            cairo_move_to(s, lx - sr, top + 2);
+            cairo_line_to(s, lx - sr, top - 8);
+            cairo_set_line_width(s, pass ? 6 : 9.5);
+            if (pass) {
+                cairo_pattern_t* g = linear(lx - sr, 0, lx + sr, 0, hex(0xe4e8ee), hex(0x7d8492));
+                cairo_set_source(s, g);
+                cairo_pattern_destroy(g);
+            } else {
+                setCol(s, pal::ink);
+            }
+            cairo_stroke(s);
+        }
+        roundRect(s, lx - bw / 2, top, bw, bh, 7);
+        fillWith(s, linear(lx - bw / 2, top, lx + bw / 2, top + bh, pal::goldLight, pal::goldDark), true);
         cairo_set_line_width(s, 2.5);
         setCol(s, pal::ink);
         cairo_stroke(s);
-        cairo_arc(s, lx, ly + 6, 4.5, 0, 2 * M_PI);
+        roundRect(s, lx - bw / 2 + 4, top + 4, bw - 8, bh - 8, 4);
+        cairo_set_line_width(s, 1.2);
+        setColA(s, pal::cream, 0.55);
+        cairo_stroke(s);
+        cairo_arc(s, lx, top + 13, 5, 0, 2 * M_PI);
         setCol(s, pal::ink);
         cairo_fill(s);
-        cairo_rectangle(s, lx - 1.8, ly + 6, 3.6, 10);
+        polygon(s, {lx - 2, top + 14, lx + 2, top + 14, lx + 3, top + 25, lx - 3, top + 25});
         cairo_fill(s);
         shadowOf(img, shape, 2, 3, 2, 0.6);
         paintImg(img, shape, 0, 0);
@@ -462,7 +539,7 @@ void paintPowerUp(Img& img, int which, const std::string& part)
     if (ready) glow(cr, cx, cy, 50, lighten(c, 0.3), 0.55);
     orb(cr, cx, cy, r, c);
     Img sym(100, 110);
-    drawPowerSymbol(sym.cr(), which, cx, cy, 40, ready ? pal::cream : hex(0xc8ccd0));
+    drawPowerSymbol(sym.cr(), which, cx, cy, 50, ready ? pal::cream : hex(0xc8ccd0));
     shadowOf(img, sym, 1, 2, 2, 0.7);
     paintImg(img, sym, 0, 0);
     gloss(cr, cx, cy, r);
