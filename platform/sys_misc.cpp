@@ -47,6 +47,8 @@ void Sys_Init(const SysConfig& cfg)
         setenv("SDL_RENDER_DRIVER", "opengl", 0);
         setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
     }
+    // naming a render driver turns SDL's command batching off unless it is asked for
+    SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
     if (!s_sdlVideo) {
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0)
             s_sdlVideo = true;
