@@ -81,6 +81,16 @@ const char* soundFileOf(int id)
     return nullptr;
 }
 
+tavoTSoundHandler::~tavoTSoundHandler()
+{
+    for (SysSound*& snd : _sound) {
+        Sys_FreeSound(snd);
+        snd = nullptr;
+    }
+    Sys_FreeSound(music);
+    music = nullptr;
+}
+
 SysSound* tavoTSoundHandler::ownloadsound(const std::string& file, int flags)
 {
     SysSound* snd = Sys_LoadSound("data/sfx/" + file, flags);

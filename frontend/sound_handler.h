@@ -75,7 +75,7 @@ public:
     tavoTSoundHandler() = default;
     tavoTSoundHandler(const tavoTSoundHandler&) = delete;
     tavoTSoundHandler& operator=(const tavoTSoundHandler&) = delete;
-    virtual ~tavoTSoundHandler() = default;
+    virtual ~tavoTSoundHandler();
     virtual SysSound* ownloadsound(const std::string& file, int flags);
     virtual int init_sound();
     virtual int PlayS(int id, float x);

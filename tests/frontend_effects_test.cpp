@@ -17,8 +17,13 @@ protected:
     void SetUp() override
     {
         ensureHeadless();
-        createGlobals();
+        // the front-end suite creates the globals once for the whole binary
+        if (!sceneHandler) {
+            createGlobals();
+            ownGlobals = true;
+        }
         Sys_SeedRnd(11);
+        delete g_players[1];
         g_players[1] = new TSpieler();
         g_players[1]->Erase();
         g_currentPlayer = 1;
@@ -26,7 +31,15 @@ protected:
         g_fps = 40;
         clearEffects();
     }
-    void TearDown() override { destroyGlobals(); }
+    void TearDown() override
+    {
+        clearEffects();
+        delete g_players[1];
+        g_players[1] = nullptr;
+        g_currentPlayer = -1;
+        if (ownGlobals) destroyGlobals();
+    }
+    bool ownGlobals = false;
     int live()
     {
         int n = 0;

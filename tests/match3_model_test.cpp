@@ -155,7 +155,8 @@ TEST_F(Match3Test, GemKindsLeaveOutKindFourOnLevelOneAndAlternateOneAndTwoElsewh
     int even[31] = {}, odd[31] = {};
     for (int f = 0; f < 1000; f += 7) {
         g_frameCount = f;
-        for (int n = 0; n < 20; ++n) ((f / 100) % 2 ? odd : even)[b->_itemauswahl(0)] += 1;
+        int* bucket = (f / 100) % 2 ? odd : even;
+        for (int n = 0; n < 20; ++n) bucket[b->_itemauswahl(0)] += 1;
     }
     EXPECT_EQ(even[2], 0);
     EXPECT_EQ(odd[1], 0);
