@@ -34,7 +34,7 @@ protected:
     struct Seen {
         int picture = 0, pictureLast = 0, board = 0, closed = 0;
     };
-    Seen runVictory(int level, int enterFromWinrun)
+    Seen runVictory(int level, int enterFromWinrun, bool escape = false)
     {
         p->Level = level;
         p->StoryLevel = level;
@@ -42,7 +42,9 @@ protected:
         b->_winrun = 1;
         b->VictoryRuntime = 0;
         for (int frame = 0; frame < 600 && b->_winrun != -1; ++frame) {
-            g_input->_Enter = b->_winrun >= enterFromWinrun ? 1 : 0;
+            int press = b->_winrun >= enterFromWinrun ? 1 : 0;
+            g_input->_Enter = escape ? 0 : press;
+            g_input->_Escape = escape ? press : 0;
             int before = b->VictoryRuntime;
             b->_screenWin();
             if (b->VictoryRuntime > before) {
@@ -53,6 +55,7 @@ protected:
             if (b->_winrun == -1) s.closed = frame;
         }
         g_input->_Enter = 0;
+        g_input->_Escape = 0;
         return s;
     }
     std::string dir;
@@ -119,6 +122,9 @@ TEST_F(BoardScene, ChapterPictureScoreBoardAndButtonTimings)
     EXPECT_EQ(eleven.picture, 0);
     EXPECT_EQ(eleven.board, 41);
     EXPECT_EQ(eleven.closed, 119);
+
+    Seen escaped = runVictory(21, 0, true);
+    EXPECT_EQ(escaped.closed, 119);
 
     Seen twelve = runVictory(12, 200);
     EXPECT_EQ(twelve.closed, 199);

@@ -183,6 +183,44 @@ TEST_F(Effects, MeteorImpactButtonBurstAndSlowMachines)
     EXPECT_EQ(g_effects[spark]->id, 0);
 }
 
+TEST_F(Effects, RisingItemLeavesAlphaThatHidesTheFlashAfterIt)
+{
+    ASSERT_TRUE(Sys_DisplayOpen());
+    SysImage* white = Sys_CreateImage(8, 8, 1, IMG_DEFAULT);
+    uint32_t* px = Sys_LockImage(white, 0);
+    for (int i = 0; i < 64; ++i) px[i] = 0xFFFFFFFFu;
+    Sys_UnlockImage(white, 0);
+    tavoTBild* glo = sceneMatch3->_imgGlo[6];
+    SysImage* kept = glo->data;
+    glo->data = white;
+    glo->isLoaded = 1;
+    auto flashVisible = [&](bool risingFirst) {
+        clearEffects();
+        if (risingFirst) {
+            installEffect(100, 100, 95803, 0, 0);
+            g_effects[1]->runtime = 11;   // past its ninth step: alpha below zero from now on
+        } else {
+            installEffect(100, 100, 22004, 0, 0);   // an effect without a family keeps slot 1 busy
+        }
+        installEffect(300, 300, 306, 0, 0);
+        Sys_SetClsColor(0, 0, 0);
+        Sys_Cls();
+        Sys_ResetState();
+        Sys_SetBlend(BLEND_ALPHA);   // as the scenes leave it
+        Sys_SetAlpha(1.0f);
+        updateEffects();
+        std::vector<uint32_t> screen;
+        int w = 0, h = 0;
+        Sys_ReadScreen(screen, w, h);
+        return ((screen[(size_t)300 * w + 300] >> 16) & 255) > 100;
+    };
+    EXPECT_TRUE(flashVisible(false));
+    EXPECT_FALSE(flashVisible(true));
+    glo->data = kept;
+    glo->isLoaded = kept ? 1 : 0;
+    Sys_FreeImage(white);
+}
+
 TEST_F(Effects, StateLeftBehindByThePass)
 {
     installEffect(100, 100, 95803, 0, 0);
