@@ -6,6 +6,7 @@
 #include "app/mainloop.h"
 #include "framework/bild.h"
 #include "app/resources.h"
+#include "campaign/spieler.h"
 #include "frontend/holo.h"
 #include "frontend/popup.h"
 #include "platform/sys.h"
@@ -34,7 +35,15 @@ int tavoTSceneRoadmap::Update()
     _imgMap->PaintXY(0, 0);
     Sys_SetBlend(BLEND_ALPHA);
     Sys_SetAlpha(1.0f);
-    if (g_roadmapHoloButton && g_roadmapHoloButton->Tick(0) == 3) sceneHandler->fade_out(SCENE_MATCH3, 0, 0);
+    if (g_roadmapHoloButton && g_roadmapHoloButton->Tick(0) == 3) {
+        // until profiles can be chosen, slot 1 plays its next level
+        if (g_currentPlayer < 1) g_currentPlayer = 1;
+        TSpieler& p = *g_players[g_currentPlayer];
+        if (p.Name.empty()) p.Name = "Player";
+        if (p.Level < 1 || p.Level > 80) p.Level = p.StoryLevel >= 1 && p.StoryLevel <= 80 ? p.StoryLevel : 1;
+        p.loadAllItemsToDestroyFromDisk("data/levels/lvla000.lvl");
+        sceneHandler->fade_out(SCENE_MATCH3, 0, 0);
+    }
     if (popupHandler->State == 0 && g_input->_Escape == 1) sceneHandler->fade_out(SCENE_MAINMENU, 0, 0);
     popupHandler->ingameScreenMainmenu_show();
     return 1;

@@ -100,6 +100,8 @@ int tavoTSceneMatch3::setVictoryScreen()
 int tavoTSceneMatch3::Prepare()
 {
     TSpieler* p = m3Player();
+    // level 0 would read the goal table as a board
+    if (p->Level < 1) p->Level = 1;
     _runtime = 0;
     g_lastScene = g_scene;
     if (g_lastScene == SCENE_ROADMAP) sceneRoadmap->Leave();
