@@ -1,4 +1,4 @@
-// Loading screen stand-in: a bar that fills, the shared pictures loaded, then the main menu.
+// Loading screen: the bar glides up and fills while the shared pictures, board pictures and previews load.
 #include "frontend/scene_loadscreen.h"
 
 #include "app/globals.h"
@@ -6,20 +6,35 @@
 #include "app/resources.h"
 #include "campaign/scene_intro.h"
 #include "framework/bild.h"
-#include "frontend/scene_mainmenu.h"
 #include "frontend/effects.h"
+#include "frontend/holo.h"
+#include "frontend/scene_mainmenu.h"
 #include "frontend/sound_handler.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 
-tavoTSceneLoadscreen::tavoTSceneLoadscreen() : _imgBG(new tavoTBild()) {}
-tavoTSceneLoadscreen::~tavoTSceneLoadscreen() { delete _imgBG; }
+tavoTSceneLoadscreen::tavoTSceneLoadscreen()
+    : _imgBackground(new tavoTBild()), _imgLoadbar(new tavoTBild()), _imgLoadbarProgress(new tavoTBild())
+{
+}
+
+tavoTSceneLoadscreen::~tavoTSceneLoadscreen()
+{
+    delete _imgBackground;
+    delete _imgLoadbar;
+    delete _imgLoadbarProgress;
+}
 
 int tavoTSceneLoadscreen::Prepare()
 {
+    _imgBackground->LoadFromDisk("data/bg/loadbg.jpg", 0, -1);
+    _imgLoadbar->LoadFromDisk("data/ui/loadbar.png", 0, -1);
+    _imgLoadbar->Center();
+    _imgLoadbarProgress->LoadFromDisk("data/UI/loadfill.png", 0, -1);
+    _imgLoadbarProgress->Center();
+    Sys_ShowCursor(false);
+    _loadbarY = 1068;
     _runtime = 0;
-    g_lastScene = g_scene;
-    _imgBG->LoadFromDisk("data/bg/loadbg.jpg", 0, -1);
     soundHandler->init_sound();
     soundHandler->play_music("ambient.ogg");
     g_scene = SCENE_LOADSCREEN;
@@ -29,37 +44,62 @@ int tavoTSceneLoadscreen::Prepare()
 
 void tavoTSceneLoadscreen::loadEverything()
 {
-    if (_loaded) return;
     loadUIImages();
     sceneMatch3->preloadImages();
     loadEffectImages();
     sceneMatch3->loadLevelPreviewData();
-    _loaded = 1;
 }
 
 int tavoTSceneLoadscreen::Update()
 {
     _incRuntime(1);
-    if (g_input->_F3 == 1) g_devMode = 1;
-    if (g_input->_F5 == 1) g_textMode = 1;
-    Sys_SetBlend(BLEND_SOLID);
-    _imgBG->PaintXY(0, 0);
+    int runtime = _runtime;
     Sys_SetBlend(BLEND_ALPHA);
-    float fill = _runtime > 200 ? 1.0f : (float)_runtime / 200.0f;
-    Sys_SetColor(240, 200, 90);
-    Sys_DrawRect(371, 600, 368 * fill, 12, true);
-    Sys_SetColor((float)sceneHandler->FaderColor, (float)sceneHandler->FaderColor, (float)sceneHandler->FaderColor);
-    if (_runtime == 180) loadEverything();
-    if (_runtime > 200) {
-        loadEverything();
+    Sys_SetAlpha(1.0f);
+    if (runtime > 410) Sys_SetAlpha((float)(430 - runtime) * 0.05f);
+    if (runtime > 180 && runtime < 410) {
+        for (THoloButton* b : g_menuHoloButtons)
+            if (b) b->Tick(0);
+        if (g_roadmapHoloButton) g_roadmapHoloButton->Tick(0);
+    }
+    _imgBackground->PaintXY(0, 0);
+    Sys_SetAlpha(1.0f);
+    Sys_SetScale(1, 1);
+    float H = _imgLoadbar->H;
+    if (runtime > 150 && runtime <= 320) _loadbarY -= (_loadbarY - (768 - H / 2)) * 0.1f;
+    if (runtime > 320) _loadbarY += 5;
+    _imgLoadbar->PaintXY(512, _loadbarY + 3);
+    float w = 371 + (float)((runtime - 150) * 368) * 0.01f;
+    Sys_SetViewport(0, 0, (float)(int)w, 768);
+    _imgLoadbarProgress->PaintXY(512, _loadbarY);
+    Sys_SetBlend(BLEND_LIGHT);
+    const float edgeAlpha[3] = {1.0f, 0.5f, 0.25f};
+    for (int i = 0; i < 3; ++i) {
+        Sys_SetAlpha(edgeAlpha[i]);
+        Sys_SetViewport((float)(int)(w - (float)i), 0, 1, 768);
+        _imgLoadbarProgress->PaintXY(512, _loadbarY);
+    }
+    Sys_SetAlpha(1.0f);
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_SetViewport(0, 0, 1024, 768);
+    Sys_SetScale(1, 1);
+    if (runtime == 180) loadUIImages();
+    if (runtime == 225) sceneMatch3->preloadImages();
+    if (runtime == 260) loadEffectImages();
+    if (runtime == 305) sceneMatch3->loadLevelPreviewData();
+    if (runtime == 430) {
         sceneIntro->Leave();
         sceneMainmenu->Prepare();
     }
+    if (g_input->_F3 == 1) g_devMode = 1;
+    if (g_input->_F5 == 1) g_textMode = 1;
     return 1;
 }
 
 int tavoTSceneLoadscreen::Leave()
 {
-    _imgBG->Unload();
+    _imgBackground->Unload();
+    _imgLoadbar->Unload();
+    _imgLoadbarProgress->Unload();
     return 1;
 }

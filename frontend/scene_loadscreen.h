@@ -1,4 +1,4 @@
-// The loading screen that loads the shared artwork with a progress bar.
+// The loading screen that loads the shared artwork while its progress bar fills.
 #pragma once
 
 #include "framework/scene.h"
@@ -15,6 +15,8 @@ public:
     // Runs every loading step at once (the harness skips the screen).
     void loadEverything();
 
-    tavoTBild* _imgBG;
-    int _loaded = 0;
+    tavoTBild* _imgBackground;
+    tavoTBild* _imgLoadbar;
+    tavoTBild* _imgLoadbarProgress;
+    float _loadbarY = 0;
 };

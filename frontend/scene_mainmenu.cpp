@@ -5,6 +5,7 @@
 #include "app/input.h"
 #include "app/mainloop.h"
 #include "app/resources.h"
+#include "campaign/config.h"
 #include "framework/bild.h"
 #include "framework/language.h"
 #include "frontend/holo.h"
@@ -26,7 +27,10 @@ int tavoTSceneMainmenu::Prepare()
     g_input->_MausOK = 1;
     g_pause = -1;
     g_globalAlpha = 1.0f;
-    if (g_lastScene != SCENE_ROADMAP) soundHandler->play_music("ambient.ogg");
+    if (g_lastScene != SCENE_ROADMAP && g_lastScene != SCENE_LOADSCREEN) {
+        g_config->musiklaut = 0;
+        soundHandler->play_music("ambient.ogg");
+    }
     g_scene = SCENE_MAINMENU;
     if (!fromLoading) sceneHandler->fade_in();
     return 1;

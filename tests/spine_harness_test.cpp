@@ -31,8 +31,9 @@ TEST(Harness, HundredFramesFromTheSplashToTheMainMenu)
         "# the splash, the loading screen, then the menu\n"
         "1 dump " + dir + "d1.json\n"
         "100 shot " + dir + "f100.png\n"
-        "100 dump " + dir + "d100.json\n";
-    ASSERT_EQ(runHarness("--frames 100 --seed 3", script, dir), 0) << readFile(dir + "out.txt");
+        "100 dump " + dir + "d100.json\n"
+        "330 shot " + dir + "loading.png\n";
+    ASSERT_EQ(runHarness("--frames 330 --seed 3", script, dir), 0) << readFile(dir + "out.txt");
     std::string d1 = readFile(dir + "d1.json"), d100 = readFile(dir + "d100.json");
     EXPECT_EQ(field(d1, "g_frameCount"), 1);
     EXPECT_EQ(field(d1, "g_scene"), -2);
@@ -55,10 +56,10 @@ TEST(Harness, CloseRequestAsksAndEnterQuitsThroughTheFade)
 {
     std::string dir = tempDir("harness-quit");
     std::string script =
-        "400 close\n"
-        "401 dump " + dir + "asked.json\n"
-        "430 keydown enter\n"
-        "431 dump " + dir + "fading.json\n";
+        "600 close\n"
+        "601 dump " + dir + "asked.json\n"
+        "630 keydown enter\n"
+        "631 dump " + dir + "fading.json\n";
     ASSERT_EQ(runHarness("--frames 2000", script, dir), 0) << readFile(dir + "out.txt");
     std::string asked = readFile(dir + "asked.json"), fading = readFile(dir + "fading.json");
     EXPECT_EQ(field(asked, "g_scene"), 0);
@@ -73,15 +74,15 @@ TEST(Harness, FocusLossShowsThePauseScreenUntilAClick)
 {
     std::string dir = tempDir("harness-pause");
     std::string script =
-        "400 focus lost\n"
-        "401 dump " + dir + "lost.json\n"
-        "420 focus gained\n"
-        "430 shot " + dir + "pause.png\n"
-        "430 dump " + dir + "paused.json\n"
-        "440 mouse 500 500\n"
-        "441 click left\n"
-        "442 dump " + dir + "resumed.json\n";
-    ASSERT_EQ(runHarness("--frames 445", script, dir), 0) << readFile(dir + "out.txt");
+        "600 focus lost\n"
+        "601 dump " + dir + "lost.json\n"
+        "620 focus gained\n"
+        "630 shot " + dir + "pause.png\n"
+        "630 dump " + dir + "paused.json\n"
+        "640 mouse 500 500\n"
+        "641 click left\n"
+        "642 dump " + dir + "resumed.json\n";
+    ASSERT_EQ(runHarness("--frames 645", script, dir), 0) << readFile(dir + "out.txt");
     std::string lost = readFile(dir + "lost.json"), paused = readFile(dir + "paused.json"), resumed = readFile(dir + "resumed.json");
     EXPECT_EQ(field(lost, "g_suspend"), 2);
     EXPECT_EQ(field(lost, "g_pause"), 1);
