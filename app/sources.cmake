@@ -1,3 +1,4 @@
+# Sources of the app folder, listed one by one.
 set(APP_SOURCES
   app/globals.cpp
   app/mainloop.cpp

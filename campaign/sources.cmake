@@ -1,3 +1,4 @@
+# Sources of the campaign folder, listed one by one.
 set(CAMPAIGN_SOURCES
   campaign/config.cpp
   campaign/spieler.cpp

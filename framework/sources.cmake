@@ -1,3 +1,4 @@
+# Sources of the framework folder, listed one by one.
 set(FRAMEWORK_SOURCES
   framework/scene.cpp
   framework/bild.cpp

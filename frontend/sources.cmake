@@ -1,3 +1,4 @@
+# Sources of the frontend folder, listed one by one.
 set(FRONTEND_SOURCES
   frontend/popup.cpp
   frontend/sound_handler.cpp

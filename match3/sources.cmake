@@ -1,3 +1,4 @@
+# Sources of the match3 folder, listed one by one.
 set(MATCH3_SOURCES
   match3/scene_match3.cpp
   match3/board_links.cpp

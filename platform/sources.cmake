@@ -1,3 +1,4 @@
+# Sources of the platform folder, listed one by one.
 set(PLATFORM_SOURCES
   platform/sys_display.cpp
   platform/sys_image.cpp
