@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "campaign/spieler.h"
+#include "framework/bild.h"
 #include "framework/scene.h"
 #include "frontend/messages.h"
 #include "match3/scene_match3.h"
@@ -130,6 +131,56 @@ TEST_F(BoardScene, ChapterPictureScoreBoardAndButtonTimings)
     EXPECT_EQ(twelve.closed, 199);
     EXPECT_EQ(sceneHandler->FaderShow, SCENE_ROADMAP);
     EXPECT_EQ(p->Level, 13);
+}
+
+TEST_F(BoardScene, LevelPicturePastesEveryBorderAtItsOffsetAndStripsAtTheirColumns)
+{
+    struct Offset {
+        int id, ox, oy;
+    };
+    const Offset table[] = {{1, 0, -18}, {2, 0, 46},   {3, -18, 0},   {4, 46, 0},   {5, -18, -18},  {6, 0, -18},
+                            {7, 0, 0},   {8, -18, 0},  {9, 46, 0},    {10, -18, 0}, {13, 46, -1},   {14, -18, -1},
+                            {17, -18, -2}, {18, 0, -2}, {19, 0, -18}, {20, -18, -18}};
+    std::vector<SysImage*> made;
+    for (int id = 1; id <= 24; ++id) {
+        SysImage* dot = Sys_CreateImage(1, 1, 1, IMG_DEFAULT);
+        Sys_LockImage(dot, 0)[0] = 0xFF000000u | (uint32_t)id;
+        Sys_FreeImage(b->_imgCellBorder[id]->data);
+        b->_imgCellBorder[id]->data = dot;
+    }
+    for (int q = 1; q <= 260; ++q) b->_CellA[q] = 0;
+    for (int u = 0; u < M3_COLUMNS; ++u) b->_m3rowcount[u] = 0;
+    int q = 1;
+    for (int id = 1; id <= 24; ++id, ++q) {
+        b->_CellA[q] = 1;
+        b->_cellBord[q] = id;
+        b->_CellX[q] = 100.0f + 30.0f * (float)id;   // apart, so no paste lands on another
+        b->_CellY[q] = 300.0f;
+    }
+    b->_predraw_level();
+    ASSERT_NE(b->_imgLevel->data, nullptr);
+    EXPECT_EQ(b->_imgLevel->data->width, 960);
+    EXPECT_EQ(b->_imgLevel->data->height, 620);
+    const std::vector<uint32_t>& px = b->_imgLevel->data->frames[0];
+    for (const Offset& o : table) {
+        int x = (int)(100.0f + 30.0f * (float)o.id) - 56 + o.ox, y = 300 - 98 + o.oy;
+        EXPECT_EQ(px[(size_t)y * 960 + x] & 0xFF, (uint32_t)o.id) << "border " << o.id;
+    }
+    int pasted = 0;
+    for (uint32_t c : px) pasted += c != 0;
+    EXPECT_EQ(pasted, 16);   // the eight live shapes are drawn every frame, never pasted
+
+    // a column of twelve cells gets the twelfth strip at its topmost cell
+    SysImage* strip = Sys_CreateImage(2, 2, 1, IMG_DEFAULT);
+    for (int i = 0; i < 4; ++i) Sys_LockImage(strip, 0)[i] = 0xFF00FF00u;
+    Sys_FreeImage(b->_imgRow[12]->data);
+    b->_imgRow[12]->data = strip;
+    for (int k = 1; k <= 24; ++k) b->_CellA[k] = 0;
+    b->_m3rowcount[3] = 12;
+    b->_m3rowx[3] = 128;
+    b->_m3rowy[3] = 124;
+    b->_predraw_level();
+    EXPECT_EQ(b->_imgLevel->data->frames[0][(size_t)(124 - 98) * 960 + (128 - 56)], 0xFF00FF00u);
 }
 
 TEST_F(BoardScene, PausedVictoryWaitsAndPointsStayPositive)
