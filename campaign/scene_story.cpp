@@ -1,4 +1,4 @@
-// Story page stand-in: shows the first page; a click goes on to the level map.
+// Story page stand-in: shows the page the profile asked for; a click goes on to the level map.
 #include "campaign/scene_story.h"
 
 #include "app/globals.h"
@@ -16,7 +16,7 @@ int tavoTSceneStory::Prepare()
     _runtime = 0;
     g_lastScene = g_scene;
     if (g_scene == SCENE_MAINMENU || g_scene == SCENE_MATCH3 || g_scene == SCENE_STORY) leaveScene(g_scene);
-    _img->LoadFromDisk("data/story/story1.jpg", 0, -1);
+    _img->LoadFromDisk("data/story/story" + std::to_string(_page) + ".jpg", 0, -1);
     g_scene = SCENE_STORY;
     sceneHandler->fade_in();
     return 1;
