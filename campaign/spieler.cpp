@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/resources.h"
 #include "campaign/scene_story.h"
+#include "fonts/utf8.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 #include "powerups/powerups.h"
@@ -23,29 +24,14 @@ std::string trimName(const std::string& s)
 std::string latin1ToUtf8(const std::string& in)
 {
     std::string out;
-    for (unsigned char c : in) {
-        if (c < 0x80) {
-            out += (char)c;
-        } else {
-            out += (char)(0xC0 | (c >> 6));
-            out += (char)(0x80 | (c & 0x3F));
-        }
-    }
+    for (unsigned char c : in) utf8Append(out, c);
     return out;
 }
 
 std::string utf8ToLatin1(const std::string& in)
 {
     std::string out;
-    for (size_t i = 0; i < in.size();) {
-        unsigned char c = (unsigned char)in[i];
-        uint32_t code = c;
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        if (extra) code = c & (0x3F >> extra);
-        ++i;
-        for (int k = 0; k < extra && i < in.size(); ++k, ++i) code = (code << 6) | ((unsigned char)in[i] & 0x3F);
-        out += (char)(code & 0xFF);
-    }
+    for (int code : utf8Decode(in)) out += (char)(code & 0xFF);
     return out;
 }
 

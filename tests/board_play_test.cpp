@@ -15,12 +15,6 @@
 #include "tests/spine_support.h"
 
 namespace {
-int32_t intAt(const std::string& bytes, size_t at)
-{
-    return (int32_t)((unsigned char)bytes[at] | ((unsigned char)bytes[at + 1] << 8) | ((unsigned char)bytes[at + 2] << 16) |
-                     ((uint32_t)(unsigned char)bytes[at + 3] << 24));
-}
-
 int runHarness(const std::string& args, const std::string& script, const std::string& dir, const std::string& name)
 {
     std::ofstream(dir + name + ".txt") << script;

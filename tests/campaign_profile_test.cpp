@@ -9,12 +9,6 @@
 #include "tests/spine_support.h"
 
 namespace {
-int32_t intAt(const std::string& bytes, size_t at)
-{
-    return (int32_t)((unsigned char)bytes[at] | ((unsigned char)bytes[at + 1] << 8) | ((unsigned char)bytes[at + 2] << 16) |
-                     ((uint32_t)(unsigned char)bytes[at + 3] << 24));
-}
-
 class Profile : public ::testing::Test {
 protected:
     void SetUp() override

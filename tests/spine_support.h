@@ -65,6 +65,13 @@ inline void writeFile(const std::string& path, const std::vector<uint8_t>& bytes
     std::fclose(f);
 }
 
+// The little-endian 32-bit integer at `at` of a file's bytes.
+inline int32_t intAt(const std::string& bytes, size_t at)
+{
+    return (int32_t)((unsigned char)bytes[at] | ((unsigned char)bytes[at + 1] << 8) | ((unsigned char)bytes[at + 2] << 16) |
+                     ((uint32_t)(unsigned char)bytes[at + 3] << 24));
+}
+
 inline std::string readFile(const std::string& path)
 {
     std::string s;
