@@ -2,7 +2,7 @@
 #include "app/globals.h"
 
 #include "app/input.h"
-#include "app/resources.h"
+#include "app/mainloop.h"
 #include "campaign/config.h"
 #include "campaign/scene_intro.h"
 #include "campaign/scene_roadmap.h"
@@ -18,6 +18,7 @@
 #include "frontend/scene_loadscreen.h"
 #include "frontend/scene_mainmenu.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "match3/meteor.h"
 #include "match3/scene_match3.h"
 #include "powerups/powerups.h"
@@ -99,6 +100,7 @@ void resetGlobalState()
 void createGlobals()
 {
     resetGlobalState();
+    installSceneDispatch({dispatchEnterScene, dispatchLeaveScene});
     for (int i = 0; i < 81; ++i) {
         g_bestTime[i] = 0;
         g_bestTimeName[i].clear();
@@ -109,6 +111,7 @@ void createGlobals()
     }
     for (int& v : g_playerOrder) v = 0;
     createSharedImages();
+    g_playTick = 0;
     for (auto& p : g_players) p = nullptr;
     g_config = new TConfig();
     g_lang = new tavoTLanguageFile();

@@ -15,6 +15,7 @@
 #include "fonts/bitmapfont.h"
 #include "framework/language.h"
 #include "framework/scene.h"
+#include "framework/trace.h"
 #include "frontend/popup.h"
 #include "frontend/scene_loadscreen.h"
 #include "frontend/scene_mainmenu.h"
@@ -38,7 +39,7 @@ static tavoTScene* sceneById(int id)
     }
 }
 
-void enterScene(int id, int param1)
+void dispatchEnterScene(int id, int param1)
 {
     switch (id) {
     case SCENE_MATCH3: sceneMatch3->Prepare(); break;
@@ -55,7 +56,7 @@ void enterScene(int id, int param1)
     }
 }
 
-void leaveScene(int id)
+void dispatchLeaveScene(int id)
 {
     if (tavoTScene* s = sceneById(id)) s->Leave();
 }
@@ -190,13 +191,6 @@ void toggleFullscreen()
         g_config->fullscreen = 1;
     }
     setIcon();
-}
-
-void savePlayer(int p)
-{
-    if (p < 0 || p >= MAX_PLAYERS || !g_players[p]) return;
-    if (g_scene == SCENE_MATCH3 && sceneMatch3->_winrun == 0 && p == g_currentPlayer) g_players[p]->SuspendLevel();
-    g_players[p]->SaveToDisk();
 }
 
 void runFrame()

@@ -33,8 +33,7 @@ void toggleFullscreen();
 void runFrame();
 void quitGame();
 std::string getSpecialFolder(int id);
-void savePlayer(int p);
-// Scene dispatch by id, used by the fader and the Prepare of each scene.
-void enterScene(int id, int param1);
-void leaveScene(int id);
+// Scene dispatch by id; createGlobals installs the first two for the fader and the Prepare of each scene.
+void dispatchEnterScene(int id, int param1);
+void dispatchLeaveScene(int id);
 void updateScene(int id);

@@ -5,7 +5,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/resources.h"
+#include "framework/trace.h"
 #include "platform/sys.h"
 
 static int lineToInt(const std::string& line)

@@ -3,12 +3,12 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/mainloop.h"
 #include "framework/bild.h"
-#include "app/resources.h"
 #include "campaign/spieler.h"
+#include "framework/scene.h"
 #include "frontend/holo.h"
 #include "frontend/popup.h"
+#include "frontend/widgets.h"
 #include "platform/sys.h"
 
 tavoTSceneRoadmap::tavoTSceneRoadmap() : _imgMap(new tavoTBild()) {}

@@ -3,8 +3,8 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/mainloop.h"
 #include "framework/bild.h"
+#include "framework/scene.h"
 #include "frontend/popup.h"
 #include "platform/sys.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/resources.h"
+#include "framework/trace.h"
 #include "campaign/scene_story.h"
 #include "fonts/utf8.h"
 #include "match3/scene_match3.h"
@@ -348,4 +348,23 @@ void sortPlayers()
         for (int i = 1; i < 8; ++i)
             if (g_players[g_playerOrder[i + 1]]->StoryPoints > g_players[g_playerOrder[i]]->StoryPoints)
                 std::swap(g_playerOrder[i], g_playerOrder[i + 1]);
+}
+
+int g_playTick = 0;
+
+void savePlayer(int p)
+{
+    if (p < 0 || p >= MAX_PLAYERS || !g_players[p]) return;
+    if (g_scene == SCENE_MATCH3 && sceneMatch3->_winrun == 0 && p == g_currentPlayer) g_players[p]->SuspendLevel();
+    g_players[p]->SaveToDisk();
+}
+
+void countPlayTime()
+{
+    int t = Sys_TimerTicks(g_playTimer);
+    if (t <= g_playTick) return;
+    g_playTick = t;
+    if (sceneMatch3 && sceneMatch3->_winrun == 0 && g_currentPlayer >= 0 && g_currentPlayer < MAX_PLAYERS &&
+        g_players[g_currentPlayer])
+        g_players[g_currentPlayer]->time += 1;
 }

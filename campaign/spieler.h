@@ -86,5 +86,10 @@ public:
 void resetPlayers();
 void loadPlayers();
 void sortPlayers();
+// Writes player p's profile; the current player's unfinished level is kept for resuming.
+void savePlayer(int p);
+// Adds one second of play time to the current player while a level runs.
+void countPlayTime();
+extern int g_playTick;
 // The size of a profile file with an empty name.
 constexpr int PROFILE_FIXED_BYTES = 7436;

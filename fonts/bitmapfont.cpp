@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/resources.h"
+#include "framework/trace.h"
 #include "platform/sys.h"
 
 int EConstBlend::GetCurrent() { return Sys_State().blend_mode; }

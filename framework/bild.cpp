@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "app/globals.h"
 #include "platform/sys.h"
 
 std::string floatText(float v)

@@ -2,8 +2,9 @@
 #include "framework/math.h"
 
 #include <cmath>
+#include <cstdio>
 
-#include "app/resources.h"
+#include "framework/trace.h"
 #include "platform/sys.h"
 
 tavoTVector2 tavoTVector2::Create(float x, float y)
@@ -203,3 +204,11 @@ int tavoTFPS::Calc()
 }
 
 void tavoTFPS::DrawFPS(float x, float y) { Sys_DrawText("FPS: " + std::to_string(Calc()), x, y); }
+
+std::string coordText(float x, float y, int asInt, const std::string& label)
+{
+    if (asInt != 0) return label + "(" + std::to_string((int)x) + "|" + std::to_string((int)y) + ")";
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "(%#.9g|%#.9g)", (double)x, (double)y);
+    return label + buf;
+}

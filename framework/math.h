@@ -102,3 +102,6 @@ public:
     static int Calc();
     static void DrawFPS(float x, float y);
 };
+
+// A point as text for the trace: "label(x|y)" whole or with nine significant digits.
+std::string coordText(float x, float y, int asInt, const std::string& label);

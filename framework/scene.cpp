@@ -3,8 +3,21 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/mainloop.h"
 #include "platform/sys.h"
+
+static SceneDispatch s_dispatch;
+
+void installSceneDispatch(const SceneDispatch& dispatch) { s_dispatch = dispatch; }
+
+void enterScene(int id, int param1)
+{
+    if (s_dispatch.enter) s_dispatch.enter(id, param1);
+}
+
+void leaveScene(int id)
+{
+    if (s_dispatch.leave) s_dispatch.leave(id);
+}
 
 int tavoTSceneHandler::fade_in()
 {

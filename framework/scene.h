@@ -27,6 +27,16 @@ public:
     int _runtime = 0;
 };
 
+// Only the composition root knows every scene, so it installs how an id is entered and left.
+struct SceneDispatch {
+    void (*enter)(int id, int param1) = nullptr;
+    void (*leave)(int id) = nullptr;
+};
+void installSceneDispatch(const SceneDispatch& dispatch);
+// Prepares scene `id`; the fader calls it at black.
+void enterScene(int id, int param1);
+void leaveScene(int id);
+
 constexpr int FADER_DIR_IN = 1;
 constexpr int FADER_DIR_OUT = 2;
 constexpr int FADER_STEP = 32;

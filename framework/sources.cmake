@@ -4,4 +4,5 @@ set(FRAMEWORK_SOURCES
   framework/bild.cpp
   framework/language.cpp
   framework/math.cpp
+  framework/trace.cpp
 )

@@ -2,10 +2,11 @@
 #include "frontend/effects.h"
 
 #include "app/globals.h"
-#include "app/resources.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/trace.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "match3/meteor.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"

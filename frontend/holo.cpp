@@ -3,13 +3,13 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/resources.h"
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
 #include "framework/bild.h"
 #include "framework/scene.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "platform/sys.h"
 
 THoloButton::THoloButton() : wobbelstart(randInt(1, 50)) {}

@@ -3,14 +3,15 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/mainloop.h"
-#include "app/resources.h"
 #include "campaign/config.h"
+#include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/language.h"
 #include "framework/scene.h"
+#include "framework/trace.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "platform/sys.h"
 
 tavoTPopup::tavoTPopup()

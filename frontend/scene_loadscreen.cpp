@@ -3,13 +3,13 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/resources.h"
 #include "campaign/scene_intro.h"
 #include "framework/bild.h"
 #include "frontend/effects.h"
 #include "frontend/holo.h"
 #include "frontend/scene_mainmenu.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 

@@ -3,14 +3,14 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/mainloop.h"
-#include "app/resources.h"
 #include "campaign/config.h"
 #include "framework/bild.h"
 #include "framework/language.h"
+#include "framework/scene.h"
 #include "frontend/holo.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "platform/sys.h"
 
 tavoTSceneMainmenu::tavoTSceneMainmenu() : _imgBG(new tavoTBild()) {}

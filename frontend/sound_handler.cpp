@@ -2,9 +2,9 @@
 #include "frontend/sound_handler.h"
 
 #include "app/globals.h"
-#include "app/resources.h"
 #include "campaign/config.h"
 #include "framework/scene.h"
+#include "framework/trace.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 

@@ -5,6 +5,7 @@ set(FRONTEND_SOURCES
   frontend/messages.cpp
   frontend/effects.cpp
   frontend/holo.cpp
+  frontend/widgets.cpp
   frontend/scene_mainmenu.cpp
   frontend/scene_loadscreen.cpp
 )

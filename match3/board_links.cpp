@@ -2,12 +2,12 @@
 #include "match3/board_links.h"
 
 #include "app/globals.h"
-#include "app/resources.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "frontend/effects.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 
 TSpieler* m3Player()
 {

@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/resources.h"
 #include "campaign/spieler.h"
+#include "framework/trace.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"

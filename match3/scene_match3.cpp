@@ -6,8 +6,6 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/mainloop.h"
-#include "app/resources.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "frontend/popup.h"

@@ -9,10 +9,13 @@
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/language.h"
+#include "framework/math.h"
 #include "framework/scene.h"
+#include "framework/trace.h"
 #include "frontend/holo.h"
 #include "frontend/messages.h"
 #include "frontend/popup.h"
+#include "frontend/widgets.h"
 #include "tests/frontend_support.h"
 
 namespace {
