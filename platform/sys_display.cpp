@@ -13,6 +13,9 @@ int rendererGeneration = 0;
 const std::string& sysTitle();
 
 static SysDrawState s_state;
+// Headless frames go to an offscreen surface whose swap does nothing, so the GL driver would queue every
+// frame's commands and their vertex copies without end; waiting for the frame at present drains the queue.
+static void (*s_finishFrame)() = nullptr;
 static float s_logicalW = 1024, s_logicalH = 768;
 
 const SysDrawState& Sys_State() { return s_state; }
@@ -189,7 +192,12 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
         }
         ++sysi::rendererGeneration;
         SDL_RendererInfo info;
-        if (SDL_GetRendererInfo(sysi::renderer, &info) == 0) Sys_Trace(std::string("renderer: ") + info.name);
+        s_finishFrame = nullptr;
+        if (SDL_GetRendererInfo(sysi::renderer, &info) == 0) {
+            Sys_Trace(std::string("renderer: ") + info.name);
+            if (sysi::headless && std::string(info.name).rfind("opengl", 0) == 0)
+                s_finishFrame = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
+        }
         SDL_RenderSetLogicalSize(sysi::renderer, width, height);
         s_logicalW = (float)width;
         s_logicalH = (float)height;
@@ -217,6 +225,7 @@ void sysDisplayShutdown()
     if (sysi::window) SDL_DestroyWindow(sysi::window);
     sysi::renderer = nullptr;
     sysi::window = nullptr;
+    s_finishFrame = nullptr;
     ++sysi::rendererGeneration;
 }
 
@@ -282,6 +291,7 @@ void Sys_Cls()
 void Sys_Flip(int)
 {
     if (sysi::renderer) SDL_RenderPresent(sysi::renderer);
+    if (sysi::renderer && s_finishFrame) s_finishFrame();
     Sys_PumpEvents();
 }
 
