@@ -36,30 +36,91 @@ std::string utf8ToLatin1(const std::string& in)
 }
 
 bool s_goalTableWarned = false;
+
+using CellArray = int (TSpieler::*)[261];
+// One board cell's resume snapshot, in file order.
+constexpr CellArray kProfileCell[PROFILE_CELL_FIELDS] = {
+    &TSpieler::resumeCellMoss, &TSpieler::resumeCellStone, &TSpieler::resumeCellDoor,   &TSpieler::resumeItemX,
+    &TSpieler::resumeItemY,    &TSpieler::resumeItemA,     &TSpieler::resumeItemKaefCol,
+};
+
+// Visits every fixed value of the profile file in file order; saving and loading both walk it.
+template <class Visit>
+void forEachProfileInt(TSpieler& p, Visit&& visit)
+{
+    for (const ProfileField& f : kProfileHeader) visit(p.*f.field);
+    for (int i = 1; i <= PROFILE_CELLS; ++i)
+        for (CellArray a : kProfileCell) visit((p.*a)[i]);
+    for (int k = 1; k <= PROFILE_GOAL_KINDS; ++k) visit(p.resumeItemsDestroyed[k]);
+    for (int i = 1; i <= PROFILE_PRICES; ++i) visit(p.pusoll[i]);
 }
+
+// The four power-ups and the copies of their flags the profile keeps for a suspended level.
+struct PowerUpCopy {
+    tavoTPowerUp* (*powerUp)();
+    int TSpieler::*isUnlocked;
+    int TSpieler::*isFirstTime;
+};
+const PowerUpCopy kPowerUpCopies[] = {
+    {[]() -> tavoTPowerUp* { return puRemoveLine; }, &TSpieler::resumeRemoveLineIsUnlocked,
+     &TSpieler::resumeRemoveLineIsFirstTime},
+    {[]() -> tavoTPowerUp* { return puRemoveSameItem; }, &TSpieler::resumeRemoveSameItemsIsUnlocked,
+     &TSpieler::resumeRemoveSameItemsIsFirstTime},
+    {[]() -> tavoTPowerUp* { return puReplaceAllItems; }, &TSpieler::resumeReplaceAllItemsIsUnlocked,
+     &TSpieler::resumeReplaceAllItemsIsFirstTime},
+    {[]() -> tavoTPowerUp* { return puThrowExplosive; }, &TSpieler::resumeThrowExplosiveIsUnlocked,
+     &TSpieler::resumeThrowExplosiveIsFirstTime},
+};
+
+int32_t readInt32(const std::vector<uint8_t>& b, size_t at)
+{
+    return (int32_t)((uint32_t)b[at] | ((uint32_t)b[at + 1] << 8) | ((uint32_t)b[at + 2] << 16) | ((uint32_t)b[at + 3] << 24));
+}
+}
+
+const ProfileField kProfileHeader[PROFILE_HEADER_FIELDS] = {
+    {"StoryPage", &TSpieler::StoryPage},
+    {"StoryLevel", &TSpieler::StoryLevel},
+    {"StoryPoints", &TSpieler::StoryPoints},
+    {"isStoryFinished", &TSpieler::isStoryFinished},
+    {"Level", &TSpieler::Level},
+    {"resumeRemoveLineIsUnlocked", &TSpieler::resumeRemoveLineIsUnlocked},
+    {"resumeRemoveSameItemsIsUnlocked", &TSpieler::resumeRemoveSameItemsIsUnlocked},
+    {"resumeReplaceAllItemsIsUnlocked", &TSpieler::resumeReplaceAllItemsIsUnlocked},
+    {"resumeThrowExplosiveIsUnlocked", &TSpieler::resumeThrowExplosiveIsUnlocked},
+    {"resumeRemoveLineIsFirstTime", &TSpieler::resumeRemoveLineIsFirstTime},
+    {"resumeRemoveSameItemsIsFirstTime", &TSpieler::resumeRemoveSameItemsIsFirstTime},
+    {"resumeReplaceAllItemsIsFirstTime", &TSpieler::resumeReplaceAllItemsIsFirstTime},
+    {"resumeThrowExplosiveIsFirstTime", &TSpieler::resumeThrowExplosiveIsFirstTime},
+    {"isResume", &TSpieler::isResume},
+    {"resumePoints", &TSpieler::resumePoints},
+    {"resumeLevel", &TSpieler::resumeLevel},
+    {"resumeTime", &TSpieler::resumeTime},
+    {"resumeGTGameType", &TSpieler::resumeGTGameType},
+    {"isIntroDone", &TSpieler::isIntroDone},
+    {"gtGameType", &TSpieler::gtGameType},
+    {"time", &TSpieler::time},
+    {"isHelp", &TSpieler::isHelp},
+    {"anzItems", &TSpieler::anzItems},
+    {"anzMoss", &TSpieler::anzMoss},
+    {"anzKaefer", &TSpieler::anzKaefer},
+    {"skipfill", &TSpieler::skipfill},
+};
 
 void TSpieler::resumePowerUps()
 {
-    puRemoveLine->isUnlocked = resumeRemoveLineIsUnlocked;
-    puRemoveSameItem->isUnlocked = resumeRemoveSameItemsIsUnlocked;
-    puReplaceAllItems->isUnlocked = resumeReplaceAllItemsIsUnlocked;
-    puThrowExplosive->isUnlocked = resumeThrowExplosiveIsUnlocked;
-    puRemoveLine->isFirstTime = resumeRemoveLineIsFirstTime;
-    puRemoveSameItem->isFirstTime = resumeRemoveSameItemsIsFirstTime;
-    puReplaceAllItems->isFirstTime = resumeReplaceAllItemsIsFirstTime;
-    puThrowExplosive->isFirstTime = resumeThrowExplosiveIsFirstTime;
+    for (const PowerUpCopy& c : kPowerUpCopies) {
+        c.powerUp()->isUnlocked = this->*c.isUnlocked;
+        c.powerUp()->isFirstTime = this->*c.isFirstTime;
+    }
 }
 
 void TSpieler::suspendPowerUps()
 {
-    resumeRemoveLineIsUnlocked = puRemoveLine->isUnlocked;
-    resumeRemoveSameItemsIsUnlocked = puRemoveSameItem->isUnlocked;
-    resumeReplaceAllItemsIsUnlocked = puReplaceAllItems->isUnlocked;
-    resumeThrowExplosiveIsUnlocked = puThrowExplosive->isUnlocked;
-    resumeRemoveLineIsFirstTime = puRemoveLine->isFirstTime;
-    resumeRemoveSameItemsIsFirstTime = puRemoveSameItem->isFirstTime;
-    resumeReplaceAllItemsIsFirstTime = puReplaceAllItems->isFirstTime;
-    resumeThrowExplosiveIsFirstTime = puThrowExplosive->isFirstTime;
+    for (const PowerUpCopy& c : kPowerUpCopies) {
+        this->*c.isUnlocked = c.powerUp()->isUnlocked;
+        this->*c.isFirstTime = c.powerUp()->isFirstTime;
+    }
 }
 
 void TSpieler::checkStoryPage()
@@ -126,16 +187,14 @@ void TSpieler::NewSafari()
     }
     for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k] = 0;
     for (int i = 1; i <= 7; ++i) pusoll[i] = 0;
-    for (tavoTPowerUp* p : {(tavoTPowerUp*)puRemoveLine, (tavoTPowerUp*)puRemoveSameItem, (tavoTPowerUp*)puReplaceAllItems,
-                            (tavoTPowerUp*)puThrowExplosive}) {
-        if (!p) continue;
-        p->isUnlocked = 0;
-        p->isFirstTime = 1;
+    for (const PowerUpCopy& c : kPowerUpCopies) {
+        if (tavoTPowerUp* p = c.powerUp()) {
+            p->isUnlocked = 0;
+            p->isFirstTime = 1;
+        }
+        this->*c.isUnlocked = 0;
+        this->*c.isFirstTime = 1;
     }
-    resumeRemoveLineIsUnlocked = resumeRemoveSameItemsIsUnlocked = resumeReplaceAllItemsIsUnlocked = 0;
-    resumeThrowExplosiveIsUnlocked = 0;
-    resumeRemoveLineIsFirstTime = resumeRemoveSameItemsIsFirstTime = resumeReplaceAllItemsIsFirstTime = 1;
-    resumeThrowExplosiveIsFirstTime = 1;
 }
 
 void TSpieler::Erase()
@@ -246,9 +305,7 @@ int TSpieler::loadAllItemsToDestroyFromDisk(const std::string& path)
     size_t at = 0;
     for (int level = 1; level <= 80; ++level)
         for (int kind = 1; kind <= maxItemsToDestroy && kind <= 5; ++kind, at += 4)
-            itemsToDestroyData[level][kind] =
-                (int32_t)((uint32_t)bytes[at] | ((uint32_t)bytes[at + 1] << 8) | ((uint32_t)bytes[at + 2] << 16) |
-                          ((uint32_t)bytes[at + 3] << 24));
+            itemsToDestroyData[level][kind] = readInt32(bytes, at);
     return 1;
 }
 
@@ -259,18 +316,7 @@ int TSpieler::SaveToDisk()
         traceLog("TSpieler: cannot write " + url);
         return 0;
     }
-    for (int v : {StoryPage, StoryLevel, StoryPoints, isStoryFinished, Level, resumeRemoveLineIsUnlocked,
-                  resumeRemoveSameItemsIsUnlocked, resumeReplaceAllItemsIsUnlocked, resumeThrowExplosiveIsUnlocked,
-                  resumeRemoveLineIsFirstTime, resumeRemoveSameItemsIsFirstTime, resumeReplaceAllItemsIsFirstTime,
-                  resumeThrowExplosiveIsFirstTime, isResume, resumePoints, resumeLevel, resumeTime, resumeGTGameType,
-                  isIntroDone, gtGameType, time, isHelp, anzItems, anzMoss, anzKaefer, skipfill})
-        out->WriteInt(v);
-    for (int i = 1; i <= 260; ++i)
-        for (int v : {resumeCellMoss[i], resumeCellStone[i], resumeCellDoor[i], resumeItemX[i], resumeItemY[i], resumeItemA[i],
-                      resumeItemKaefCol[i]})
-            out->WriteInt(v);
-    for (int k = 1; k <= maxItemsToDestroy && k <= 5; ++k) out->WriteInt(resumeItemsDestroyed[k]);
-    for (int i = 1; i <= 7; ++i) out->WriteInt(pusoll[i]);
+    forEachProfileInt(*this, [&](int v) { out->WriteInt(v); });
     std::string name = utf8ToLatin1(trimName(Name));
     out->WriteInt((int32_t)name.size());
     out->WriteString(name);
@@ -291,11 +337,11 @@ int TSpieler::LoadFromDisk()
     }
     size_t at = 0;
     auto next = [&]() {
-        int32_t v = (int32_t)((uint32_t)b[at] | ((uint32_t)b[at + 1] << 8) | ((uint32_t)b[at + 2] << 16) | ((uint32_t)b[at + 3] << 24));
+        int32_t v = readInt32(b, at);
         at += 4;
         return v;
     };
-    int32_t nameLen = b.size() >= (size_t)PROFILE_FIXED_BYTES ? (int32_t)(b[7432] | (b[7433] << 8) | (b[7434] << 16) | ((uint32_t)b[7435] << 24)) : -1;
+    int32_t nameLen = b.size() >= (size_t)PROFILE_FIXED_BYTES ? readInt32(b, PROFILE_NAME_AT) : -1;
     bool whole = b.size() >= (size_t)PROFILE_FIXED_BYTES && (nameLen <= 0 || (size_t)PROFILE_FIXED_BYTES + (size_t)nameLen <= b.size());
     if (!whole) {
         // keep the damaged file for the player rather than overwrite it later
@@ -307,23 +353,7 @@ int TSpieler::LoadFromDisk()
         Erase();
         return 0;
     }
-    int* fixed[] = {&StoryPage, &StoryLevel, &StoryPoints, &isStoryFinished, &Level, &resumeRemoveLineIsUnlocked,
-                    &resumeRemoveSameItemsIsUnlocked, &resumeReplaceAllItemsIsUnlocked, &resumeThrowExplosiveIsUnlocked,
-                    &resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime, &resumeReplaceAllItemsIsFirstTime,
-                    &resumeThrowExplosiveIsFirstTime, &isResume, &resumePoints, &resumeLevel, &resumeTime, &resumeGTGameType,
-                    &isIntroDone, &gtGameType, &time, &isHelp, &anzItems, &anzMoss, &anzKaefer, &skipfill};
-    for (int* f : fixed) *f = next();
-    for (int i = 1; i <= 260; ++i) {
-        resumeCellMoss[i] = next();
-        resumeCellStone[i] = next();
-        resumeCellDoor[i] = next();
-        resumeItemX[i] = next();
-        resumeItemY[i] = next();
-        resumeItemA[i] = next();
-        resumeItemKaefCol[i] = next();
-    }
-    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = next();
-    for (int i = 1; i <= 7; ++i) pusoll[i] = next();
+    forEachProfileInt(*this, [&](int& v) { v = next(); });
     int32_t n = next();
     Name = n > 0 ? trimName(latin1ToUtf8(std::string(b.begin() + at, b.begin() + at + n))) : "";
     for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = resumeItemsDestroyed[k];

@@ -91,5 +91,22 @@ void savePlayer(int p);
 // Adds one second of play time to the current player while a level runs.
 void countPlayTime();
 extern int g_playTick;
+
+// The profile file, every value a little-endian int32: the header fields, then per board cell the resume snapshot,
+// the goals counted, the power-up prices, and the name's length before its bytes.
+struct ProfileField {
+    const char* name;
+    int TSpieler::*field;
+};
+extern const ProfileField kProfileHeader[26];
+constexpr int PROFILE_HEADER_FIELDS = 26;
+constexpr int PROFILE_CELLS = 260;
+constexpr int PROFILE_CELL_FIELDS = 7;
+constexpr int PROFILE_GOAL_KINDS = 5;
+constexpr int PROFILE_PRICES = 7;
+constexpr int PROFILE_CELLS_AT = 4 * PROFILE_HEADER_FIELDS;
+constexpr int PROFILE_GOALS_AT = PROFILE_CELLS_AT + 4 * PROFILE_CELLS * PROFILE_CELL_FIELDS;
+constexpr int PROFILE_PRICES_AT = PROFILE_GOALS_AT + 4 * PROFILE_GOAL_KINDS;
+constexpr int PROFILE_NAME_AT = PROFILE_PRICES_AT + 4 * PROFILE_PRICES;
 // The size of a profile file with an empty name.
-constexpr int PROFILE_FIXED_BYTES = 7436;
+constexpr int PROFILE_FIXED_BYTES = PROFILE_NAME_AT + 4;

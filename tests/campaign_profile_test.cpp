@@ -65,6 +65,67 @@ TEST_F(Profile, FileAfterEraseHasTheFixedLayout)
     EXPECT_EQ(q.Name, "Zo\xC3\xAB");
 }
 
+TEST_F(Profile, FieldTableMatchesTheByteLayout)
+{
+    // the offsets the layout test above reads, by field
+    const std::pair<const char*, int> known[] = {
+        {"StoryPage", 0},      {"StoryLevel", 4},    {"Level", 16},   {"resumeRemoveLineIsFirstTime", 36},
+        {"resumeThrowExplosiveIsFirstTime", 48}, {"isResume", 52}, {"resumePoints", 56}, {"resumeLevel", 60},
+        {"resumeTime", 64},    {"resumeGTGameType", 68}, {"gtGameType", 76}, {"isHelp", 84}, {"skipfill", 100},
+    };
+    for (const auto& [name, at] : known) {
+        int index = -1;
+        for (int i = 0; i < PROFILE_HEADER_FIELDS; ++i)
+            if (std::string(kProfileHeader[i].name) == name) index = i;
+        EXPECT_EQ(4 * index, at) << name;
+    }
+    EXPECT_EQ(PROFILE_CELLS_AT, 104);
+    EXPECT_EQ(PROFILE_GOALS_AT, 7384);
+    EXPECT_EQ(PROFILE_NAME_AT, 7432);
+    EXPECT_EQ(PROFILE_FIXED_BYTES, 7436);
+
+    // every entry is its own field, written at its place and read back into it
+    TSpieler& p = *g_players[6];
+    p.Erase();
+    for (int i = 0; i < PROFILE_HEADER_FIELDS; ++i) p.*kProfileHeader[i].field = 1000 + i;
+    p.resumeCellMoss[1] = 5;
+    p.resumeItemKaefCol[260] = 77;
+    p.resumeItemsDestroyed[5] = 33;
+    p.pusoll[7] = 9;
+    p.Name = "Ida";
+    ASSERT_EQ(p.SaveToDisk(), 1);
+    std::string f = readFile(p.url);
+    ASSERT_EQ(f.size(), (size_t)PROFILE_FIXED_BYTES + 3);
+    for (int i = 0; i < PROFILE_HEADER_FIELDS; ++i) EXPECT_EQ(intAt(f, 4 * (size_t)i), 1000 + i) << kProfileHeader[i].name;
+    EXPECT_EQ(intAt(f, 104), 5);
+    EXPECT_EQ(intAt(f, 104 + 259 * 28 + 24), 77);
+    EXPECT_EQ(intAt(f, 7384 + 16), 33);
+    EXPECT_EQ(intAt(f, 7404 + 24), 9);
+    TSpieler q;
+    q.SetURL(p.url);
+    ASSERT_EQ(q.LoadFromDisk(), 1);
+    for (int i = 0; i < PROFILE_HEADER_FIELDS; ++i) EXPECT_EQ(q.*kProfileHeader[i].field, 1000 + i) << kProfileHeader[i].name;
+    EXPECT_EQ(q.resumeCellMoss[1], 5);
+    EXPECT_EQ(q.resumeItemKaefCol[260], 77);
+    EXPECT_EQ(q.itemsDestroyed[5], 33);
+    EXPECT_EQ(q.pusoll[7], 9);
+
+    // each power-up keeps its own copy of its flags
+    tavoTPowerUp* pus[4] = {puRemoveLine, puRemoveSameItem, puReplaceAllItems, puThrowExplosive};
+    for (int i = 0; i < 4; ++i) {
+        pus[i]->isUnlocked = i % 2;
+        pus[i]->isFirstTime = 10 + i;
+    }
+    q.suspendPowerUps();
+    for (tavoTPowerUp* pu : pus) pu->isUnlocked = pu->isFirstTime = -1;
+    q.resumePowerUps();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(pus[i]->isUnlocked, i % 2) << i;
+        EXPECT_EQ(pus[i]->isFirstTime, 10 + i) << i;
+    }
+    EXPECT_EQ(q.resumeReplaceAllItemsIsFirstTime, 12);
+}
+
 TEST_F(Profile, SuspendedLevelSurvivesSaveAndLoad)
 {
     TSpieler& p = *g_players[2];
