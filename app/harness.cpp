@@ -161,6 +161,8 @@ int main(int argc, char** argv)
     // scripted runs go side by side in the test suite: no single-instance lock
     opt.skipSingleInstance = true;
 
+    // a stop signal saves and ends a scripted run like the game
+    Sys_CatchSignals();
     int status = startGame(opt);
     if (status >= 0) return status;
     if (dev) g_devMode = 1;

@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/launch.h"
 #include "app/resources.h"
 #include "campaign/besttimes.h"
 #include "campaign/config.h"
@@ -78,7 +79,9 @@ int checkSingleInstance(const std::string& name)
         if (dir.back() != '/') dir += "/";
         lock = dir + name + ".lock";
     }
-    return Sys_TryLock(lock) ? 1 : 0;
+    if (Sys_TryLock(lock)) return 1;
+    announceRunningCopy(lock);
+    return 0;
 }
 
 int checkGraphicsMode(int width, int height, int depth)
@@ -227,6 +230,7 @@ void mainLoopPass(bool waitForTimer, const std::function<void()>& beforePresent)
     else
         Sys_AdvanceClock(25);
     mousePointer->SetPointer(_POINTER_NORMAL);
+    serviceSignals();
 }
 
 void quitGame()

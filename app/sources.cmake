@@ -4,4 +4,5 @@ set(APP_SOURCES
   app/mainloop.cpp
   app/input.cpp
   app/resources.cpp
+  app/launch.cpp
 )

@@ -6,4 +6,5 @@ set(PLATFORM_SOURCES
   platform/sys_input.cpp
   platform/sys_files.cpp
   platform/sys_misc.cpp
+  platform/sys_process.cpp
 )

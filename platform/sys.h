@@ -213,8 +213,6 @@ bool Sys_DeleteFile(const std::string& path);
 bool Sys_RenameFile(const std::string& from, const std::string& to);
 std::string Sys_ResolvePath(const std::string& path);
 std::string Sys_GetEnv(const std::string& name);
-// Advisory single-instance lock; false when another process holds it.
-bool Sys_TryLock(const std::string& lockFile);
 
 // ---------------------------------------------------------------------------
 // Time and numbers
@@ -233,6 +231,19 @@ float Sys_Sin(float degrees);
 float Sys_Cos(float degrees);
 float Sys_ASin(float value);                      // degrees
 float Sys_Sqrt(float value);
+
+// ---------------------------------------------------------------------------
+// The process among others: the single-instance lock, signals from the desktop
+
+// Advisory single-instance lock holding the owner's process id; false when another process holds it.
+bool Sys_TryLock(const std::string& lockFile);
+// Asks the process named in a held lock to bring its window to the front; false when it cannot be reached.
+bool Sys_WakeLockOwner(const std::string& lockFile);
+// SIGTERM and SIGINT ask the program to save and end (a second one ends it at once); a woken owner asks for its window.
+void Sys_CatchSignals();
+bool Sys_StopRequested();
+bool Sys_TakeRaiseRequest();                      // cleared by reading
+void Sys_RaiseWindow();
 
 // ---------------------------------------------------------------------------
 // System

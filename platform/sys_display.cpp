@@ -169,6 +169,29 @@ bool Sys_ModeExists(int width, int height, int depth, int hz)
     return false;
 }
 
+// Full screen is asked of the window manager, but without one (a bare X session) nobody grants it and the
+// window would keep its size while the renderer draws for the whole screen: so the window itself also
+// becomes a borderless window covering the display.
+static void setFullscreen(bool full, int width, int height)
+{
+    SDL_Window* w = sysi::window;
+    if (full) {
+        int display = SDL_GetWindowDisplayIndex(w);
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) == 0) {
+            SDL_SetWindowBordered(w, SDL_FALSE);
+            SDL_SetWindowPosition(w, bounds.x, bounds.y);
+            SDL_SetWindowSize(w, bounds.w, bounds.h);
+        }
+        SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    SDL_SetWindowFullscreen(w, 0);
+    SDL_SetWindowBordered(w, SDL_TRUE);
+    SDL_SetWindowSize(w, width, height);
+    SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
 bool Sys_OpenDisplay(int width, int height, int depth, int hz)
 {
     (void)hz;
@@ -202,10 +225,9 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
         s_logicalW = (float)width;
         s_logicalH = (float)height;
         // going full screen after the renderer exists lets it follow the new size
-        if (full) SDL_SetWindowFullscreen(sysi::window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (full) setFullscreen(true, width, height);
     } else {
-        SDL_SetWindowFullscreen(sysi::window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-        if (!full) SDL_SetWindowSize(sysi::window, width, height);
+        setFullscreen(full, width, height);
     }
     Sys_ResetState();
     return true;

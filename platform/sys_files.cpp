@@ -2,7 +2,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -227,17 +226,6 @@ bool Sys_DeleteFile(const std::string& path) { return std::remove(Sys_ResolvePat
 bool Sys_RenameFile(const std::string& from, const std::string& to)
 {
     return std::rename(Sys_ResolvePath(from).c_str(), Sys_ResolvePath(to).c_str()) == 0;
-}
-
-bool Sys_TryLock(const std::string& lockFile)
-{
-    int fd = open(Sys_ResolvePath(lockFile).c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644);
-    if (fd < 0) return true;   // no lock file possible: better to run than to refuse
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        close(fd);
-        return false;
-    }
-    return true;   // the descriptor stays open for the life of the process
 }
 
 std::string SysStream::ReadLine()

@@ -25,6 +25,8 @@ void drawGem(cairo_t* cr, int kind, double cx, double cy, double size);
 void drawItem(Img& img, int kind, double cx, double cy, double size, bool shadow);
 void drawPowerSymbol(cairo_t* cr, int which, double cx, double cy, double size, const Col& c);
 void drawCompass(cairo_t* cr, double cx, double cy, double r);
+// The game's icon (gem and compass) at any square size; the window icon is its 64-pixel copy.
+void paintAppIcon(Img& img);
 // A framed, lit panel of the one interface style (teal body, gold trim).
 void drawPanel(cairo_t* cr, double x, double y, double w, double h, double radius, const Col& body, double trim);
 void drawParchment(Img& img, double x, double y, double w, double h, double radius, uint64_t seed);

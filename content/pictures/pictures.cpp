@@ -43,3 +43,16 @@ int generatePictures(const std::string& out)
     if (!writeTexts(out)) rc = 1;
     return rc;
 }
+
+int generateIcons(const std::string& dir, const std::string& appId)
+{
+    static const int kSizes[] = {32, 48, 64, 128, 256};
+    int rc = 0;
+    for (int n : kSizes) {
+        std::string size = std::to_string(n) + "x" + std::to_string(n);
+        art::Img img(n, n);
+        art::paintAppIcon(img);
+        if (!art::writePng(dir + "hicolor/" + size + "/apps/" + appId + ".png", img)) rc = 1;
+    }
+    return rc;
+}

@@ -530,13 +530,21 @@ void addUiArt(Painters& p)
     p["ui/loadfill.png"] = [](Img& img) { paintLoadBar(img, true); };
     p["ui/menuborderup.png"] = [](Img& img) { paintBorderBar(img, true); };
     p["ui/menuborderdown.png"] = [](Img& img) { paintBorderBar(img, false); };
-    p["branding/icon32.png"] = [](Img& img) {
-        Img shape(64, 64);
-        drawGem(shape.cr(), 2, 30, 30, 50);
-        drawCompass(shape.cr(), 46, 46, 13);
-        shadowOf(img, shape, 1, 2, 2, 0.6);
-        paintImg(img, shape, 0, 0);
-    };
+    p["branding/icon32.png"] = [](Img& img) { paintAppIcon(img); };
+}
+
+void paintAppIcon(Img& img)
+{
+    // designed on a 64-pixel grid; larger sizes scale the same drawing
+    double s = img.w() / 64.0;
+    Img shape(img.w(), img.h());
+    cairo_save(shape.cr());
+    cairo_scale(shape.cr(), s, s);
+    drawGem(shape.cr(), 2, 30, 30, 50);
+    drawCompass(shape.cr(), 46, 46, 13);
+    cairo_restore(shape.cr());
+    shadowOf(img, shape, 1 * s, 2 * s, std::max(1, (int)std::lround(2 * s)), 0.6);
+    paintImg(img, shape, 0, 0);
 }
 
 }  // namespace art

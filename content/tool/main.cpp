@@ -1,4 +1,5 @@
-// Content tool: writes the whole data tree, "morvelle-content OUTDIR [pictures|audio|levels|sheets SHEETDIR]".
+// Content tool: writes the whole data tree, "morvelle-content OUTDIR [pictures|audio|levels|sheets SHEETDIR]",
+// or the desktop icons, "morvelle-content ICONDIR icons APPID".
 #include <cstdio>
 #include <string>
 
@@ -8,7 +9,8 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: morvelle-content OUTDIR [pictures|audio|levels|sheets SHEETDIR]\n");
+        std::fprintf(stderr, "usage: morvelle-content OUTDIR [pictures|audio|levels|sheets SHEETDIR]\n"
+                             "       morvelle-content ICONDIR icons APPID\n");
         return 2;
     }
     std::string out = argv[1];
@@ -18,6 +20,13 @@ int main(int argc, char** argv)
         std::string dir = argc > 3 ? argv[3] : out + "sheets";
         if (dir.back() != '/') dir += "/";
         return art::renderSheets(out, dir);
+    }
+    if (only == "icons") {
+        if (argc < 4) {
+            std::fprintf(stderr, "morvelle-content: icons needs the application id\n");
+            return 2;
+        }
+        return generateIcons(out, argv[3]);
     }
     int rc = 0;
     if (only.empty() || only == "pictures") rc |= generatePictures(out);

@@ -1,0 +1,91 @@
+# Shared by the install tests: skipping without a tool, a private X server, window shots and picture distance.
+set -euo pipefail
+SKIP=77
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/morvelle-install.XXXXXX")
+PIDS=()
+cleanup() {
+  local p
+  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+need() {  # skip the test when a tool is missing (CI installs them all from scripts/packages.txt)
+  local t
+  for t in "$@"; do command -v "$t" >/dev/null || { echo "SKIP: $t is not installed"; exit $SKIP; }; done
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_x() {  # start_x [--wm]: a private Xvfb at 1280 x 1024 (and openbox); sets DISPLAY
+  local d=70
+  while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
+  Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  PIDS+=($!)
+  export DISPLAY=":$d"
+  local i
+  for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.1; done
+  sleep 0.5
+  if [ "${1:-}" = --wm ]; then
+    openbox >/dev/null 2>&1 &
+    PIDS+=($!)
+    sleep 1
+  fi
+}
+
+game_window() {  # the visible window of process $1
+  xdotool search --onlyvisible --pid "$1" 2>/dev/null | tail -n 1
+}
+
+# logical_shot PID FILE: the 1024 x 768 picture inside the game's window, letterbox cut away
+logical_shot() {
+  local w X Y WIDTH HEIGHT
+  w=$(game_window "$1")
+  [ -n "$w" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  import -window "$w" "$WORK/raw.png" 2>/dev/null || return 1
+  python3 - "$WIDTH" "$HEIGHT" > "$WORK/crop" <<'PY'
+import sys
+w, h = map(int, sys.argv[1:])
+s = min(w / 1024, h / 768)
+print("%dx%d+%d+%d" % (round(1024 * s), round(768 * s), (w - round(1024 * s)) // 2, (h - round(768 * s)) // 2))
+PY
+  convert "$WORK/raw.png" -crop "$(cat "$WORK/crop")" +repage -resize '1024x768!' "$2"
+}
+
+# distance A B: root mean square difference of two pictures, 0 (same) .. 1
+distance() {
+  local out
+  out=$(compare -metric RMSE "$1" "$2" null: 2>&1 || true)
+  echo "$out" | sed -n 's/.*(\(.*\)).*/\1/p'
+}
+
+# click_logical PID X Y: a real X click at a point of the logical picture
+click_logical() {
+  local w X Y WIDTH HEIGHT sx sy
+  w=$(game_window "$1")
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  read -r sx sy < <(python3 - "$X" "$Y" "$WIDTH" "$HEIGHT" "$2" "$3" <<'PY'
+import sys
+wx, wy, ww, wh, x, y = map(float, sys.argv[1:])
+s = min(ww / 1024, wh / 768)
+print(int(wx + (ww - 1024 * s) / 2 + x * s), int(wy + (wh - 768 * s) / 2 + y * s))
+PY
+)
+  xdotool mousemove "$sx" "$sy" sleep 0.2 click 1
+}
+
+# wait_for_picture PID REF FILE SECONDS: shoot the window until it looks like REF; prints the last distance
+wait_for_picture() {
+  local i d=1
+  for i in $(seq "$4"); do
+    if logical_shot "$1" "$3"; then
+      d=$(distance "$3" "$2")
+      if python3 -c "import sys; sys.exit(0 if float('$d' or 1) < 0.06 else 1)"; then echo "$d"; return 0; fi
+    fi
+    sleep 1
+  done
+  echo "$d"
+  return 1
+}
