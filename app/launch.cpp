@@ -6,8 +6,9 @@
 
 #include "app/globals.h"
 #include "app/mainloop.h"
-#include "app/resources.h"
+#include "campaign/spieler.h"
 #include "campaign/config.h"
+#include "framework/trace.h"
 #include "platform/sys.h"
 
 namespace {

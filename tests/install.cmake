@@ -3,3 +3,12 @@
 add_test(NAME install_real_window_fits_and_clicks
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/real_window.sh $<TARGET_FILE:morvelle> $<TARGET_FILE:morvelle-harness>)
 set_tests_properties(install_real_window_fits_and_clicks PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
+
+add_executable(install_tests ${CMAKE_CURRENT_LIST_DIR}/install_launch_test.cpp)
+target_link_libraries(install_tests PRIVATE morvelle_game GTest::gtest_main)
+target_compile_options(install_tests PRIVATE ${MORVELLE_WARNINGS})
+target_compile_definitions(install_tests PRIVATE
+  MORVELLE_GAME_BIN="$<TARGET_FILE:morvelle>"
+  MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>")
+add_dependencies(install_tests morvelle morvelle-harness)
+gtest_discover_tests(install_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 400)
