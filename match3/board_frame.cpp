@@ -49,10 +49,11 @@ const BorderOffset* borderOffset(int id)
 }
 
 // Copies a picture's pixels, alpha included, into the level picture; whatever falls outside is cut.
-void paste(uint32_t* dst, int dw, int dh, const SysImage* src, int x, int y)
+void paste(uint32_t* dst, int dw, int dh, SysImage* src, int x, int y)
 {
-    if (!src || src->frames.empty()) return;
-    const std::vector<uint32_t>& px = src->frames[0];
+    // read only: without an unlock the source keeps its texture
+    const uint32_t* px = Sys_LockImage(src, 0);
+    if (!px) return;
     for (int row = 0; row < src->height; ++row) {
         int ty = y + row;
         if (ty < 0 || ty >= dh) continue;

@@ -87,10 +87,17 @@ struct SysImage {
     int flags = IMG_DEFAULT;
     float handle_x = 0, handle_y = 0;
     uint8_t mask_r = 0, mask_g = 0, mask_b = 0;
-    std::vector<std::vector<uint32_t>> frames;   // CPU copy, 0xAARRGGBB, width*height each
+    // CPU copy, 0xAARRGGBB, width*height each. A frame loaded from a file is emptied once its texture
+    // exists, and read from the file again the first time the game locks or hit-tests it; from then on it stays.
+    std::vector<std::vector<uint32_t>> frames;
     std::vector<SysTexture*> textures;           // backend copies, made on first draw
-    std::vector<SysTexture*> maskTextures;       // thresholded copies for BLEND_MASK
+    std::vector<SysTexture*> maskTextures;       // thresholded copies for BLEND_MASK, where they differ
+    std::vector<uint8_t> maskKind;               // per frame: 0 not known yet, 1 the mask is the picture, 2 it differs
     std::vector<bool> dirty;
+    int rendererGeneration = 0;                  // textures belong to the renderer they were made with
+    std::string source;                          // file the pixels come from; "" keeps them in memory
+    int cellW = 0, cellH = 0, firstCell = 0;     // how an animation strip was cut
+    bool pixelsRead = false;                     // the game reads these pixels: keep the CPU copy
     ~SysImage();
     int frameCount() const { return (int)frames.size(); }
 };

@@ -1,4 +1,5 @@
 // Window, renderer and drawing: the transform, tint, blend modes and viewport over SDL_RenderGeometry.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -355,40 +356,67 @@ bool Sys_SaveScreenshot(const std::string& path)
     return Sys_WritePNG(path, w, h, px.data());
 }
 
-static SDL_Texture* textureFor(const SysImage* cimg, int frame, bool mask)
+static SDL_Texture* makeTexture(const SysImage* img, const uint32_t* px)
+{
+    SDL_Texture* t = SDL_CreateTexture(sysi::renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img->width, img->height);
+    if (!t) return nullptr;
+    SDL_UpdateTexture(t, nullptr, px, img->width * 4);
+    SDL_SetTextureScaleMode(t, (img->flags & IMG_FILTERED) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    return t;
+}
+
+enum MaskKind : uint8_t { KIND_UNKNOWN = 0, KIND_BINARY = 1, KIND_SOFT = 2, KIND_OPAQUE = 3 };
+
+// Mask drawing cuts alpha at one half and draws the rest opaque; a picture whose pixels are all opaque
+// or all zero looks the same either way and needs no second texture. An opaque one needs no blending.
+static uint8_t maskKindOf(const std::vector<uint32_t>& px)
+{
+    uint8_t kind = KIND_OPAQUE;
+    for (uint32_t c : px) {
+        if ((c >> 24) == 255) continue;
+        if (c != 0) return KIND_SOFT;
+        kind = KIND_BINARY;
+    }
+    return kind;
+}
+
+static SDL_Texture* textureFor(const SysImage* cimg, int frame, bool mask, uint8_t& kind)
 {
     SysImage* img = const_cast<SysImage*>(cimg);
-    size_t n = img->frames.size();
-    if (img->textures.size() != n) {
+    size_t n = img->frames.size(), f = (size_t)frame;
+    if (img->textures.size() != n || img->rendererGeneration != sysi::rendererGeneration) {
+        // textures of an earlier renderer went with it
         img->textures.assign(n, nullptr);
         img->maskTextures.assign(n, nullptr);
-        img->dirty.assign(n, true);
+        img->maskKind.assign(n, 0);
+        img->dirty.assign(n, false);
+        img->rendererGeneration = sysi::rendererGeneration;
     }
-    std::vector<SysTexture*>& list = mask ? img->maskTextures : img->textures;
-    SysTexture*& slot = list[(size_t)frame];
-    if (img->dirty[(size_t)frame]) {
-        sysi::destroyTexture(img->textures[(size_t)frame]);
-        sysi::destroyTexture(img->maskTextures[(size_t)frame]);
-        img->textures[(size_t)frame] = nullptr;
-        img->maskTextures[(size_t)frame] = nullptr;
-        img->dirty[(size_t)frame] = false;
+    if (img->dirty[f]) {
+        sysi::destroyTexture(img->textures[f]);
+        sysi::destroyTexture(img->maskTextures[f]);
+        img->textures[f] = nullptr;
+        img->maskTextures[f] = nullptr;
+        img->maskKind[f] = 0;
+        img->dirty[f] = false;
     }
-    if (!slot) {
-        SDL_Texture* t = SDL_CreateTexture(sysi::renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img->width,
-                                           img->height);
-        if (!t) return nullptr;
-        const std::vector<uint32_t>& src = img->frames[(size_t)frame];
-        if (mask) {
-            std::vector<uint32_t> m(src.size());
-            for (size_t i = 0; i < src.size(); ++i) m[i] = (src[i] >> 24) >= 128 ? (src[i] | 0xFF000000u) : 0u;
-            SDL_UpdateTexture(t, nullptr, m.data(), img->width * 4);
-        } else {
-            SDL_UpdateTexture(t, nullptr, src.data(), img->width * 4);
-        }
-        SDL_SetTextureScaleMode(t, (img->flags & IMG_FILTERED) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        slot = reinterpret_cast<SysTexture*>(t);
+    bool needMask = mask && img->maskKind[f] != KIND_BINARY && img->maskKind[f] != KIND_OPAQUE && !img->maskTextures[f];
+    if ((!img->textures[f] || needMask) && !sysi::framePixels(img, frame)) return nullptr;
+    const std::vector<uint32_t>& src = img->frames[f];
+    if (!img->textures[f]) {
+        img->textures[f] = reinterpret_cast<SysTexture*>(makeTexture(img, src.data()));
+        img->maskKind[f] = maskKindOf(src);
     }
-    return reinterpret_cast<SDL_Texture*>(slot);
+    if (mask && img->maskKind[f] == KIND_SOFT && !img->maskTextures[f]) {
+        std::vector<uint32_t> m(src.size());
+        for (size_t i = 0; i < src.size(); ++i) m[i] = (src[i] >> 24) >= 128 ? (src[i] | 0xFF000000u) : 0u;
+        img->maskTextures[f] = reinterpret_cast<SysTexture*>(makeTexture(img, m.data()));
+    }
+    // the texture holds the picture now; a file can give the pixels back if the game ever reads them
+    if (img->textures[f] && !img->pixelsRead && !img->source.empty() && !(img->flags & IMG_DYNAMIC))
+        std::vector<uint32_t>().swap(img->frames[f]);
+    kind = img->maskKind[f];
+    return reinterpret_cast<SDL_Texture*>(mask && kind == KIND_SOFT ? img->maskTextures[f] : img->textures[f]);
 }
 
 static SDL_FPoint place(float px, float py, float u, float v)
@@ -396,13 +424,26 @@ static SDL_FPoint place(float px, float py, float u, float v)
     return SDL_FPoint{px + u * s_state.tform_ix + v * s_state.tform_iy, py + u * s_state.tform_jx + v * s_state.tform_jy};
 }
 
+// True when a quad cannot change a pixel: nothing added, nothing blended in, or wholly outside the viewport.
+static bool drawsNothing(const SDL_Vertex* v, int n)
+{
+    int mode = s_state.blend_mode;
+    if ((mode == BLEND_ALPHA || mode == BLEND_LIGHT) && alphaByte() == 0) return true;
+    if (mode == BLEND_LIGHT && v[0].color.r == 0 && v[0].color.g == 0 && v[0].color.b == 0) return true;
+    float x0 = v[0].position.x, x1 = x0, y0 = v[0].position.y, y1 = y0;
+    for (int i = 1; i < n; ++i) {
+        x0 = std::min(x0, v[i].position.x);
+        x1 = std::max(x1, v[i].position.x);
+        y0 = std::min(y0, v[i].position.y);
+        y1 = std::max(y1, v[i].position.y);
+    }
+    return x1 < s_state.viewport_x || y1 < s_state.viewport_y || x0 > s_state.viewport_x + s_state.viewport_w ||
+           y0 > s_state.viewport_y + s_state.viewport_h;
+}
+
 void Sys_DrawImage(const SysImage* img, float x, float y, int frame)
 {
     if (!img || !sysi::renderer || frame < 0 || frame >= img->frameCount() || img->width <= 0) return;
-    bool mask = s_state.blend_mode == BLEND_MASK;
-    SDL_Texture* t = textureFor(img, frame, mask);
-    if (!t) return;
-    SDL_SetTextureBlendMode(t, sdlBlend());
     float px = x + s_state.origin_x, py = y + s_state.origin_y;
     float u0 = -img->handle_x, v0 = -img->handle_y, u1 = u0 + (float)img->width, v1 = v0 + (float)img->height;
     SDL_Color c = vertexColor();
@@ -410,6 +451,14 @@ void Sys_DrawImage(const SysImage* img, float x, float y, int frame)
                          {place(px, py, u1, v0), c, {1, 0}},
                          {place(px, py, u1, v1), c, {1, 1}},
                          {place(px, py, u0, v1), c, {0, 1}}};
+    if (drawsNothing(vtx, 4)) return;
+    bool mask = s_state.blend_mode == BLEND_MASK;
+    uint8_t kind = KIND_UNKNOWN;
+    SDL_Texture* t = textureFor(img, frame, mask, kind);
+    if (!t) return;
+    // an opaque picture drawn at full strength replaces what lies below: blending would change nothing
+    bool replaces = kind == KIND_OPAQUE && (mask || (s_state.blend_mode == BLEND_ALPHA && c.a == 255));
+    SDL_SetTextureBlendMode(t, replaces ? SDL_BLENDMODE_NONE : sdlBlend());
     static const int idx[6] = {0, 1, 2, 0, 2, 3};
     SDL_RenderGeometry(sysi::renderer, t, vtx, 4, idx, 6);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include <jpeglib.h>
 #include <png.h>
@@ -16,6 +17,7 @@ void sysi::destroyTexture(SysTexture* t)
 
 SysImage::~SysImage()
 {
+    if (rendererGeneration != sysi::rendererGeneration) return;   // they went with their renderer
     for (SysTexture* t : textures) sysi::destroyTexture(t);
     for (SysTexture* t : maskTextures) sysi::destroyTexture(t);
 }
@@ -211,7 +213,9 @@ SysImage* Sys_LoadImage(const std::string& path, int flags)
 {
     std::vector<uint8_t> bytes;
     if (path.empty() || !Sys_ReadAllBytes(path, bytes)) return nullptr;
-    return Sys_LoadImageMemory(bytes.data(), bytes.size(), flags);
+    SysImage* img = Sys_LoadImageMemory(bytes.data(), bytes.size(), flags);
+    if (img) img->source = path;
+    return img;
 }
 
 SysImage* Sys_LoadAnimImage(const std::string& path, int cellW, int cellH, int first, int count, int flags)
@@ -233,7 +237,25 @@ SysImage* Sys_LoadAnimImage(const std::string& path, int cellW, int cellH, int f
         for (int y = 0; y < cellH; ++y) std::memcpy(&cell[(size_t)y * cellW], &px[(size_t)(cy + y) * w + cx], (size_t)cellW * 4);
         img->frames.push_back(std::move(cell));
     }
+    img->source = path;
+    img->cellW = cellW;
+    img->cellH = cellH;
+    img->firstCell = first;
     return img;
+}
+
+bool sysi::framePixels(SysImage* img, int frame)
+{
+    if (!img->frames[(size_t)frame].empty()) return true;
+    SysImage* again = img->cellW > 0 ? Sys_LoadAnimImage(img->source, img->cellW, img->cellH, img->firstCell, img->frameCount(), img->flags)
+                                     : Sys_LoadImage(img->source, img->flags);
+    bool same = again && again->width == img->width && again->height == img->height && again->frameCount() == img->frameCount();
+    if (same)
+        for (size_t f = 0; f < img->frames.size(); ++f)
+            if (img->frames[f].empty()) img->frames[f].swap(again->frames[f]);
+    Sys_FreeImage(again);
+    Sys_Trace(same ? "pixels read again from " + img->source : "pixels of " + img->source + " are lost");
+    return same;
 }
 
 SysImage* Sys_CreateImage(int width, int height, int frames, int flags)
@@ -248,7 +270,8 @@ void Sys_FreeImage(SysImage* img) { delete img; }
 
 uint32_t* Sys_LockImage(SysImage* img, int frame)
 {
-    if (!img || frame < 0 || frame >= img->frameCount()) return nullptr;
+    if (!img || frame < 0 || frame >= img->frameCount() || !sysi::framePixels(img, frame)) return nullptr;
+    img->pixelsRead = true;
     return img->frames[(size_t)frame].data();
 }
 
@@ -279,6 +302,11 @@ int Sys_ImageHeight(const SysImage* img) { return img ? img->height : 0; }
 bool Sys_ImagesCollide(const SysImage* a, float ax, float ay, int af, const SysImage* b, float bx, float by, int bf)
 {
     if (!a || !b || af < 0 || bf < 0 || af >= a->frameCount() || bf >= b->frameCount()) return false;
+    for (auto [img, f] : {std::pair{a, af}, std::pair{b, bf}}) {
+        SysImage* m = const_cast<SysImage*>(img);
+        if (!sysi::framePixels(m, f)) return false;
+        m->pixelsRead = true;
+    }
     int ax0 = (int)(ax - a->handle_x), ay0 = (int)(ay - a->handle_y);
     int bx0 = (int)(bx - b->handle_x), by0 = (int)(by - b->handle_y);
     int x0 = std::max(ax0, bx0), y0 = std::max(ay0, by0);

@@ -12,6 +12,8 @@ extern SDL_Window* window;
 extern SDL_Renderer* renderer;
 extern int rendererGeneration;
 void destroyTexture(SysTexture* t);
+// Gives a frame its pixels back when they were dropped after the texture was made; false when they are lost.
+bool framePixels(SysImage* img, int frame);
 void handleEvent(const SDL_Event& e);
 bool videoReady();
 void windowResized();

@@ -47,6 +47,7 @@ TEST(DrawState, BlendModesOnReadBackPixels)
     ensureDisplay();
     SysImage* half = solidImage(4, 4, 0x80C83200);   // (200, 50, 0) at alpha 128
     SysImage* faint = solidImage(4, 4, 0x64C83200);  // alpha 100: below the mask threshold
+    SysImage* opaque = solidImage(4, 4, 0xFFC83200);   // drawn without blending only at full strength
     struct Case {
         int mode;
         SysImage* img;
@@ -62,6 +63,9 @@ TEST(DrawState, BlendModesOnReadBackPixels)
         {BLEND_ALPHA, half, 0.0f, 100, 100, 100},
         {BLEND_LIGHT, half, 0.0f, 100, 100, 100},
         {BLEND_ALPHA, half, -0.5f, 100, 100, 100},
+        {BLEND_ALPHA, opaque, 0.5f, 150, 75, 50},
+        {BLEND_ALPHA, opaque, 1.0f, 200, 50, 0},
+        {BLEND_LIGHT, opaque, 0.5f, 200, 125, 100},
     };
     for (const Case& k : cases) {
         Sys_ResetState();
@@ -76,6 +80,7 @@ TEST(DrawState, BlendModesOnReadBackPixels)
     }
     Sys_FreeImage(half);
     Sys_FreeImage(faint);
+    Sys_FreeImage(opaque);
 }
 
 TEST(DrawState, TransformHandleOriginAndViewport)
@@ -216,6 +221,62 @@ TEST(Images, LoadedBeforeTheDisplayAndRewrittenFramesDraw)
     EXPECT_EQ(red(screenPixel(61, 61)), 0);
     Sys_FreeImage(early);
     Sys_FreeImage(dyn);
+}
+
+TEST(Images, DrawnPicturesGiveUpTheirPixelsAndGetThemBackWhenRead)
+{
+    ensureDisplay();
+    std::string dir = tempDir("dropped");
+    // a soft edge: left column opaque red, middle column red at alpha 160, right column red at alpha 60
+    std::vector<uint32_t> px(3 * 2);
+    for (int y = 0; y < 2; ++y) {
+        px[(size_t)y * 3] = 0xFFFF0000u;
+        px[(size_t)y * 3 + 1] = 0xA0FF0000u;
+        px[(size_t)y * 3 + 2] = 0x3CFF0000u;
+    }
+    ASSERT_TRUE(Sys_WritePNG(dir + "soft.png", 3, 2, px.data()));
+    SysImage* soft = Sys_LoadImage(dir + "soft.png", 0);
+    SysImage* strip = Sys_LoadAnimImage(dir + "soft.png", 1, 2, 1, 2, 0);
+    SysImage* made = solidImage(2, 2, 0xFF00FF00u);
+    ASSERT_TRUE(soft && strip && made);
+
+    clearTo(0, 0, 0);
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_DrawImage(soft, 10, 10, 0);
+    Sys_DrawImage(strip, 20, 10, 1);
+    Sys_DrawImage(made, 30, 10, 0);
+    EXPECT_TRUE(soft->frames[0].empty());
+    EXPECT_TRUE(strip->frames[1].empty());
+    EXPECT_FALSE(strip->frames[0].empty());   // never drawn
+    EXPECT_FALSE(made->frames[0].empty());    // nothing to read it back from
+    EXPECT_NEAR(red(screenPixel(11, 10)), 160, 2);
+
+    // mask drawing needs the thresholded picture, made from pixels read again
+    clearTo(0, 0, 255);
+    Sys_SetBlend(BLEND_MASK);
+    Sys_DrawImage(soft, 10, 10, 0);
+    EXPECT_EQ(screenPixel(11, 10) & 0xFFFFFFu, 0xFF0000u);
+    EXPECT_EQ(screenPixel(12, 10) & 0xFFFFFFu, 0x0000FFu);
+
+    // hit tests and locks read the file again and keep what they read
+    SysImage* dot = solidImage(1, 1, 0xFFFFFFFFu);
+    EXPECT_TRUE(Sys_ImagesCollide(strip, 0, 0, 1, dot, 0, 1, 0));
+    const uint32_t* back = Sys_LockImage(soft, 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back[2], 0x3CFF0000u);
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_DrawImage(soft, 10, 10, 0);
+    EXPECT_FALSE(soft->frames[0].empty());
+
+    // a picture whose file went away keeps drawing from its texture but has nothing to give back
+    SysImage* gone = Sys_LoadImage(dir + "soft.png", 0);
+    Sys_DrawImage(gone, 10, 10, 0);
+    std::filesystem::remove(dir + "soft.png");
+    EXPECT_EQ(Sys_LockImage(gone, 0), nullptr);
+    clearTo(0, 0, 0);
+    Sys_DrawImage(gone, 10, 10, 0);
+    EXPECT_EQ(red(screenPixel(10, 10)), 255);
+    for (SysImage* img : {soft, strip, made, dot, gone}) Sys_FreeImage(img);
 }
 
 TEST(Images, PixelOverlapIgnoresTransparentPixels)
