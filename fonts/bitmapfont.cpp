@@ -141,8 +141,8 @@ void TBitmapFont::readRecords(SysStream& s, int flags)
         PendingRecord rec;
         rec.code = s.ReadInt();
         if (!s.Good()) throw TBitmapFontLoadException("The bitmapfont file ends inside a character code", this);
-        if (rec.code < 0 || rec.code >= FONT_TABLE_FULL)
-            throw TBitmapFontLoadException("Character code " + std::to_string(rec.code) + " lies outside 0..65535", this);
+        // A record outside the table is read to its end and dropped; the rest of the font stays usable.
+        const bool outside = rec.code < 0 || rec.code >= FONT_TABLE_FULL;
         std::string layer = s.ReadLine();
         if (layer == "SHADOW") rec.layer = eDrawCharStatus::Shadow;
         else if (layer == "BORDER") rec.layer = eDrawCharStatus::Border;
@@ -166,6 +166,11 @@ void TBitmapFont::readRecords(SysStream& s, int flags)
         }
         // The trailing separator may be cut off at the very end of the file.
         skipSeparator(s);
+        if (outside) {
+            traceLog("Bitmapfont: character code " + std::to_string(rec.code) + " lies outside 0..65535, record skipped");
+            Sys_FreeImage(rec.image);
+            continue;
+        }
 
         if (rec.code > 255 && (int)pd.Face.size() <= FONT_TABLE_SMALL) {
             pd.Shadow.resize(FONT_TABLE_FULL);

@@ -3,6 +3,7 @@
 
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
+#include "framework/math.h"
 #include "platform/sys.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 int nearest(float v)
 {
     float s = v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f);
-    return (int)(v + 0.5f * s);
+    return clampToInt(v + 0.5f * s);
 }
 
 // Places the image on whole physical pixels by drawing in physical resolution for one image.
@@ -146,8 +147,8 @@ void TBitmapFont::DrawCodes(const std::vector<int>& codes, float x, float y, int
     if (a == 1 || a == 2) {
         float sx = Sys_State().tform_scale_x;
         int w = GetTxtWidthCodes(codes);
-        if (a == 1) x -= (float)(int)((float)(int)((float)w * sx) * 0.5f);
-        else x -= (float)(int)((float)w * sx);
+        if (a == 1) x -= (float)clampToInt((float)clampToInt((float)w * sx) * 0.5f);
+        else x -= (float)clampToInt((float)w * sx);
     }
     PrivateData->DrawTextLine(codes, x, y, useBlends, this);
 }
@@ -165,9 +166,9 @@ int TBitmapFont::GetTxtWidthCodes(const std::vector<int>& codes)
         const TBitMapChar* e = faceEntry(k);
         if (!e) continue;
         last = k;
-        w = (int)((float)w + (float)e->Charwidth + hk);
+        w = clampToInt((float)w + (float)e->Charwidth + hk);
     }
-    if (const TBitMapChar* e = faceEntry(last)) w = w - e->Charwidth + e->DrawWidth;
+    if (const TBitMapChar* e = faceEntry(last)) w = clampToInt((double)w - e->Charwidth + e->DrawWidth);
     return w;
 }
 

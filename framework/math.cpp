@@ -7,6 +7,14 @@
 #include "framework/trace.h"
 #include "platform/sys.h"
 
+int clampToInt(double v)
+{
+    if (std::isnan(v)) return 0;
+    if (v >= 2147483647.0) return 2147483647;
+    if (v <= -2147483648.0) return -2147483647 - 1;
+    return (int)v;
+}
+
 tavoTVector2 tavoTVector2::Create(float x, float y)
 {
     tavoTVector2 v;

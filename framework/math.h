@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+// Brings a value computed from file data into int range: saturates at the ends, NaN gives 0.
+int clampToInt(double v);
+
 class tavoTVector2 {
 public:
     float x = 0, y = 0;

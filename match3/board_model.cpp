@@ -1,4 +1,5 @@
 // Board model: level files, cells, brakes, border shapes, random gems, stones and doors, and the map previews.
+#include <cstdint>
 #include <vector>
 
 #include "app/globals.h"
@@ -53,7 +54,8 @@ int tavoTSceneMatch3::_readLevelFile(int level)
     for (int k = 1; k <= 260; ++k) {
         const uint8_t* b = &bytes[(k - 1) * 4];
         uint32_t v = uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
-        _hla[k] = int32_t(v) + 1;
+        // The largest stored value already means "no cell"; it must not wrap to the smallest.
+        _hla[k] = int32_t(v) == INT32_MAX ? INT32_MAX : int32_t(v) + 1;
     }
     return 1;
 }

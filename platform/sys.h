@@ -136,6 +136,7 @@ struct SysSound;
 enum SysSoundFlags { SND_LOOP = 1 };
 
 SysSound* Sys_LoadSound(const std::string& path, int flags);
+SysSound* Sys_LoadSoundMemory(const uint8_t* bytes, size_t size, int flags);
 void Sys_FreeSound(SysSound* snd);
 int Sys_SoundLengthMs(const SysSound* snd);
 int Sys_AllocChannel();

@@ -52,6 +52,18 @@ void sysAudioShutdown()
 
 bool Sys_AudioDeviceOpen() { return s_device; }
 
+// A sound is refused when its rate would make the resampler blow it up, or when it runs over ten minutes.
+static const int kMinRate = 8000, kMaxRate = 192000, kMaxSeconds = 600, kMaxChannels = 8;
+
+static bool formatAllowed(int channels, int rate)
+{
+    if (channels >= 1 && channels <= kMaxChannels && rate >= kMinRate && rate <= kMaxRate) return true;
+    Sys_Trace("sound with " + std::to_string(channels) + " channels at " + std::to_string(rate) + " Hz refused");
+    return false;
+}
+
+static size_t maxSamples(int channels, int rate) { return (size_t)kMaxSeconds * (size_t)rate * (size_t)channels; }
+
 static size_t readMem(void* ptr, size_t size, size_t n, void* src)
 {
     auto* m = static_cast<std::pair<const std::vector<uint8_t>*, size_t>*>(src);
@@ -71,16 +83,26 @@ static bool decodeOgg(const std::vector<uint8_t>& bytes, std::vector<int16_t>& p
     vorbis_info* vi = ov_info(&vf, -1);
     channels = vi->channels;
     rate = (int)vi->rate;
+    if (!formatAllowed(channels, rate)) {
+        ov_clear(&vf);
+        return false;
+    }
+    const size_t most = maxSamples(channels, rate);
     char buf[16384];
     int section;
     long n;
     while ((n = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
         size_t old = pcm.size();
+        if (old + (size_t)n / 2 > most) {
+            Sys_Trace("sound longer than ten minutes, refused");
+            ov_clear(&vf);
+            return false;
+        }
         pcm.resize(old + (size_t)n / 2);
         std::memcpy(&pcm[old], buf, (size_t)n);
     }
     ov_clear(&vf);
-    return n == 0 && channels > 0 && !pcm.empty();
+    return n == 0 && !pcm.empty();
 }
 
 static bool decodeWav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, int& channels, int& rate)
@@ -99,12 +121,17 @@ static bool decodeWav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, 
             rate = (int)(d[4] | (d[5] << 8) | (d[6] << 16) | ((uint32_t)d[7] << 24));
             bits = d[14] | (d[15] << 8);
         } else if (std::memcmp(&b[pos], "data", 4) == 0 && fmt == 1 && channels > 0) {
+            if (!formatAllowed(channels, rate)) return false;
+            if ((bits == 16 ? len / 2 : len) > maxSamples(channels, rate)) {
+                Sys_Trace("sound longer than ten minutes, refused");
+                return false;
+            }
             if (bits == 16) {
                 pcm.resize(len / 2);
                 for (size_t i = 0; i < pcm.size(); ++i) pcm[i] = (int16_t)(d[i * 2] | (d[i * 2 + 1] << 8));
             } else if (bits == 8) {
                 pcm.resize(len);
-                for (size_t i = 0; i < len; ++i) pcm[i] = (int16_t)((d[i] - 128) << 8);
+                for (size_t i = 0; i < len; ++i) pcm[i] = (int16_t)((d[i] - 128) * 256);
             } else {
                 return false;
             }
@@ -115,14 +142,21 @@ static bool decodeWav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, 
     return false;
 }
 
+static bool decodeBytes(const std::vector<uint8_t>& bytes, std::vector<int16_t>& pcm, int& channels, int& rate)
+{
+    pcm.clear();
+    channels = rate = 0;
+    if (bytes.size() >= 4 && std::memcmp(bytes.data(), "OggS", 4) == 0) return decodeOgg(bytes, pcm, channels, rate);
+    return decodeWav(bytes, pcm, channels, rate);
+}
+
 bool Sys_DecodeSound(const std::string& path, std::vector<int16_t>& pcm, int& channels, int& rate)
 {
     std::vector<uint8_t> bytes;
     pcm.clear();
     channels = rate = 0;
     if (!Sys_ReadAllBytes(path, bytes)) return false;
-    if (bytes.size() >= 4 && std::memcmp(bytes.data(), "OggS", 4) == 0) return decodeOgg(bytes, pcm, channels, rate);
-    return decodeWav(bytes, pcm, channels, rate);
+    return decodeBytes(bytes, pcm, channels, rate);
 }
 
 // Everything is mixed as 44.1 kHz stereo.
@@ -149,9 +183,16 @@ static std::vector<int16_t> toStereo44k(const std::vector<int16_t>& in, int chan
 
 SysSound* Sys_LoadSound(const std::string& path, int flags)
 {
+    std::vector<uint8_t> bytes;
+    if (!Sys_ReadAllBytes(path, bytes)) return nullptr;
+    return Sys_LoadSoundMemory(bytes.data(), bytes.size(), flags);
+}
+
+SysSound* Sys_LoadSoundMemory(const uint8_t* bytes, size_t size, int flags)
+{
     std::vector<int16_t> pcm;
     int channels = 0, rate = 0;
-    if (!Sys_DecodeSound(path, pcm, channels, rate)) return nullptr;
+    if (!decodeBytes(std::vector<uint8_t>(bytes, bytes + size), pcm, channels, rate)) return nullptr;
     SysSound* s = new SysSound();
     s->flags = flags;
     s->pcm = (channels == 2 && rate == kRate) ? std::move(pcm) : toStereo44k(pcm, channels, rate);

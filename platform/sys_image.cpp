@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <jpeglib.h>
+#include <jerror.h>
 #include <png.h>
 
 #include "platform/sys_internal.h"
@@ -22,12 +23,32 @@ SysImage::~SysImage()
     for (SysTexture* t : maskTextures) sysi::destroyTexture(t);
 }
 
+// Pictures are refused before any pixel buffer is sized from a header that may lie.
+static const int kMaxPictureSide = 8192;
+
+static bool sizeAllowed(const char* format, uint64_t w, uint64_t h)
+{
+    if (w > 0 && h > 0 && w <= (uint64_t)kMaxPictureSide && h <= (uint64_t)kMaxPictureSide) return true;
+    Sys_Trace(std::string(format) + " picture of " + std::to_string(w) + " x " + std::to_string(h) + " refused");
+    return false;
+}
+
 static bool decodePNG(const std::vector<uint8_t>& bytes, int& w, int& h, std::vector<uint32_t>& px, bool& hasAlpha)
 {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
+    if (!sizeAllowed("PNG", image.width, image.height)) {
+        png_image_free(&image);
+        return false;
+    }
+    // Deflate packs at most 1032 bytes into one, and a pixel takes at least one bit.
+    if ((uint64_t)image.width * image.height / 8 > (uint64_t)bytes.size() * 1032) {
+        Sys_Trace("PNG picture larger than its file can hold, refused");
+        png_image_free(&image);
+        return false;
+    }
     hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     image.format = PNG_FORMAT_BGRA;   // little-endian memory order of 0xAARRGGBB
     w = (int)image.width;
@@ -47,12 +68,19 @@ struct JpegErr {
 
 static void jpegFail(j_common_ptr cinfo) { longjmp(reinterpret_cast<JpegErr*>(cinfo->err)->jump, 1); }
 
+// A file that ends early would be padded with grey by the decoder: refuse it instead.
+static void jpegMessage(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) jpegFail(cinfo);
+}
+
 static bool decodeJPEG(const std::vector<uint8_t>& bytes, int& w, int& h, std::vector<uint32_t>& px)
 {
     jpeg_decompress_struct cinfo;
     JpegErr err;
     cinfo.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = jpegFail;
+    err.mgr.emit_message = jpegMessage;
     std::vector<uint8_t> row;
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
@@ -61,6 +89,12 @@ static bool decodeJPEG(const std::vector<uint8_t>& bytes, int& w, int& h, std::v
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, bytes.data(), (unsigned long)bytes.size());
     jpeg_read_header(&cinfo, TRUE);
+    if (!sizeAllowed("JPEG", cinfo.image_width, cinfo.image_height)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    // Progressive pictures keep every coefficient; beyond this the decoder fails instead of growing.
+    cinfo.mem->max_memory_to_use = 256L * 1024 * 1024;
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     w = (int)cinfo.output_width;
@@ -90,12 +124,13 @@ static bool decodeBMP(const std::vector<uint8_t>& b, int& w, int& h, std::vector
     int bpp = le16(&b[28]);
     uint32_t compression = le32(&b[30]);
     uint32_t headerSize = le32(&b[14]);
-    if (width <= 0 || height == 0 || width > 16384 || (compression != 0 && compression != 3)) return false;
+    if (compression != 0 && compression != 3) return false;
     if (bpp != 8 && bpp != 24 && bpp != 32) return false;
     bool bottomUp = height > 0;
+    int64_t rows = bottomUp ? (int64_t)height : -(int64_t)height;
+    if (width <= 0 || !sizeAllowed("BMP", (uint64_t)width, (uint64_t)rows)) return false;
     w = width;
-    h = bottomUp ? height : -height;
-    if (h > 16384) return false;
+    h = (int)rows;
     size_t stride = ((size_t)w * (size_t)bpp / 8 + 3) & ~(size_t)3;
     if ((size_t)offset + stride * (size_t)h > b.size()) return false;
     uint32_t colors = bpp == 8 ? (le32(&b[46]) ? le32(&b[46]) : 256) : 0;
@@ -131,9 +166,16 @@ static bool decodeTGA(const std::vector<uint8_t>& b, int& w, int& h, std::vector
     w = le16(&b[12]);
     h = le16(&b[14]);
     int bpp = b[16], desc = b[17];
-    if (cmap != 0 || (type != 2 && type != 10) || (bpp != 24 && bpp != 32) || w <= 0 || h <= 0) return false;
+    if (cmap != 0 || (type != 2 && type != 10) || (bpp != 24 && bpp != 32) || !sizeAllowed("TGA", w, h)) return false;
     hasAlpha = bpp == 32;
     size_t bytesPer = (size_t)bpp / 8, pos = 18 + (size_t)idLen, n = (size_t)w * (size_t)h;
+    // Raw pixels take bytesPer each; a run packet of 1 + bytesPer bytes gives at most 128.
+    size_t left = b.size() > pos ? b.size() - pos : 0;
+    size_t most = type == 2 ? left / bytesPer : left / (1 + bytesPer) * 128;
+    if (n > most) {
+        Sys_Trace("TGA picture larger than its file can hold, refused");
+        return false;
+    }
     std::vector<uint32_t> raw;
     raw.reserve(n);
     auto readPixel = [&](uint32_t& c) {

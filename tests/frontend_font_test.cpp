@@ -153,14 +153,20 @@ TEST(FontReader, DamagedFilesKeepWhatWasReadAndTraceTheFile)
     EXPECT_TRUE(traceContains("glow.tgf"));
     EXPECT_TRUE(traceContains("corrupted or unsuported"));
 
-    // A code beyond the tables.
+    // Codes beyond the tables: those records are skipped with a trace line, the records around them load.
     std::vector<uint8_t> big = good;
-    std::vector<uint8_t> far = fontBytes({face(70000, 4)});
+    std::vector<uint8_t> far = fontBytes({face(70000, 4), face(-5, 4)});
     big.insert(big.end(), far.begin(), far.end());
+    big.insert(big.end(), second.begin(), second.end());
     TBitmapFont c;
     MemStream sb(big);
-    EXPECT_EQ(c.Load(sb, 0), 0);
+    capturedTrace().clear();
+    EXPECT_EQ(c.Load(sb, 0), 1);
     EXPECT_EQ(c.GetCharOffset('A'), 10);
+    EXPECT_EQ(c.GetCharOffset('B'), 12);
+    EXPECT_EQ(c.PrivateData->Face.size(), 256u);
+    EXPECT_TRUE(traceContains("70000"));
+    EXPECT_TRUE(traceContains("-5"));
 
     // An image that does not decode: only that layer stays empty, its numbers and later records load.
     std::vector<uint8_t> broken = fontBytes({face('D', 9)});
@@ -205,6 +211,22 @@ TEST(TextLayout, AdvanceKerningAndMeasuredWidth)
     EXPECT_FLOAT_EQ(fx.faces()[1].x, 122);
     EXPECT_EQ(f.GetTxtWidth("AB"), 27);
     Sys_SetScale(1, 1);
+}
+
+// Metrics are whatever the file says: measuring saturates instead of overflowing.
+TEST(TextLayout, HugeMetricsSaturateTheMeasure)
+{
+    TBitmapFont f;
+    MemStream s(fontBytes({face('A', INT32_MAX), face('B', INT32_MIN, INT32_MIN), face('C', 5, INT32_MAX)}));
+    ASSERT_EQ(f.Load(s, 0), 1);
+    f.Kerning.SetHKerning(1);
+    EXPECT_EQ(f.GetTxtWidth("AAAA"), INT32_MAX);
+    EXPECT_EQ(f.GetTxtWidth("BBBB"), INT32_MIN);
+    EXPECT_EQ(f.GetTxtWidth("AC"), INT32_MAX);
+    resetFrame();
+    f.DrawText("AAAA", 10, 10, 1, 1);
+    f.DrawText("BB", 10, 10, 1, 2);
+    f.DrawTextMaxWidth("ABCABC", 10, 10, 200);
 }
 
 TEST(TextLayout, AlignmentLineFeedsAndRotation)

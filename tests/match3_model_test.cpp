@@ -30,6 +30,31 @@ TEST_F(Match3Test, CellsComeOnlyFromTheFileAreaBelowRowOneAndRightOfColumnOne)
     EXPECT_EQ(b->_m3rowy[2], 76.0f);
 }
 
+// The extremes of a stored value: the largest must stay "no cell" on the board and a bare cell in the preview,
+// never wrap into the smallest.
+TEST_F(Match3Test, ExtremeStoredValuesKeepTheirMeaning)
+{
+    std::vector<int32_t> v(260, -1);
+    v[21] = INT32_MAX;
+    v[22] = INT32_MIN;
+    v[23] = 0;
+    writeLevelValues(4, v);
+    p->Level = 4;
+    b->_preparelevelmatch3();
+    int cells = 0;
+    for (int j = 1; j <= 260; ++j) cells += b->_CellA[j] > 0;
+    EXPECT_EQ(cells, 1);
+    EXPECT_EQ(b->_CellX[1], cellX(4));
+    EXPECT_EQ(b->_hla[22], INT32_MAX);
+
+    b->loadLevelPreviewData();
+    int previewCells = 0;
+    for (int j = 1; j <= 260; ++j) previewCells += b->_preview_cella[4][j] > 0;
+    EXPECT_EQ(previewCells, 2);
+    EXPECT_EQ(b->_preview_m3rowcount[4][2], 0);
+    EXPECT_EQ(b->_preview_m3rowcount[4][4], 1);
+}
+
 TEST_F(Match3Test, MissingShortOrEmptyFilesBuildAnEmptyBoard)
 {
     std::filesystem::remove(m3DataRoot() + "levels/lvla077.lvl");

@@ -4,6 +4,7 @@ add_executable(spine_tests
   ${CMAKE_CURRENT_LIST_DIR}/spine_framework_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/spine_app_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/spine_harness_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/spine_hostile_test.cpp
 )
 target_link_libraries(spine_tests PRIVATE morvelle_game GTest::gtest_main PkgConfig::JPEG)
 target_compile_options(spine_tests PRIVATE ${MORVELLE_WARNINGS})

@@ -1,0 +1,219 @@
+// Hostile pictures and sounds: headers that lie about their size, impossible rates, lengths and values.
+#include <gtest/gtest.h>
+
+#include <jpeglib.h>
+
+#include <climits>
+#include <cstring>
+
+#include "framework/math.h"
+#include "tests/spine_support.h"
+
+namespace {
+
+std::vector<std::string> s_trace;
+void keepTrace(const std::string& line) { s_trace.push_back(line); }
+bool traced(const std::string& part)
+{
+    for (const std::string& l : s_trace)
+        if (l.find(part) != std::string::npos) return true;
+    return false;
+}
+
+struct TraceCapture {
+    TraceCapture() { s_trace.clear(); Sys_SetTraceSink(keepTrace); }
+    ~TraceCapture() { Sys_SetTraceSink(nullptr); }
+};
+
+void put32be(std::vector<uint8_t>& b, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[at + i] = (uint8_t)(v >> (24 - 8 * i));
+}
+void put32le(std::vector<uint8_t>& b, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[at + i] = (uint8_t)(v >> (8 * i));
+}
+
+uint32_t crc32(const uint8_t* p, size_t n)
+{
+    uint32_t c = 0xFFFFFFFFu;
+    for (size_t i = 0; i < n; ++i) {
+        c ^= p[i];
+        for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
+    }
+    return ~c;
+}
+
+// A valid 2 x 2 PNG whose header then claims w x h, with a correct header checksum.
+std::vector<uint8_t> pngClaiming(const std::string& dir, uint32_t w, uint32_t h)
+{
+    uint32_t px[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu};
+    EXPECT_TRUE(Sys_WritePNG(dir + "small.png", 2, 2, px));
+    std::string s = readFile(dir + "small.png");
+    std::vector<uint8_t> b(s.begin(), s.end());
+    put32be(b, 16, w);
+    put32be(b, 20, h);
+    put32be(b, 29, crc32(&b[12], 17));
+    return b;
+}
+
+std::vector<uint8_t> jpeg(int w, int h)
+{
+    jpeg_compress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* mem = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &mem, &size);
+    c.image_width = (JDIMENSION)w;
+    c.image_height = (JDIMENSION)h;
+    c.input_components = 3;
+    c.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c);
+    jpeg_start_compress(&c, TRUE);
+    std::vector<uint8_t> row((size_t)w * 3);
+    for (int x = 0; x < w * 3; ++x) row[(size_t)x] = (uint8_t)(x * 7);
+    while (c.next_scanline < (JDIMENSION)h) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::vector<uint8_t> out(mem, mem + size);
+    free(mem);
+    return out;
+}
+
+bool decodes(const std::vector<uint8_t>& b)
+{
+    int w = 0, h = 0;
+    std::vector<uint32_t> px;
+    return Sys_DecodeImage(b, -1, w, h, px);
+}
+
+std::vector<uint8_t> wav(int channels, int rate, int bits, size_t dataBytes)
+{
+    std::vector<uint8_t> b(44 + dataBytes, 0x80);
+    std::memcpy(&b[0], "RIFF", 4);
+    put32le(b, 4, (uint32_t)(36 + dataBytes));
+    std::memcpy(&b[8], "WAVEfmt ", 8);
+    put32le(b, 16, 16);
+    b[20] = 1;
+    b[21] = 0;
+    b[22] = (uint8_t)channels;
+    b[23] = 0;
+    put32le(b, 24, (uint32_t)rate);
+    put32le(b, 28, (uint32_t)(rate * channels * bits / 8));
+    b[32] = (uint8_t)(channels * bits / 8);
+    b[33] = 0;
+    b[34] = (uint8_t)bits;
+    b[35] = 0;
+    std::memcpy(&b[36], "data", 4);
+    put32le(b, 40, (uint32_t)dataBytes);
+    return b;
+}
+
+bool soundLoads(const std::vector<uint8_t>& b)
+{
+    SysSound* s = Sys_LoadSoundMemory(b.data(), b.size(), 0);
+    Sys_FreeSound(s);
+    return s != nullptr;
+}
+
+}
+
+TEST(HostilePictures, HeadersClaimingHugePicturesAreRefusedBeforeAnyBuffer)
+{
+    ensureHeadless();
+    std::string dir = tempDir("hostile-pictures");
+    TraceCapture trace;
+
+    EXPECT_TRUE(decodes(pngClaiming(dir, 2, 2)));
+    EXPECT_FALSE(decodes(pngClaiming(dir, 8193, 2)));
+    EXPECT_TRUE(traced("8193 x 2 refused"));
+    // Within the side limit but far more than 80 bytes of deflate can hold.
+    EXPECT_FALSE(decodes(pngClaiming(dir, 8192, 8192)));
+    EXPECT_TRUE(traced("larger than its file"));
+
+    std::vector<uint8_t> j = jpeg(16, 16);
+    EXPECT_TRUE(decodes(j));
+    for (size_t i = 2; i + 8 < j.size(); ++i) {
+        if (j[i] == 0xFF && j[i + 1] == 0xC0) {   // start of frame: height and width follow the precision
+            j[i + 5] = 0x23, j[i + 6] = 0x28;          // 9000
+            j[i + 7] = 0x23, j[i + 8] = 0x28;
+            break;
+        }
+    }
+    EXPECT_FALSE(decodes(j));
+    EXPECT_TRUE(traced("9000 x 9000 refused"));
+    // A JPEG cut short is refused rather than padded with grey.
+    std::vector<uint8_t> whole = jpeg(64, 64);
+    std::vector<uint8_t> cut(whole.begin(), whole.begin() + (long)whole.size() / 2);
+    EXPECT_FALSE(decodes(cut));
+
+    // TGA: an 18-byte header of 65535 x 65535, a raw picture missing pixels, run packets that cannot fill it.
+    std::vector<uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 32, 0x20};
+    EXPECT_FALSE(decodes(tga));
+    std::vector<uint8_t> raw = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 0, 100, 0, 24, 0x20};
+    raw.resize(raw.size() + 10 * 3, 9);
+    EXPECT_FALSE(decodes(raw));
+    std::vector<uint8_t> runs = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x20, 0, 0x20, 24, 0x20};
+    for (int i = 0; i < 10; ++i) runs.insert(runs.end(), {0xFF, 1, 2, 3});
+    EXPECT_FALSE(decodes(runs));
+    std::vector<uint8_t> fits = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 24, 0x20};   // 256 x 1 in two runs
+    for (int i = 0; i < 2; ++i) fits.insert(fits.end(), {0xFF, 1, 2, 3});
+    EXPECT_TRUE(decodes(fits));
+
+    // BMP: the smallest height cannot be negated, and a side over the limit is refused.
+    std::vector<uint8_t> bmp(54 + 16, 0);
+    bmp[0] = 'B', bmp[1] = 'M';
+    put32le(bmp, 10, 54);
+    put32le(bmp, 14, 40);
+    put32le(bmp, 18, 2);
+    put32le(bmp, 22, 2);
+    bmp[28] = 24;
+    EXPECT_TRUE(decodes(bmp));
+    put32le(bmp, 22, 0x80000000u);
+    EXPECT_FALSE(decodes(bmp));
+    put32le(bmp, 22, 2);
+    put32le(bmp, 18, 9000);
+    EXPECT_FALSE(decodes(bmp));
+
+    // A refused picture loads as nothing, like any failed load.
+    writeFile(dir + "huge.tga", tga);
+    EXPECT_EQ(Sys_LoadImage(dir + "huge.tga"), nullptr);
+}
+
+TEST(HostileSounds, RatesAndLengthsOutsideTheBoundsAreRefused)
+{
+    ensureHeadless();
+    TraceCapture trace;
+    EXPECT_TRUE(soundLoads(wav(1, 8000, 8, 800)));
+    EXPECT_TRUE(soundLoads(wav(2, 192000, 16, 3840)));
+    EXPECT_FALSE(soundLoads(wav(1, 1, 16, 200)));
+    EXPECT_TRUE(traced("at 1 Hz refused"));
+    EXPECT_FALSE(soundLoads(wav(1, 7999, 8, 800)));
+    EXPECT_FALSE(soundLoads(wav(1, 192001, 8, 800)));
+    EXPECT_FALSE(soundLoads(wav(0, 22050, 8, 800)));
+    // One sample past ten minutes at 8 kHz.
+    EXPECT_FALSE(soundLoads(wav(1, 8000, 8, 8000 * 600 + 1)));
+    EXPECT_TRUE(traced("longer than ten minutes"));
+
+    std::vector<uint8_t> loaded = wav(1, 22050, 16, 4410);
+    SysSound* s = Sys_LoadSoundMemory(loaded.data(), loaded.size(), 0);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(Sys_SoundLengthMs(s), 100);
+    Sys_FreeSound(s);
+}
+
+TEST(HostileNumbers, ValuesFromFilesSaturateIntoIntRange)
+{
+    EXPECT_EQ(clampToInt(1e12), INT_MAX);
+    EXPECT_EQ(clampToInt(-1e12), INT_MIN);
+    EXPECT_EQ(clampToInt(2147483647.0), INT_MAX);
+    EXPECT_EQ(clampToInt(-2147483648.0), INT_MIN);
+    EXPECT_EQ(clampToInt(-12.9), -12);
+    EXPECT_EQ(clampToInt(12.9), 12);
+    EXPECT_EQ(clampToInt(std::nan("")), 0);
+}
