@@ -56,12 +56,12 @@ int TConfig::SaveToDisk()
 {
     auto out = Sys_WriteFile(url);
     if (!out) {
-        traceLog("TConfig: cannot write " + url);
+        reportSaveFailure(url);
         return 0;
     }
     for (int v : {fullscreen, musiklautsoll, soundlaut, g_currentPlayer, sprache, musiklaut}) out->WriteLine(std::to_string(v));
     if (!out->Close()) {
-        traceLog("TConfig: writing " + url + " failed, old file kept");
+        reportSaveFailure(url);
         return 0;
     }
     return 1;

@@ -12,3 +12,16 @@ void traceLog(const std::string& text)
 }
 
 int traceCounter() { return s_traceCounter; }
+
+void reportSaveFailure(const std::string& path)
+{
+    traceLog("save failed, the old file is kept: " + path);
+    static bool told = false;
+    if (told) return;
+    told = true;
+    traceLog("told the player that saving failed");
+    Sys_MessageBox("Morvelle could not save to " + path +
+                       ".\nProgress since the last save may be lost. Please check that the disk has room and that the "
+                       "folder can be written.",
+                   false);
+}

@@ -68,6 +68,17 @@ std::string Sys_ResolvePath(const std::string& path)
     return p;
 }
 
+// The rename lives in the folder: syncing it too means a power loss cannot take the new name back.
+static void syncFolderOf(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
 namespace {
 class FileStream : public SysStream {
 public:
@@ -108,6 +119,7 @@ public:
         f_ = nullptr;
         if (!tmp_.empty()) {
             if (ok) ok = std::rename(tmp_.c_str(), target_.c_str()) == 0;
+            if (ok) syncFolderOf(target_);
             if (!ok) {
                 std::remove(tmp_.c_str());
                 Sys_Trace("write failed, old file kept: " + target_);

@@ -194,7 +194,12 @@ TEST_F(Profile, ProgressionStoryPagesAndPoints)
     p.LevelUp();
     EXPECT_EQ(p.StoryLevel, 13);
     EXPECT_EQ(p.Level, 13);
-    p.StoryLevel = p.Level = 80;
+    // Reaching the last level is not finishing it.
+    p.StoryLevel = p.Level = 79;
+    p.LevelUp();
+    EXPECT_EQ(p.StoryLevel, 80);
+    EXPECT_EQ(p.isStoryFinished, 0);
+    EXPECT_EQ(p.Level, 80);
     p.LevelUp();
     EXPECT_EQ(p.StoryLevel, 80);
     EXPECT_EQ(p.isStoryFinished, 1);

@@ -115,6 +115,15 @@ TEST_F(Effects, CollectFlightCreditsOnceAtStepForty)
     installEffect(600, 500, 95710, 0, 0);
     for (int i = 0; i < 40; ++i) updateEffects();
     for (int k = 0; k <= 5; ++k) EXPECT_EQ(g_players[1]->itemsDestroyed[k], k == 2 ? 1 : 0);
+
+    // every goal kind is credited to its own counter, the first and the last as well
+    for (int kind = 1; kind <= 5; ++kind) {
+        g_gemBarX[kind] = 300.0f + 40.0f * kind;
+        installEffect(600, 500, 95700 + kind, 0, 0);
+    }
+    for (int i = 0; i < 40; ++i) updateEffects();
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(g_players[1]->itemsDestroyed[k], k == 2 ? 2 : 1) << "kind " << k;
+    EXPECT_EQ(g_players[1]->itemsDestroyed[0], 0);
     EXPECT_EQ(collectGlowPicture(1), 2);
     EXPECT_EQ(collectGlowPicture(15), 7);
     EXPECT_EQ(collectGlowPicture(16), 0);

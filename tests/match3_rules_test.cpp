@@ -100,6 +100,18 @@ TEST_F(Match3Test, FiveFoursMakeABombInTheirLowestSlot)
     ASSERT_EQ(b->_fummcount, 5);
     b->_remove_items();
     EXPECT_EQ(itemCount(_ITEM_BOMB), 1);
+
+    // Four of kind 4 on a fresh board are an ordinary line: removed, no bomb.
+    build(14, kBlock);
+    quietPattern();
+    for (int u = 4; u <= 7; ++u) setKind(u, 4, 4);
+    b->_runtime = 200;
+    b->_item_slide();
+    b->_gt3_checkmove(0);
+    ASSERT_EQ(b->_fummcount, 4);
+    b->_remove_items();
+    EXPECT_EQ(itemCount(_ITEM_BOMB), 0);
+    for (int u = 4; u <= 7; ++u) EXPECT_EQ(kindAt(u, 4), 0);
 }
 
 TEST_F(Match3Test, ABlastChainCountsEveryItemOnceAndSparesItemsAboveTheBoard)

@@ -3,8 +3,13 @@
 
 #include <jpeglib.h>
 
+#include <sys/resource.h>
+
 #include <climits>
+#include <cmath>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 
 #include "framework/math.h"
 #include "tests/spine_support.h"
@@ -216,4 +221,45 @@ TEST(HostileNumbers, ValuesFromFilesSaturateIntoIntRange)
     EXPECT_EQ(clampToInt(-12.9), -12);
     EXPECT_EQ(clampToInt(12.9), 12);
     EXPECT_EQ(clampToInt(std::nan("")), 0);
+}
+
+// Writes made to fail inside the test by a file-size limit whose signal is ignored.
+TEST(HostileFiles, FailedWritesReportFailureAndKeepTheOldFileByteForByte)
+{
+    ensureHeadless();
+    std::string dir = tempDir("hostile-files");
+    const std::string old("\x01\x02\x03old save", 11);
+    writeFile(dir + "save.ppp", std::vector<uint8_t>(old.begin(), old.end()));
+
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 64;
+    std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    // Small enough for the stream's buffer: the failure shows when it is flushed.
+    auto a = Sys_WriteFile(dir + "save.ppp");
+    a->WriteString(std::string(100, 'a'));
+    const bool closedA = a->Close();
+    // Larger than the buffer: the write itself comes up short.
+    std::vector<uint8_t> big(100000, 'b');
+    auto b = Sys_WriteFile(dir + "save.ppp");
+    const size_t put = b->Write(big.data(), big.size());
+    const bool goodB = b->Good();
+    const bool closedB = b->Close();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_FALSE(closedA);
+    EXPECT_LT(put, big.size());
+    EXPECT_FALSE(goodB);
+    EXPECT_FALSE(closedB);
+    EXPECT_EQ(readFile(dir + "save.ppp"), old);
+    EXPECT_FALSE(std::filesystem::exists(dir + "save.ppp.tmp"));
+
+    // Without the limit the same write replaces the file.
+    auto c = Sys_WriteFile(dir + "save.ppp");
+    c->Write(big.data(), big.size());
+    EXPECT_TRUE(c->Close());
+    EXPECT_EQ(readFile(dir + "save.ppp").size(), big.size());
 }
