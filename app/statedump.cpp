@@ -7,10 +7,13 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "campaign/spieler.h"
+#include "framework/bild.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"
 #include "frontend/popup.h"
+#include "match3/meteor.h"
 #include "match3/scene_match3.h"
+#include "powerups/powerups.h"
 
 namespace {
 class Json {
@@ -59,6 +62,7 @@ public:
         }
         s_ << '"';
     }
+    void flag(const char* key, bool v) { num(key, v ? 1 : 0); }
     std::string text() const { return s_.str(); }
 
 private:
@@ -70,6 +74,66 @@ private:
     std::ostringstream s_;
     bool first_ = true;
 };
+
+void dumpPowerUp(Json& j, const char* name, const tavoTPowerUp& pu)
+{
+    j.open(name);
+#define FIELD(f) j.num(#f, pu.f)
+    FIELD(isAvailable); FIELD(isRunning); FIELD(isSelected); FIELD(isUnlocked); FIELD(isReady); FIELD(isHover);
+    FIELD(isFirstTime); FIELD(_runtime); FIELD(_hover_runtime);
+#undef FIELD
+    j.str("_label", pu._label);
+    j.str("imgPath", pu.imgPath);
+#define FIELD(f) j.num(#f, pu.f)
+    FIELD(_chargeCost); FIELD(_unlockCost); FIELD(_availableOnLevel); FIELD(_x); FIELD(_y);
+#undef FIELD
+    j.flag("_imgReady", pu._imgReady->isLoaded);
+    j.flag("_imgDisabled", pu._imgDisabled->isLoaded);
+    j.flag("_imgLocked", pu._imgLocked->isLoaded);
+    j.flag("_imgBackground", pu._imgBackground->isLoaded);
+    auto targets = [&](const char* key, const std::list<_TtmpInteger>& list) {
+        j.array(key);
+        for (const _TtmpInteger& t : list) {
+            j.open();
+            j.num("v", t.v);
+            j.num("r", t.r);
+            j.num("tx", t.tx);
+            j.num("ty", t.ty);
+            j.close();
+        }
+        j.endArray();
+    };
+    if (auto* rl = dynamic_cast<const tavoTPU_RemoveLine*>(&pu)) {
+        j.num("_selectedRow", rl->_selectedRow);
+        targets("_listOfTargets", rl->_listOfTargets);
+    }
+    if (auto* rs = dynamic_cast<const tavoTPU_RemoveSameItem*>(&pu)) {
+        j.num("_selectedItem", rs->_selectedItem);
+        targets("_listoftargets", rs->_listoftargets);
+    }
+    if (auto* te = dynamic_cast<const tavoTPU_ThrowExplosive*>(&pu)) {
+        j.num("_targetz", te->_targetz);
+        j.num("putargetX", te->putarget.x);
+        j.num("putargetY", te->putarget.y);
+    }
+    j.close();
+}
+
+void dumpMeteor(Json& j, const TMeteor& m)
+{
+    j.open("g_meteor");
+    j.flag("img", m.img != nullptr);
+#define FIELD(f) j.num(#f, m.f)
+    FIELD(w); FIELD(h); FIELD(inAction); FIELD(isHit); FIELD(positionX); FIELD(positionY); FIELD(directionX);
+    FIELD(directionY); FIELD(speed); FIELD(minY); FIELD(maxY); FIELD(corner); FIELD(runtime); FIELD(animCount);
+    FIELD(nextAppearance); FIELD(minimumPause); FIELD(points); FIELD(isRaining); FIELD(raincounter); FIELD(donecount);
+#undef FIELD
+    for (int i = 0; i < 3; ++i) {
+        j.num(("impact" + std::to_string(i)).c_str(), m.impact[i]);
+        j.num(("gfxid" + std::to_string(i)).c_str(), m.gfxid[i]);
+    }
+    j.close();
+}
 }
 
 std::string dumpState()
@@ -88,6 +152,12 @@ std::string dumpState()
     j.num("g_textMode", g_textMode);
     j.num("g_globalAlpha", g_globalAlpha);
     j.str("g_saveDir", g_saveDir);
+    j.num("g_powerUpBusy", g_powerUpBusy);
+    dumpPowerUp(j, "puRemoveLine", *puRemoveLine);
+    dumpPowerUp(j, "puRemoveSameItem", *puRemoveSameItem);
+    dumpPowerUp(j, "puReplaceAllItems", *puReplaceAllItems);
+    dumpPowerUp(j, "puThrowExplosive", *puThrowExplosive);
+    dumpMeteor(j, *g_meteor);
     j.open("sceneHandler");
     j.num("FaderColor", sceneHandler->FaderColor);
     j.num("FaderDir", sceneHandler->FaderDir);

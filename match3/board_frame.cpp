@@ -131,6 +131,8 @@ int tavoTSceneMatch3::Prepare()
     traceLog("<- screenGamePrepare()");
     g_scene = SCENE_MATCH3;
     sceneHandler->fade_in();
+    // a meteor still flying or raining over the last level has no business on this board
+    if (g_meteor->inAction != 0) g_meteor->Stop();
     g_meteor->CalcNextAppearance();
     return 1;
 }

@@ -23,7 +23,8 @@ int tavoTSceneMatch3::_gt3_tipp()
     int dir = 0;
     if (rhythm) {
         static int kind[M3_SLOTS];
-        for (int i = 1; i <= n; ++i) kind[i] = _itemA[i];
+        // items not yet resting in a board cell offer no move
+        for (int i = 1; i <= n; ++i) kind[i] = _itemCell[i] > 0 ? _itemA[i] : 0;
         auto at = [&](int w, float x, float y) {
             for (int s = 1; s <= n; ++s)
                 if (kind[s] == w && _itemX[s] == x && _itemY[s] == y) return true;

@@ -130,7 +130,8 @@ int tavoTSceneMatch3::_gt3_checkmove(int)
         kind[i] = _itemA[i];
         x[i] = _itemX[i];
         y[i] = _itemY[i];
-        fall[i] = _Item_f[i];
+        // only items resting in a board cell take part; refills held back above the board do not
+        fall[i] = _Item_f[i] != 0 || _itemCell[i] <= 0;
     }
     bool testSwap = _gt3_swap == 48 && _gt3_partner1 > 0 && _gt3_partner2 > 0;
     if (testSwap) std::swap(kind[_gt3_partner1], kind[_gt3_partner2]);

@@ -1,17 +1,42 @@
-// The meteor that now and then crosses the board (its flight and rain arrive with the meteor work).
+// The meteor that now and then tumbles across the board: a click on it scores and rains fragments that make bombs.
 #pragma once
 
 struct SysImage;
 
 class TMeteor {
 public:
-    virtual ~TMeteor() = default;
+    virtual ~TMeteor();
     virtual int loadImages();
-    virtual int Start() { return 0; }
-    virtual int Update() { return 0; }
-    virtual int CalcNextAppearance() { return 0; }
+    virtual int unloadImages();
+    virtual int Update();
+    virtual int tempSetXY(float x, float y);
+    virtual int setRandomSpot();
+    virtual int Start();
+    virtual int Hitted();
+    virtual int rain();
+    // A random item slot a fragment may turn into a bomb; 0 when the board holds none.
+    virtual int getTarget();
+    virtual int Stop();
+    virtual int CalcNextAppearance();
 
+    SysImage* img = nullptr;   // 16 frames of 50 x 56, top-left handle
+    float w = 0;
+    float h = 0;
     int inAction = 0;
+    int isHit = 0;
+    float positionX = 0, positionY = 0;
+    float directionX = 0, directionY = 0;
+    float speed = 0;
+    float minY = 90, maxY = 630;
+    int corner = 0;
+    int runtime = 0;
+    int animCount = 0;
     int nextAppearance = 0;
-    SysImage* img = nullptr;   // "data/Match3/ast.png", 16 frames of 50 x 56
+    int minimumPause = 500;
+    int points = 1500;
+    int isRaining = 0;
+    int raincounter = 0;
+    int impact[3] = {};
+    int gfxid[3] = {};
+    int donecount = 0;
 };

@@ -1,24 +1,28 @@
-// Power-up buttons with their pictures and constants; charging and the four effects arrive with the power-up work.
+// What every power-up button shares: availability, unlocking, charging, hover and tooltip, the click, its messages.
 #include "powerups/powerups.h"
 
 #include "app/globals.h"
+#include "app/input.h"
+#include "app/resources.h"
+#include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/language.h"
+#include "frontend/popup.h"
+#include "frontend/sound_handler.h"
+#include "match3/board_links.h"
+#include "match3/scene_match3.h"
+#include "platform/sys.h"
 
 tavoTPowerUp::tavoTPowerUp()
-    : _imgReady(new tavoTBild()), _imgDisabled(new tavoTBild()), _imgLocked(new tavoTBild()), _imgBackground(new tavoTBild())
+    : _imgReady(std::make_unique<tavoTBild>()), _imgDisabled(std::make_unique<tavoTBild>()),
+      _imgLocked(std::make_unique<tavoTBild>()), _imgBackground(std::make_unique<tavoTBild>())
 {
 }
 
-tavoTPowerUp::~tavoTPowerUp()
-{
-    delete _imgReady;
-    delete _imgDisabled;
-    delete _imgLocked;
-    delete _imgBackground;
-}
+tavoTPowerUp::~tavoTPowerUp() = default;
 
-void tavoTPowerUp::setup(const std::string& label, float x, float y, int unlockCost, int chargeCost, int level,
-                         const std::string& path)
+void tavoTPowerUp::_define(const std::string& label, float x, float y, int unlockCost, int chargeCost, int level,
+                           const std::string& path)
 {
     _label = label;
     _x = x;
@@ -27,7 +31,7 @@ void tavoTPowerUp::setup(const std::string& label, float x, float y, int unlockC
     _chargeCost = chargeCost;
     _availableOnLevel = level;
     imgPath = path;
-    tavoTBild* pics[4] = {_imgReady, _imgDisabled, _imgBackground, _imgLocked};
+    tavoTBild* pics[4] = {_imgReady.get(), _imgDisabled.get(), _imgBackground.get(), _imgLocked.get()};
     const char* names[4] = {"ready.png", "disabled.png", "background.png", "lock.png"};
     for (int i = 0; i < 4; ++i) {
         pics[i]->LoadFromDisk(imgPath + names[i], 1, -1);
@@ -37,37 +41,230 @@ void tavoTPowerUp::setup(const std::string& label, float x, float y, int unlockC
     isReady = 0;
 }
 
-int tavoTPowerUp::Update()
+int tavoTPowerUp::_introduceMyself(const std::string& name, float y)
 {
-    _imgBackground->Paint();
-    if (isUnlocked == 0)
-        _imgLocked->Paint();
-    else
-        (isReady ? _imgReady : _imgDisabled)->Paint();
+    popupHandler->box(POPUP_SIZE_BIG, g_lang->getValue("helppowerup" + name + "title"));
+    drawCenteredText(g_lang->getValue("helppowerup" + name + "text"), g_fontText, 512, y);
     return 0;
 }
 
-tavoTPU_RemoveLine::tavoTPU_RemoveLine() { setup("Remove Line", 80, 718, 27500, 4500, 3, "data/powerups/removeline/"); }
-
-tavoTPU_RemoveSameItem::tavoTPU_RemoveSameItem()
+int tavoTPowerUp::IntroductionPicture(float x, float y)
 {
-    setup("Remove same Items", 350, 718, 47500, 7500, 5, "data/powerups/removesameitems/");
+    Sys_SetScale(1, 1);
+    _imgBackground->PaintXY(x, y);
+    _imgReady->PaintXY(x, y);
+    return 0;
 }
 
-tavoTPU_ThrowExplosive::tavoTPU_ThrowExplosive()
+int tavoTPowerUp::_checkStatus()
 {
-    setup("Throw Explosive", 672, 718, 70000, 2500, 7, "data/powerups/throwexplosive/");
+    Sys_SetScale(1, 1);
+    _checkAvailability(m3Player()->Level);
+    if (isAvailable != 1) return 0;
+    _imgBackground->Paint();
+    checkHover();
+    checkReady();
+    if (isUnlocked == 0) {
+        _imgDisabled->Paint();
+        _imgLocked->Paint();
+    } else {
+        (isReady == 0 ? _imgDisabled : _imgReady)->Paint();
+    }
+    return 0;
 }
 
-tavoTPU_ReplaceAllItems::tavoTPU_ReplaceAllItems()
+int tavoTPowerUp::_checkAvailability(int level)
 {
-    setup("Replace all items", 940, 718, 105000, 12500, 9, "data/powerups/replaceallitems/");
+    isAvailable = level >= _availableOnLevel ? 1 : 0;
+    return isAvailable;
+}
+
+int tavoTPowerUp::checkReady()
+{
+    if (isUnlocked == 0) isReady = 0;
+    else if (isFirstTime != 0) isReady = 1;
+    else isReady = m3Player()->StoryPoints >= _chargeCost ? 1 : 0;
+    return isReady;
+}
+
+int tavoTPowerUp::setup(int unlock, int ready)
+{
+    if (unlock != 1) return 0;
+    _Unlock(0, 1);
+    if (ready != 0) setReady();
+    return 1;
+}
+
+int tavoTPowerUp::checkUnlock(int points) { return points >= _unlockCost ? 1 : 0; }
+
+int tavoTPowerUp::_Unlock(int withSound, int free)
+{
+    if (free == 0) {
+        TSpieler* p = m3Player();
+        if (p->StoryPoints < _unlockCost) return _msgPowerUpNotEnoughPoints();
+        p->decStoryPoints(_unlockCost);
+    }
+    isUnlocked = 1;
+    isFirstTime = 1;
+    if (withSound != 0) m3PlaySound(SOUND_PU_UNLOCKED, _x);
+    if (free == 0) _msgPowerUpUnlocked();
+    return 0;
+}
+
+int tavoTPowerUp::_lock()
+{
+    isUnlocked = 0;
+    return 1;
+}
+
+int tavoTPowerUp::setReady()
+{
+    isReady = 1;
+    return 1;
+}
+
+int tavoTPowerUp::getRuntime() { return _runtime; }
+
+int tavoTPowerUp::_resetRuntime()
+{
+    _runtime = 0;
+    isRunning = 0;
+    g_powerUpBusy = 0;
+    return 1;
+}
+
+void tavoTPowerUp::setX(float x) { _x = x; }
+float tavoTPowerUp::getX() { return _x; }
+uint8_t tavoTPowerUp::setY(float y)
+{
+    _y = y;
+    return 1;
+}
+float tavoTPowerUp::getY() { return _y; }
+uint8_t tavoTPowerUp::setXY(float x, float y)
+{
+    setX(x);
+    setY(y);
+    return 1;
+}
+
+int tavoTPowerUp::checkHover()
+{
+    float px = mousePointer->_x, py = mousePointer->_y;
+    if (px > _x - 50 && px < _x + 50 && py > _y - 60 && py < _y + 50) {
+        isHover = 1;
+        return 1;
+    }
+    isHover = 0;
+    _hover_runtime = 0;
+    return 0;
+}
+
+int tavoTPowerUp::_feedback(int sound, const char* key)
+{
+    if (sound > 0) m3PlaySound(sound, _x);
+    showMessage(_x, _y, g_lang->getValue(key));
+    return 0;
+}
+
+int tavoTPowerUp::_msgPowerUpNotReady() { return _feedback(SOUND_PUNO, "powerupnotready"); }
+int tavoTPowerUp::_msgPowerUpNotEnoughPoints() { return _feedback(SOUND_PUNO, "powerupnotenoughpoints"); }
+int tavoTPowerUp::_msgPowerUpReadyForAction() { return _feedback(SOUND_EXPLOSION2, "powerupready"); }
+int tavoTPowerUp::_msgPowerUpUnlocked() { return _feedback(0, "powerupunlocked"); }
+int tavoTPowerUp::_msgPowerUpBusy() { return _feedback(SOUND_PUNO, "powerupbusy"); }
+
+int tavoTPowerUp::_onHover()
+{
+    float a = Sys_State().color_alpha;
+    _hover_runtime += 1;
+    Sys_SetBlend(BLEND_LIGHT);
+    Sys_SetAlpha(a * 0.7f);
+    if (isReady == 1) _imgReady->Paint();
+    else if (isUnlocked == 0) _imgDisabled->Paint();
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_SetAlpha(a);
+    const tavoTSceneMatch3& b = *sceneMatch3;
+    if (b._winrun == 0 && m3PopupRuntime() == 0 && b._inruhe == 1 && b._swapping == 0 && g_input->_MausFireLeft == 1 &&
+        g_powerUpBusy == 0) {
+        _hover_runtime = 0;
+        _onClick();
+    }
+    if (isUnlocked == 0) mousePointer->SetPointer(_POINTER_UNLOCK);
+    if (_hover_runtime > 20) {
+        std::string text = isUnlocked != 0 ? g_lang->getValue("useitfor") + " " + std::to_string(_chargeCost)
+                                           : g_lang->getValue("unlockitfor") + " " + std::to_string(_unlockCost);
+        drawTooltip(text, mousePointer->_x, _imgReady->y1 - 60, 1, 1, 0);
+    }
+    return 0;
+}
+
+void tavoTPowerUp::_charge()
+{
+    if (isFirstTime == 0) m3Player()->decStoryPoints(_chargeCost);
+    isFirstTime = 0;
+    isReady = 0;
+    isRunning = 1;
+}
+
+int tavoTPowerUp::_clickTwoStep()
+{
+    if (isUnlocked == 0) return _Unlock(1, 0);
+    if (isRunning == 1) return _msgPowerUpBusy();
+    if (isSelected == 1) {
+        m3PlaySound(SOUND_PU_DESELECT, _x);
+        return _deselect();
+    }
+    if (isReady == 1) {
+        m3PlaySound(SOUND_PU_SELECT, _x);
+        return _select();
+    }
+    return _msgPowerUpNotReady();
+}
+
+int tavoTPowerUp::_clickOneStep()
+{
+    if (isUnlocked == 0) return _Unlock(1, 0);
+    if (isRunning == 1) return _msgPowerUpBusy();
+    if (isReady == 1) return _select();
+    return _msgPowerUpNotReady();
+}
+
+int tavoTPowerUp::_removeTarget(int i, bool lineFilter, bool flareBeforeMoss)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    TSpieler* p = m3Player();
+    int a = b._itemA[i];
+    // an emptied slot has nothing to remove, and a refill there would overfill its column
+    if (a <= 0) return 0;
+    if (a <= p->maxItemsToDestroy) p->itemsDestroyed[a] += 1;
+    if (lineFilter && (a >= _ITEM_BRAKE || a == _ITEM_XSTEIN || a == _bug || (a >= _ITEM_PU1 && a <= _ITEM_PU4))) return 0;
+    float x = b._itemX[i], y = b._itemY[i];
+    b._incpoints(x - 5, y - 7, b._gemPoints);
+    m3InstallEffect(x, y, 95800 + a, 0, -15);
+    p->anzItems += 1;
+    b._item_prepare(x, -20, b._itemauswahl(0), 0);
+    m3InstallEffect(x, y, 10000 + a, 0, 0);
+    if (flareBeforeMoss) m3InstallEffect(x, y, 2000, 0, 0);
+    b._mosscheck(i);
+    b._cellri[b._itemCell[i]] = 0;
+    b._itemCell[i] = 0;
+    b._itemA[i] = 0;
+    if (!flareBeforeMoss) m3InstallEffect(x, y, 2000, 0, 0);
+    return 1;
+}
+
+int _TtmpInteger::Compare(const _TtmpInteger* other) const
+{
+    if (!other) return 0;
+    if (tx < other->tx) return 1;
+    if (tx > other->tx) return -1;
+    return 0;
 }
 
 void lockAllPowerUpsForReset()
 {
-    puRemoveLine->isUnlocked = 0;
-    puRemoveSameItem->isUnlocked = 0;
-    puReplaceAllItems->isUnlocked = 0;
-    puThrowExplosive->isUnlocked = 0;
+    puRemoveLine->_lock();
+    puRemoveSameItem->_lock();
+    puReplaceAllItems->_lock();
+    puThrowExplosive->_lock();
 }

@@ -1,7 +1,12 @@
-// The four power-ups and their shared state machine (its rules arrive with the power-up work).
+// The four power-up buttons along the bottom of the board: their shared state machine and the four effects.
 #pragma once
 
+#include <cstdint>
+#include <list>
+#include <memory>
 #include <string>
+
+#include "framework/math.h"
 
 class tavoTBild;
 
@@ -9,46 +14,155 @@ class tavoTPowerUp {
 public:
     tavoTPowerUp();
     virtual ~tavoTPowerUp();
-    virtual int _lock() { isUnlocked = 0; return 1; }
-    virtual int Prepare() { return 0; }
-    // Draws the button; the state machine behind it is still to come.
-    virtual int Update();
-    virtual float getX() { return _x; }
-    virtual float getY() { return _y; }
 
-    std::string _label;
-    float _x = 0, _y = 0;
-    int _unlockCost = 0;
-    int _chargeCost = 0;
-    int _availableOnLevel = 0;
-    std::string imgPath;
+    virtual int Update() = 0;
+    virtual int Prepare() = 0;
+    virtual int _activate() = 0;
+    virtual int _deactivate() = 0;
+    virtual int _select() = 0;
+    virtual int _deselect() = 0;
+    virtual int _animateIdle() = 0;
+    virtual int _work() = 0;
+    virtual int _onClick() = 0;
+    virtual int _debugInfo() { return 0; }
+    // Title and text of this power-up's page in the instructions; name is e.g. "removeline".
+    virtual int _introduceMyself(const std::string& name, float y);
+    virtual int IntroductionPicture(float x, float y);
+    virtual int _checkStatus();
+    virtual int _checkAvailability(int level);
+    virtual int checkReady();
+    virtual int setup(int unlock, int ready);
+    virtual int checkUnlock(int points);
+    virtual int _Unlock(int withSound, int free);
+    virtual int _lock();
+    virtual int setReady();
+    virtual int getRuntime();
+    virtual int _resetRuntime();
+    virtual void setX(float x);
+    virtual float getX();
+    virtual uint8_t setY(float y);
+    virtual float getY();
+    virtual uint8_t setXY(float x, float y);
+    virtual int checkHover();
+    virtual int _msgPowerUpNotReady();
+    virtual int _msgPowerUpNotEnoughPoints();
+    virtual int _msgPowerUpReadyForAction();
+    virtual int _msgPowerUpUnlocked();
+    virtual int _msgPowerUpBusy();
+    virtual int _onHover();
+
+    int isAvailable = 0;
+    int isRunning = 0;
+    int isSelected = 0;
     int isUnlocked = 0;
     int isReady = 0;
-    int isFirstTime = 1;
-    tavoTBild* _imgReady;
-    tavoTBild* _imgDisabled;
-    tavoTBild* _imgLocked;
-    tavoTBild* _imgBackground;
+    int isHover = 0;
+    int isFirstTime = 0;
+    int _runtime = 0;
+    int _hover_runtime = 0;
+    std::string _label;
+    std::string imgPath;
+    int _chargeCost = 0;
+    int _unlockCost = 0;
+    int _availableOnLevel = 0;
+    float _x = 0, _y = 0;
+    std::unique_ptr<tavoTBild> _imgReady, _imgDisabled, _imgLocked, _imgBackground;
 
 protected:
-    void setup(const std::string& label, float x, float y, int unlockCost, int chargeCost, int level, const std::string& path);
+    // The constants of one power-up and its four button pictures.
+    void _define(const std::string& label, float x, float y, int unlockCost, int chargeCost, int level, const std::string& path);
+    // Takes the points of one use (none for the first after unlocking) and marks the power-up running.
+    void _charge();
+    int _feedback(int sound, const char* key);
+    // The click on a two-step button selects or deselects; on a one-step button it starts the effect.
+    int _clickTwoStep();
+    int _clickOneStep();
+    // Removes the item in one board slot as both target-picking power-ups do; returns 1 when something went.
+    int _removeTarget(int slot, bool lineFilter, bool flareBeforeMoss);
+};
+
+// One pending removal of the two target-picking power-ups.
+class _TtmpInteger {
+public:
+    int v = 0;
+    int r = 0;
+    float tx = 0;
+    float ty = 0;
+    // 1 when this one lies left of other, -1 right of it, 0 level or no other.
+    int Compare(const _TtmpInteger* other) const;
+};
+
+class tavoTPU_RemoveLine : public tavoTPowerUp {
+public:
+    tavoTPU_RemoveLine();
+    int Update() override;
+    int Prepare() override;
+    int _activate() override;
+    int _deactivate() override;
+    int _select() override;
+    int _deselect() override;
+    int _animateIdle() override { return 0; }
+    int _work() override;
+    int _onClick() override { return _clickTwoStep(); }
+
+    int _selectedRow = 0;
+    std::list<_TtmpInteger> _listOfTargets;
+};
+
+class tavoTPU_RemoveSameItem : public tavoTPowerUp {
+public:
+    tavoTPU_RemoveSameItem();
+    int Update() override;
+    int Prepare() override;
+    int _activate() override;
+    int _deactivate() override;
+    int _select() override;
+    int _deselect() override;
+    int _animateIdle() override { return 0; }
+    int _work() override;
+    int _onClick() override { return _clickTwoStep(); }
+
+    int _selectedItem = 0;
+    std::list<_TtmpInteger> _listoftargets;
 };
 
 class tavoTPU_ReplaceAllItems : public tavoTPowerUp {
 public:
     tavoTPU_ReplaceAllItems();
+    int Update() override;
+    int Prepare() override;
+    int _activate() override;
+    int _deactivate() override;
+    int _select() override;
+    int _deselect() override;
+    int _animateIdle() override { return 0; }
+    int _work() override;
+    int _onClick() override { return _clickOneStep(); }
 };
+
 class tavoTPU_ThrowExplosive : public tavoTPowerUp {
 public:
     tavoTPU_ThrowExplosive();
-};
-class tavoTPU_RemoveSameItem : public tavoTPowerUp {
-public:
-    tavoTPU_RemoveSameItem();
-};
-class tavoTPU_RemoveLine : public tavoTPowerUp {
-public:
-    tavoTPU_RemoveLine();
+    int Update() override;
+    int Prepare() override;
+    int _activate() override;
+    int _deactivate() override;
+    int _select() override;
+    int _deselect() override;
+    int _animateIdle() override { return 0; }
+    int _work() override;
+    int _onClick() override { return _clickOneStep(); }
+
+    int _targetz = 0;
+    tavoTVector2 putarget;
+    // What the activation took, given back when the board offers nothing to throw at.
+    int _paidPoints = 0;
+    int _paidFirstTime = 0;
+
+private:
+    int _chooseTarget();
+    void _drawFuse();
+    void _explode();
 };
 
 // The R key: every power-up locked again.
