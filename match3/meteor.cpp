@@ -6,7 +6,8 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/resources.h"
+#include "framework/math.h"
+#include "framework/trace.h"
 #include "frontend/effects.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"

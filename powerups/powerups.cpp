@@ -3,12 +3,12 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/resources.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/language.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
+#include "frontend/widgets.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"

@@ -3,6 +3,7 @@ add_executable(match3_tests
   ${CMAKE_CURRENT_LIST_DIR}/match3_model_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/match3_moves_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/match3_rules_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/match3_refill_test.cpp
 )
 target_link_libraries(match3_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(match3_tests PRIVATE ${MORVELLE_WARNINGS})
