@@ -1,0 +1,190 @@
+// The meteor: its start rule, flight and hit box, the rain of bombs, the freeze under a dialog and the miss.
+#include <algorithm>
+
+#include "framework/trace.h"
+#include "frontend/effects.h"
+#include "frontend/popup.h"
+#include "match3/meteor.h"
+#include "platform/sys.h"
+#include "tests/powerups_support.h"
+
+namespace {
+
+std::vector<std::string> g_lines;
+void capture(const std::string& line) { g_lines.push_back(line); }
+
+const std::vector<std::string> kRows = {
+    "", "", "", "...oooooo", "...oooooo", "...oooooo", "...oooooo", "...oooooo", "...oooooo",
+};
+
+class Meteor : public PowerUpTest {
+protected:
+    TMeteor* m = nullptr;
+    void SetUp() override
+    {
+        PowerUpTest::SetUp();
+        build(50, kRows);
+        quietPattern();
+        settle();
+        m = g_meteor;
+        m->loadImages();
+        g_lines.clear();
+        Sys_SetTraceSink(capture);
+    }
+    void TearDown() override
+    {
+        Sys_SetTraceSink(nullptr);
+        PowerUpTest::TearDown();
+    }
+    // Starts a meteor now, flying level from the given side at height y.
+    void launch(int corner, float y)
+    {
+        m->nextAppearance = b->_runtime - 1;
+        do {
+            m->Stop();
+            m->nextAppearance = b->_runtime - 1;
+            ASSERT_EQ(m->Start(), 0);
+        } while (m->corner != corner);
+        m->positionY = y;
+        m->directionY = 0;
+    }
+    // One board frame as far as the meteor goes: its update, then the effects.
+    void meteorFrame(bool click = false)
+    {
+        g_frameCount += 1;
+        b->_runtime += 1;
+        g_input->_MausFireLeft = click ? 1 : 0;
+        if (m->inAction) m->Update();
+        updateEffects();
+    }
+};
+
+}  // namespace
+
+TEST_F(Meteor, StartsNoEarlierThanItsTimeAndTurnsTheWayItFlies)
+{
+    b->_runtime = 400;
+    m->nextAppearance = 900;
+    EXPECT_EQ(m->Start(), -1);
+    EXPECT_EQ(m->inAction, 0);
+    ASSERT_FALSE(g_lines.empty());
+    EXPECT_NE(g_lines.back().find("Meteor haette gestartet werden koennen, aber es ist noch zu frue bei m3RT/nxtApp: "),
+              std::string::npos);
+    b->_runtime = 900;
+    sounds.clear();
+    EXPECT_EQ(m->Start(), 0);
+    EXPECT_EQ(m->inAction, 1);
+    EXPECT_EQ(sounds, std::vector<int>{SOUND_METEOR_APPEARS});
+    EXPECT_GE(m->positionY, 115);
+    EXPECT_LE(m->positionY, 605);
+    EXPECT_GE(m->directionY, -1.4f);
+    EXPECT_LT(m->directionY, 1.4f);
+
+    launch(2, 300);
+    EXPECT_FLOAT_EQ(m->positionX, 1052);
+    EXPECT_FLOAT_EQ(m->directionX, -2.8f);
+    meteorFrame();
+    meteorFrame();
+    EXPECT_FLOAT_EQ(m->positionX, 1052 - 5.6f);
+    EXPECT_EQ(m->animCount, 15);   // backwards from the right
+    launch(1, 300);
+    EXPECT_FLOAT_EQ(m->positionX, -28);
+    meteorFrame();
+    meteorFrame();
+    EXPECT_EQ(m->animCount, 1);
+
+    // under an open dialog it stands still
+    popupHandler->runtime = 4;
+    float x = m->positionX;
+    int rt = m->runtime;
+    meteorFrame();
+    EXPECT_EQ(m->positionX, x);
+    EXPECT_EQ(m->runtime, rt);
+    popupHandler->runtime = 0;
+}
+
+TEST_F(Meteor, AHitOnTheUpperHalfScoresAndRainsThreeBombs)
+{
+    launch(1, 300);
+    for (int n = 0; n < 100; ++n) meteorFrame();   // well onto the board
+    float x = m->positionX + 2.8f, y = m->positionY;
+    mousePointer->_x = x + 25;
+    mousePointer->_y = y + 40;   // lower half of the picture: no hit
+    meteorFrame(true);
+    EXPECT_EQ(m->isHit, 0);
+    int points = p->LevelPoints;
+    mousePointer->_x = m->positionX + 2.8f + 25;
+    mousePointer->_y = y + 10;
+    sounds.clear();
+    meteorFrame(true);
+    ASSERT_EQ(m->isHit, 1);
+    EXPECT_EQ(p->LevelPoints - points, 1500);
+    EXPECT_EQ(sounds.front(), SOUND_METEOR_HIT);
+
+    int frames = 0, targets[3] = {};
+    while (m->inAction && frames < 120) {
+        meteorFrame();
+        ++frames;
+        if (m->raincounter == 2) {
+            std::copy(m->impact, m->impact + 3, targets);
+            EXPECT_EQ(g_powerUpBusy, 1);
+        }
+    }
+    EXPECT_EQ(frames, 83);
+    for (int t : targets) {
+        ASSERT_GT(t, 0);
+        EXPECT_EQ(b->_itemA[t], _ITEM_BOMB);
+    }
+    EXPECT_EQ(g_powerUpBusy, 0);
+    EXPECT_EQ(m->isHit + m->isRaining + m->donecount + m->impact[0] + m->gfxid[0], 0);
+    EXPECT_GE(m->nextAppearance, b->_runtime + 501);
+    EXPECT_LE(m->nextAppearance, b->_runtime + 5500);
+}
+
+TEST_F(Meteor, AMissedMeteorEndsOffScreenAndTheNextOneComes)
+{
+    launch(1, 300);
+    int frames = 0;
+    while (m->inAction && frames < 600) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 376);   // from -28 at 2.8 a frame until past 1024
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SOUND_METEOR_MISS), 1);
+    EXPECT_GE(m->nextAppearance, b->_runtime + 501);
+    b->_runtime = m->nextAppearance - 1;
+    EXPECT_EQ(m->Start(), -1);
+    b->_runtime += 1;
+    EXPECT_EQ(m->Start(), 0);
+
+    // flying off the top ends it as well
+    launch(2, 120);
+    m->directionY = -1.4f;
+    frames = 0;
+    while (m->inAction && frames < 600) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_LT(m->positionY + 56, 0);
+    EXPECT_GT(m->positionX, 0);
+}
+
+TEST_F(Meteor, OnABoardOfStonesTheFragmentsFindNothing)
+{
+    for (int i = 1; i <= 150; ++i)
+        if (b->_itemA[i] >= 1 && b->_itemA[i] <= 5) b->_itemA[i] = _ITEM_XSTEIN;
+    for (int q = 1; q <= 260; ++q)
+        if (b->_CellA[q] > 0) b->_cellStone[q] = 1;
+    EXPECT_EQ(m->getTarget(), 0);
+    launch(1, 300);
+    for (int n = 0; n < 50; ++n) meteorFrame();
+    m->Hitted();
+    int frames = 0;
+    while (m->inAction && frames < 150) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 4);
+    EXPECT_EQ(itemCount(_ITEM_BOMB), 0);
+    EXPECT_EQ(g_powerUpBusy, 0);
+}
