@@ -147,7 +147,8 @@ int TMeteor::rain()
     }
     if (raincounter > kLaunch) {
         for (int i = 0; i < 3; ++i) {
-            if (g_effects[gfxid[i]]->id != 0) continue;
+            // a fragment the pool refused (slot 0) counts as landed
+            if (gfxid[i] > 0 && g_effects[gfxid[i]]->id != 0) continue;
             // a fragment whose item has gone meanwhile lands on nothing
             if (impact[i] > 0 && b._itemA[impact[i]] != 0) b._itemA[impact[i]] = _ITEM_BOMB;
             donecount += 1;
