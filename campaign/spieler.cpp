@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "framework/trace.h"
 #include "campaign/scene_story.h"
+#include "framework/math.h"
 #include "fonts/utf8.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
@@ -80,31 +81,31 @@ int32_t readInt32(const std::vector<uint8_t>& b, size_t at)
 
 const ProfileField kProfileHeader[PROFILE_HEADER_FIELDS] = {
     {"StoryPage", &TSpieler::StoryPage},
-    {"StoryLevel", &TSpieler::StoryLevel},
-    {"StoryPoints", &TSpieler::StoryPoints},
-    {"isStoryFinished", &TSpieler::isStoryFinished},
-    {"Level", &TSpieler::Level},
-    {"resumeRemoveLineIsUnlocked", &TSpieler::resumeRemoveLineIsUnlocked},
-    {"resumeRemoveSameItemsIsUnlocked", &TSpieler::resumeRemoveSameItemsIsUnlocked},
-    {"resumeReplaceAllItemsIsUnlocked", &TSpieler::resumeReplaceAllItemsIsUnlocked},
-    {"resumeThrowExplosiveIsUnlocked", &TSpieler::resumeThrowExplosiveIsUnlocked},
-    {"resumeRemoveLineIsFirstTime", &TSpieler::resumeRemoveLineIsFirstTime},
-    {"resumeRemoveSameItemsIsFirstTime", &TSpieler::resumeRemoveSameItemsIsFirstTime},
-    {"resumeReplaceAllItemsIsFirstTime", &TSpieler::resumeReplaceAllItemsIsFirstTime},
-    {"resumeThrowExplosiveIsFirstTime", &TSpieler::resumeThrowExplosiveIsFirstTime},
-    {"isResume", &TSpieler::isResume},
-    {"resumePoints", &TSpieler::resumePoints},
-    {"resumeLevel", &TSpieler::resumeLevel},
-    {"resumeTime", &TSpieler::resumeTime},
-    {"resumeGTGameType", &TSpieler::resumeGTGameType},
-    {"isIntroDone", &TSpieler::isIntroDone},
-    {"gtGameType", &TSpieler::gtGameType},
-    {"time", &TSpieler::time},
-    {"isHelp", &TSpieler::isHelp},
-    {"anzItems", &TSpieler::anzItems},
-    {"anzMoss", &TSpieler::anzMoss},
-    {"anzKaefer", &TSpieler::anzKaefer},
-    {"skipfill", &TSpieler::skipfill},
+    {"StoryLevel", &TSpieler::StoryLevel, 1, 80},
+    {"StoryPoints", &TSpieler::StoryPoints, 0, PROFILE_MAX_COUNT},
+    {"isStoryFinished", &TSpieler::isStoryFinished, 0, 1},
+    {"Level", &TSpieler::Level, 1, 81},
+    {"resumeRemoveLineIsUnlocked", &TSpieler::resumeRemoveLineIsUnlocked, 0, 1},
+    {"resumeRemoveSameItemsIsUnlocked", &TSpieler::resumeRemoveSameItemsIsUnlocked, 0, 1},
+    {"resumeReplaceAllItemsIsUnlocked", &TSpieler::resumeReplaceAllItemsIsUnlocked, 0, 1},
+    {"resumeThrowExplosiveIsUnlocked", &TSpieler::resumeThrowExplosiveIsUnlocked, 0, 1},
+    {"resumeRemoveLineIsFirstTime", &TSpieler::resumeRemoveLineIsFirstTime, 0, 1},
+    {"resumeRemoveSameItemsIsFirstTime", &TSpieler::resumeRemoveSameItemsIsFirstTime, 0, 1},
+    {"resumeReplaceAllItemsIsFirstTime", &TSpieler::resumeReplaceAllItemsIsFirstTime, 0, 1},
+    {"resumeThrowExplosiveIsFirstTime", &TSpieler::resumeThrowExplosiveIsFirstTime, 0, 1},
+    {"isResume", &TSpieler::isResume, 0, 1},
+    {"resumePoints", &TSpieler::resumePoints, 0, PROFILE_MAX_COUNT, true},
+    {"resumeLevel", &TSpieler::resumeLevel, 1, 80, true},
+    {"resumeTime", &TSpieler::resumeTime, 0, PROFILE_MAX_COUNT, true},
+    {"resumeGTGameType", &TSpieler::resumeGTGameType, 0, 7, true},
+    {"isIntroDone", &TSpieler::isIntroDone, 0, 1},
+    {"gtGameType", &TSpieler::gtGameType, 0, 7},
+    {"time", &TSpieler::time, 0, PROFILE_MAX_COUNT},
+    {"isHelp", &TSpieler::isHelp, 0, 1},
+    {"anzItems", &TSpieler::anzItems, 0, PROFILE_MAX_COUNT},
+    {"anzMoss", &TSpieler::anzMoss, 0, PROFILE_MAX_COUNT},
+    {"anzKaefer", &TSpieler::anzKaefer, 0, PROFILE_MAX_COUNT},
+    {"skipfill", &TSpieler::skipfill, 0, PROFILE_MAX_COUNT},
 };
 
 void TSpieler::resumePowerUps()
@@ -215,9 +216,13 @@ void TSpieler::Reset()
 
 int TSpieler::getCurrentLevel() { return isResume == 1 ? resumeLevel : Level; }
 
+void TSpieler::incLevelPoints(int n) { LevelPoints = clampToInt((double)LevelPoints + n); }
+
+void TSpieler::incStoryPoints(int n) { StoryPoints = clampToInt((double)StoryPoints + n); }
+
 void TSpieler::decStoryPoints(int n)
 {
-    StoryPoints -= n;
+    StoryPoints = clampToInt((double)StoryPoints - n);
     if (StoryPoints < 0) StoryPoints = 0;
 }
 
@@ -233,8 +238,8 @@ void TSpieler::SuspendLevel()
         resumeCellMoss[i] = b->_cellMoss[i];
         resumeCellStone[i] = b->_cellStone[i];
         resumeCellDoor[i] = b->_cellDoor[i];
-        resumeItemX[i] = (int)b->_itemX[i];
-        resumeItemY[i] = (int)b->_itemY[i];
+        resumeItemX[i] = clampToInt(b->_itemX[i]);
+        resumeItemY[i] = clampToInt(b->_itemY[i]);
         resumeItemA[i] = b->_itemA[i];
         resumeItemKaefCol[i] = b->_itemKaefCol[i];
     }
@@ -286,7 +291,7 @@ int TSpieler::isAllItemsDestroyed(int level)
 int TSpieler::getItemsLeftToDestroy(int level, int kind)
 {
     if (kind == 10 || kind < 1 || kind > maxItemsToDestroy || kind > 5 || level < 0 || level > 80) return 0;
-    int left = itemsToDestroyData[level][kind] - itemsDestroyed[kind];
+    int left = clampToInt((double)itemsToDestroyData[level][kind] - itemsDestroyed[kind]);
     return left > 0 ? left : 0;
 }
 
@@ -313,7 +318,7 @@ int TSpieler::SaveToDisk()
 {
     auto out = Sys_WriteFile(url);
     if (!out) {
-        traceLog("TSpieler: cannot write " + url);
+        reportSaveFailure(url);
         return 0;
     }
     forEachProfileInt(*this, [&](int v) { out->WriteInt(v); });
@@ -321,7 +326,7 @@ int TSpieler::SaveToDisk()
     out->WriteInt((int32_t)name.size());
     out->WriteString(name);
     if (!out->Close()) {
-        traceLog("TSpieler: writing " + url + " failed, the old file is kept");
+        reportSaveFailure(url);
         return 0;
     }
     return 1;
@@ -344,9 +349,11 @@ int TSpieler::LoadFromDisk()
     int32_t nameLen = b.size() >= (size_t)PROFILE_FIXED_BYTES ? readInt32(b, PROFILE_NAME_AT) : -1;
     bool whole = b.size() >= (size_t)PROFILE_FIXED_BYTES && (nameLen <= 0 || (size_t)PROFILE_FIXED_BYTES + (size_t)nameLen <= b.size());
     if (!whole) {
-        // keep the damaged file for the player rather than overwrite it later
+        // Keep the damaged file for the player rather than overwrite it later; older damaged copies move down.
         std::string bad = url + ".bad";
-        Sys_DeleteFile(bad);
+        Sys_DeleteFile(bad + "." + std::to_string(PROFILE_BAD_COPIES));
+        for (int i = PROFILE_BAD_COPIES - 1; i >= 1; --i)
+            Sys_RenameFile(i == 1 ? bad : bad + "." + std::to_string(i), bad + "." + std::to_string(i + 1));
         Sys_RenameFile(url, bad);
         traceLog("TSpieler: damaged profile " + url + " (" + std::to_string(b.size()) + " bytes) kept as " + bad +
                  ", the slot is empty");
@@ -356,9 +363,39 @@ int TSpieler::LoadFromDisk()
     forEachProfileInt(*this, [&](int& v) { v = next(); });
     int32_t n = next();
     Name = n > 0 ? trimName(latin1ToUtf8(std::string(b.begin() + at, b.begin() + at + n))) : "";
+    checkLoadedValues();
     for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = resumeItemsDestroyed[k];
     checkStoryPage();
     return 1;
+}
+
+void TSpieler::checkLoadedValues()
+{
+    std::string wrong;
+    for (const ProfileField& f : kProfileHeader) {
+        int& v = this->*f.field;
+        if (v >= f.lo && v <= f.hi) continue;
+        if (f.snapshot) {
+            if (isResume == 1 && wrong.empty()) wrong = std::string(f.name) + " " + std::to_string(v);
+            continue;
+        }
+        traceLog("TSpieler: " + url + ": " + f.name + " " + std::to_string(v) + " out of range, set to " +
+                 std::to_string(v < f.lo ? f.lo : f.hi));
+        v = v < f.lo ? f.lo : f.hi;
+    }
+    if (isResume != 1) return;
+    for (int i = 1; i <= PROFILE_CELLS && wrong.empty(); ++i) {
+        const std::string cell = " of cell " + std::to_string(i);
+        if (resumeItemA[i] < 0 || resumeItemA[i] > _ITEM_BRAKE) wrong = "item kind" + cell;
+        // Positions of items in play stay on the screen or in the rows above it where new items start.
+        else if (resumeItemA[i] != 0 && (resumeItemX[i] < 0 || resumeItemX[i] > 1024 || resumeItemY[i] < -768 || resumeItemY[i] > 768))
+            wrong = "item position" + cell;
+    }
+    for (int k = 1; k <= PROFILE_GOAL_KINDS && wrong.empty(); ++k)
+        if (resumeItemsDestroyed[k] < 0 || resumeItemsDestroyed[k] > PROFILE_MAX_COUNT) wrong = "items destroyed of kind " + std::to_string(k);
+    if (wrong.empty()) return;
+    traceLog("TSpieler: " + url + ": the suspended level cannot be resumed (" + wrong + "), it starts afresh");
+    ResetResume();
 }
 
 void resetPlayers()

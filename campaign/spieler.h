@@ -22,8 +22,8 @@ public:
     virtual void NewSafari();
     virtual void Reset();
     virtual int getCurrentLevel();
-    virtual void incLevelPoints(int n) { LevelPoints += n; }
-    virtual void incStoryPoints(int n) { StoryPoints += n; }
+    virtual void incLevelPoints(int n);
+    virtual void incStoryPoints(int n);
     virtual void decStoryPoints(int n);
     virtual void SuspendLevel();
     virtual void ContinueLevel();
@@ -32,6 +32,8 @@ public:
     virtual int isAllItemsDestroyed(int level);
     virtual int loadAllItemsToDestroyFromDisk(const std::string& path);
     virtual int getItemsLeftToDestroy(int level, int kind);
+    // Brings what a file loaded into range: clamps the header, drops a snapshot that cannot be resumed.
+    void checkLoadedValues();
 
     // campaign progress
     int StoryPage = 0;
@@ -94,10 +96,18 @@ extern int g_playTick;
 
 // The profile file, every value a little-endian int32: the header fields, then per board cell the resume snapshot,
 // the goals counted, the power-up prices, and the name's length before its bytes.
+// A header value outside lo..hi is brought into range on load; a snapshot value outside it drops the snapshot.
 struct ProfileField {
     const char* name;
     int TSpieler::*field;
+    int lo = -2147483647 - 1;
+    int hi = 2147483647;
+    bool snapshot = false;
 };
+// The most points, seconds or removed items a profile keeps.
+constexpr int PROFILE_MAX_COUNT = 1000000000;
+// Damaged profile files are kept as .bad (the newest), .bad.2, ... up to this many.
+constexpr int PROFILE_BAD_COPIES = 5;
 extern const ProfileField kProfileHeader[26];
 constexpr int PROFILE_HEADER_FIELDS = 26;
 constexpr int PROFILE_CELLS = 260;

@@ -1,6 +1,9 @@
 // Player profiles: the file layout byte for byte, suspend and resume, progression, the goal table, damaged files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "app/globals.h"
 #include "campaign/scene_story.h"
 #include "campaign/spieler.h"
@@ -101,10 +104,17 @@ TEST_F(Profile, FieldTableMatchesTheByteLayout)
     EXPECT_EQ(intAt(f, 104 + 259 * 28 + 24), 77);
     EXPECT_EQ(intAt(f, 7384 + 16), 33);
     EXPECT_EQ(intAt(f, 7404 + 24), 9);
+    // Read back without a snapshot stored: the snapshot's own values load as they are, the others into their range.
+    f.replace(52, 4, std::string(4, '\0'));
+    writeFile(p.url, std::vector<uint8_t>(f.begin(), f.end()));
     TSpieler q;
     q.SetURL(p.url);
     ASSERT_EQ(q.LoadFromDisk(), 1);
-    for (int i = 0; i < PROFILE_HEADER_FIELDS; ++i) EXPECT_EQ(q.*kProfileHeader[i].field, 1000 + i) << kProfileHeader[i].name;
+    for (int i = 0; i < PROFILE_HEADER_FIELDS; ++i) {
+        const ProfileField& field = kProfileHeader[i];
+        int want = std::string(field.name) == "isResume" ? 0 : field.snapshot ? 1000 + i : std::clamp(1000 + i, field.lo, field.hi);
+        EXPECT_EQ(q.*field.field, want) << field.name;
+    }
     EXPECT_EQ(q.resumeCellMoss[1], 5);
     EXPECT_EQ(q.resumeItemKaefCol[260], 77);
     EXPECT_EQ(q.itemsDestroyed[5], 33);
@@ -296,4 +306,130 @@ TEST_F(Profile, DamagedFilesAreKeptAsideAndTheSlotIsEmpty)
     std::filesystem::remove(p.url);
     EXPECT_EQ(q.LoadFromDisk(), 0);
     EXPECT_EQ(q.StoryPoints, 0);
+}
+
+namespace {
+std::vector<std::string> s_profileTrace;
+void keepProfileTrace(const std::string& line) { s_profileTrace.push_back(line); }
+int tracedLines(const std::string& part)
+{
+    int n = 0;
+    for (const std::string& l : s_profileTrace) n += l.find(part) != std::string::npos;
+    return n;
+}
+std::string withInt(std::string f, size_t at, int32_t v)
+{
+    for (int i = 0; i < 4; ++i) f[at + (size_t)i] = (char)(uint8_t)((uint32_t)v >> (8 * i));
+    return f;
+}
+}
+
+// A hand-edited or damaged profile: header values are brought into range, a snapshot that cannot be resumed is
+// dropped with a trace line while the rest of the profile stays, and points saturate instead of wrapping.
+TEST_F(Profile, HostileValuesAreBroughtIntoRangeAndBadSnapshotsDropped)
+{
+    TSpieler& p = *g_players[6];
+    p.Erase();
+    p.Name = "Ida";
+    p.StoryPoints = 500;
+    p.StoryLevel = p.Level = 12;
+    sceneMatch3->_itemA[3] = 2;
+    sceneMatch3->_itemX[3] = 80;
+    sceneMatch3->_itemY[3] = -20;
+    p.SuspendLevel();
+    ASSERT_EQ(p.SaveToDisk(), 1);
+    const std::string good = readFile(p.url);
+    const size_t cell3 = PROFILE_CELLS_AT + 2 * 28;
+    Sys_SetTraceSink(keepProfileTrace);
+    auto load = [&](const std::string& f) {
+        writeFile(p.url, std::vector<uint8_t>(f.begin(), f.end()));
+        auto q = std::make_unique<TSpieler>();
+        q->SetURL(p.url);
+        s_profileTrace.clear();
+        EXPECT_EQ(q->LoadFromDisk(), 1);
+        return q;
+    };
+
+    auto sound = load(good);
+    EXPECT_EQ(sound->isResume, 1);
+    EXPECT_EQ(sound->resumeLevel, 12);
+    EXPECT_EQ(tracedLines("TSpieler"), 0);
+
+    const std::vector<std::pair<std::string, std::string>> unresumable = {
+        {"a level beyond the campaign", withInt(good, 60, 500)},
+        {"a level before the first", withInt(good, 60, 0)},
+        {"negative time", withInt(good, 64, -1)},
+        {"negative points", withInt(good, 56, INT32_MIN)},
+        {"an item far off the board", withInt(good, cell3 + 12, 2000000000)},
+        {"an item far above the board", withInt(good, cell3 + 16, -100000)},
+        {"a negative item kind", withInt(good, cell3 + 20, -5)},
+        {"negative items destroyed", withInt(good, PROFILE_GOALS_AT + 4, -1)},
+    };
+    for (const auto& [what, file] : unresumable) {
+        auto q = load(file);
+        EXPECT_EQ(q->isResume, 0) << what;
+        EXPECT_EQ(q->getCurrentLevel(), 12) << what;
+        EXPECT_EQ(q->Name, "Ida") << what;
+        EXPECT_EQ(q->StoryPoints, 500) << what;
+        EXPECT_EQ(tracedLines("cannot be resumed"), 1) << what;
+        q->SaveToDisk();
+        EXPECT_EQ(intAt(readFile(p.url), 52), 0) << what << ": the dropped snapshot stays dropped";
+    }
+
+    // Outside a snapshot the values are clamped, each with its own trace line.
+    std::string header = withInt(withInt(withInt(withInt(withInt(good, 8, INT32_MIN), 16, 1000), 80, INT32_MAX), 4, 0), 84, 7);
+    auto h = load(withInt(header, 52, 0));
+    EXPECT_EQ(h->StoryPoints, 0);
+    EXPECT_EQ(h->Level, 81);
+    EXPECT_EQ(h->time, PROFILE_MAX_COUNT);
+    EXPECT_EQ(h->StoryLevel, 1);
+    EXPECT_EQ(h->isHelp, 1);
+    EXPECT_EQ(tracedLines("out of range"), 5);
+
+    // Points near the ends of the range saturate.
+    h->StoryPoints = INT32_MAX - 5;
+    h->incStoryPoints(100);
+    EXPECT_EQ(h->StoryPoints, INT32_MAX);
+    h->decStoryPoints(INT32_MIN);
+    EXPECT_EQ(h->StoryPoints, INT32_MAX);
+    h->decStoryPoints(INT32_MAX);
+    h->decStoryPoints(INT32_MAX);
+    EXPECT_EQ(h->StoryPoints, 0);
+    h->LevelPoints = INT32_MIN + 1;
+    h->incLevelPoints(-10);
+    EXPECT_EQ(h->LevelPoints, INT32_MIN);
+    h->itemsDestroyed[1] = INT32_MIN;
+    h->itemsToDestroyData[3][1] = INT32_MAX;
+    EXPECT_EQ(h->getItemsLeftToDestroy(3, 1), INT32_MAX);
+    Sys_SetTraceSink(nullptr);
+}
+
+// Every damaged load keeps its copy: the newest as .bad, older ones as .bad.2 and on, the oldest dropped.
+TEST_F(Profile, EveryDamagedCopyIsKeptUpToAFew)
+{
+    TSpieler& p = *g_players[7];
+    for (int i = 1; i <= PROFILE_BAD_COPIES + 2; ++i) {
+        writeFile(p.url, std::vector<uint8_t>((size_t)(100 + i), (uint8_t)i));
+        EXPECT_EQ(p.LoadFromDisk(), 0);
+    }
+    const int newest = 100 + PROFILE_BAD_COPIES + 2;
+    EXPECT_EQ(readFile(p.url + ".bad").size(), (size_t)newest);
+    for (int k = 2; k <= PROFILE_BAD_COPIES; ++k)
+        EXPECT_EQ(readFile(p.url + ".bad." + std::to_string(k)).size(), (size_t)(newest - k + 1)) << k;
+    EXPECT_FALSE(std::filesystem::exists(p.url + ".bad." + std::to_string(PROFILE_BAD_COPIES + 1)));
+}
+
+// A save that cannot be written keeps the old file and tells the player once, not at every save.
+TEST_F(Profile, FailedSavesAreToldToThePlayerOnce)
+{
+    TSpieler& p = *g_players[4];
+    p.Erase();
+    p.SetURL(dir + "gone/players4.ppp");
+    Sys_SetTraceSink(keepProfileTrace);
+    s_profileTrace.clear();
+    EXPECT_EQ(p.SaveToDisk(), 0);
+    EXPECT_EQ(p.SaveToDisk(), 0);
+    Sys_SetTraceSink(nullptr);
+    EXPECT_EQ(tracedLines("save failed"), 2);
+    EXPECT_EQ(tracedLines("told the player"), 1);
 }
