@@ -139,6 +139,7 @@ TEST_F(PowerUps, StoredFlagsSurviveSaveAndLoadByteForByte)
     std::string dir = std::filesystem::temp_directory_path() / ("morvelle-pu-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     p->SetURL(dir + "/a.ppp");
+    p->StoryLevel = 50;   // a profile the loader takes as it is: the frontier at the level played
     p->StoryPoints = 27500 + 70000;
     clickButton(*puRemoveLine);
     clickButton(*puThrowExplosive);
