@@ -140,6 +140,7 @@ int tavoTSceneMatch3::Prepare()
 int tavoTSceneMatch3::Leave()
 {
     _imgBackground->Unload();
+    _imgVictory->Unload();
     return 1;
 }
 

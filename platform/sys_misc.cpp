@@ -40,6 +40,9 @@ void Sys_Init(const SysConfig& cfg)
     sysi::dataRoot = cfg.dataRoot.empty() ? Sys_ProgramDir() + "data/" : cfg.dataRoot;
     if (sysi::dataRoot.back() != '/') sysi::dataRoot += "/";
     s_virtualMs = 0;
+    // pictures and sounds are large blocks that come and go with the scenes: a fixed threshold maps each
+    // one on its own and gives it back when freed, where the growing default would keep them in the heap
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     if (cfg.headless) {
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
