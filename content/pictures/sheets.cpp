@@ -381,7 +381,7 @@ void fontSheet(const std::string& data, const std::string& outFile)
     draw(cr, *bg, 112, -100);
     SheetFont text(data + "fonts/text.tgf", outFile + ".glyph.png", true);
     SheetFont header(data + "fonts/header.tgf", outFile + ".glyph.png", false);
-    const char* lines[3] = {"The quick brown fox: 0123456789 !?%&()", "Caf\xe9 \xe0 la cr\xe8me, Gr\xfc\xdf" "e, \xa9 \xbf\xa1 \xd8\xc5\xc6",
+    const char* lines[3] = {"The quick brown fox: 0123456789 !?%&()", ("Caf\xe9 \xe0 la cr\xe8me, Gr\xfc\xdf" "e, \xa9 \xbf\xa1 \xd8\xc5\xc6"),
                             "Welcome, TRAVELLER - Points 12500"};
     for (int i = 0; i < 3; ++i) text.text(cr, lines[i], 150, 40 + i * text.height());
     for (int i = 0; i < 3; ++i) header.text(cr, lines[i], 150, 200 + i * header.height());
