@@ -13,6 +13,7 @@
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"
+#include "frontend/dialogs/dialogs.h"
 #include "frontend/messages.h"
 #include "frontend/popup.h"
 #include "frontend/scene_loadscreen.h"
@@ -101,6 +102,7 @@ void createGlobals()
 {
     resetGlobalState();
     installSceneDispatch({dispatchEnterScene, dispatchLeaveScene});
+    installWindowModeSwitch(toggleFullscreen);
     for (int i = 0; i < 81; ++i) {
         g_bestTime[i] = 0;
         g_bestTimeName[i].clear();

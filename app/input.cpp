@@ -108,7 +108,7 @@ void pollInput()
     if (g_input->_MausOK == 1) mousePointer->setXY(g_input->_MausX, g_input->_MausY);
 
     if (Sys_KeyHit(KEY_R) && g_scene == SCENE_MATCH3) {
-        if (g_currentPlayer > -1 && g_players[g_currentPlayer]) g_players[g_currentPlayer]->StoryPoints = 0;
+        if (TSpieler* p = currentProfile()) p->StoryPoints = 0;
         lockAllPowerUpsForReset();
     }
 
@@ -132,7 +132,7 @@ void pollInput()
 void devKeys()
 {
     if (g_devMode != 1) return;
-    TSpieler* p = (g_currentPlayer > -1) ? g_players[g_currentPlayer] : nullptr;
+    TSpieler* p = currentProfile();
     if (g_input->_F2 == 1 && g_scene == SCENE_MATCH3 && p) {
         p->StoryPoints += 2000;
         messageHandler->addMessage("Points +2.000", 512, 384);

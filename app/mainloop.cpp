@@ -73,7 +73,9 @@ int checkSingleInstance(const std::string& name)
     if (lock.empty()) {
         std::string dir = Sys_GetEnv("XDG_RUNTIME_DIR");
         if (dir.empty() || Sys_FileType(dir) != 2) {
-            dir = getSpecialFolder(26) + "morvell";
+            // beside the save folder, never in it: making the save folder here would hide the first run
+            dir = getSpecialFolder(26);
+            if (dir.empty()) dir = "/tmp";
             Sys_CreateDir(dir, true);
         }
         if (dir.back() != '/') dir += "/";
@@ -142,6 +144,7 @@ void initSaveFolders()
     } else {
         g_config->LoadFromDisk();
         loadPlayers();
+        forgetUnusedCurrentPlayer();
         loadBestTimes();
     }
 }

@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/scene.h"
@@ -51,7 +52,28 @@ public:
     void str(const char* key, const std::string& v)
     {
         sep();
-        s_ << '"' << key << "\":\"";
+        s_ << '"' << key << "\":";
+        put(v);
+    }
+    // Arrays of plain values: entries from..to of a table.
+    template <typename T>
+    void list(const char* key, const T* values, int from, int to)
+    {
+        array(key);
+        for (int i = from; i <= to; ++i) {
+            sep();
+            put(values[i]);
+        }
+        endArray();
+    }
+    void flag(const char* key, bool v) { num(key, v ? 1 : 0); }
+    std::string text() const { return s_.str(); }
+
+private:
+    void put(int v) { s_ << v; }
+    void put(const std::string& v)
+    {
+        s_ << '"';
         for (unsigned char c : v) {
             if (c == '"' || c == '\\') s_ << '\\' << c;
             else if (c < 32) {
@@ -62,10 +84,6 @@ public:
         }
         s_ << '"';
     }
-    void flag(const char* key, bool v) { num(key, v ? 1 : 0); }
-    std::string text() const { return s_.str(); }
-
-private:
     void sep()
     {
         if (!first_) s_ << ',';
@@ -193,6 +211,26 @@ std::string dumpState()
     j.num("direction", popupHandler->direction);
     j.num("runtime", popupHandler->runtime);
     j.close();
+    j.num("g_instructionsPage", g_instructionsPage);
+    j.num("g_helpFromMenu", g_helpFromMenu);
+    j.num("g_soundKnobDrag", g_soundKnobDrag);
+    j.num("g_musicKnobDrag", g_musicKnobDrag);
+    j.num("g_nameLength", g_nameLength);
+    j.num("g_firstProfilePending", g_firstProfilePending);
+    j.num("g_previousProfile", g_previousProfile);
+    j.open("g_config");
+    j.num("musiklautsoll", g_config->musiklautsoll);
+    j.num("musiklaut", g_config->musiklaut);
+    j.num("soundlaut", g_config->soundlaut);
+    j.num("sprache", g_config->sprache);
+    j.num("fullscreen", g_config->fullscreen);
+    j.str("url", g_config->url);
+    j.close();
+    j.list("g_champName", g_champName, 1, 8);
+    j.list("g_champLevel", g_champLevel, 1, 8);
+    j.list("g_champPoints", g_champPoints, 1, 8);
+    j.list("g_bestTime", g_bestTime, 1, 80);
+    j.list("g_bestTimeName", g_bestTimeName, 1, 80);
     j.open("sceneMatch3");
     j.num("_runtime", sceneMatch3->_runtime);
     j.num("_winrun", sceneMatch3->_winrun);

@@ -1,10 +1,12 @@
 // Settings file: fullscreen, music volume, sound volume, current player, language, music volume in effect.
 #include "campaign/config.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "campaign/spieler.h"
 #include "framework/trace.h"
 #include "platform/sys.h"
 
@@ -24,22 +26,25 @@ void TConfig::setUrl(const std::string& path) { url = path; }
 
 int TConfig::LoadFromDisk()
 {
-    auto in = Sys_ReadFile(url);
-    if (!in) {
-        traceLog("TConfig: settings file missing (" + url + "), defaults kept");
-        musiklaut = musiklautsoll;
+    // what the file lacks takes the defaults of a fresh installation
+    const int defaults[5] = {1, 140, 210, -1, 0};
+    int* fields[5] = {&fullscreen, &musiklautsoll, &soundlaut, &g_currentPlayer, &sprache};
+    int read = 0;
+    if (auto in = Sys_ReadFile(url)) {
+        for (; read < 5 && !in->Eof(); ++read) *fields[read] = lineToInt(in->ReadLine());
+        in->Close();
+    }
+    for (int i = read; i < 5; ++i) *fields[i] = defaults[i];
+    fullscreen = fullscreen == 0 ? 0 : 1;
+    musiklautsoll = std::clamp(musiklautsoll, 0, CONFIG_VOLUME_MAX);
+    soundlaut = std::clamp(soundlaut, 0, CONFIG_VOLUME_MAX);
+    if (g_currentPlayer < 1 || g_currentPlayer > 8) g_currentPlayer = -1;
+    musiklaut = musiklautsoll;
+    if (read < 5) {
+        traceLog("TConfig: " + url + " holds " + std::to_string(read) + " of 5 settings, the rest take their defaults");
+        SaveToDisk();
         return 0;
     }
-    int* fields[5] = {&fullscreen, &musiklautsoll, &soundlaut, &g_currentPlayer, &sprache};
-    for (int i = 0; i < 5; ++i) {
-        if (in->Eof()) {
-            traceLog("TConfig: settings file ends early (" + url + ")");
-            break;
-        }
-        *fields[i] = lineToInt(in->ReadLine());
-    }
-    in->Close();
-    musiklaut = musiklautsoll;
     return 1;
 }
 
@@ -65,4 +70,12 @@ int TConfig::SaveToDisk()
         return 0;
     }
     return 1;
+}
+
+void forgetUnusedCurrentPlayer()
+{
+    if (g_currentPlayer < 1 || g_currentPlayer > 8 || !g_players[g_currentPlayer] || g_players[g_currentPlayer]->Name.empty()) {
+        if (g_currentPlayer != -1) traceLog("TConfig: profile slot " + std::to_string(g_currentPlayer) + " is not in use, none chosen");
+        g_currentPlayer = -1;
+    }
 }

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// Volumes run from silent to full at this value.
+constexpr int CONFIG_VOLUME_MAX = 280;
+
 class TConfig {
 public:
     virtual ~TConfig() = default;
@@ -18,3 +21,6 @@ public:
     int fullscreen = 0;
     std::string url;
 };
+
+// After the profiles are loaded: a remembered profile slot that holds no profile means none is chosen.
+void forgetUnusedCurrentPlayer();

@@ -37,7 +37,7 @@ int tavoTSceneRoadmap::Update()
     Sys_SetAlpha(1.0f);
     if (g_roadmapHoloButton && g_roadmapHoloButton->Tick(0) == 3) {
         // until profiles can be chosen, slot 1 plays its next level
-        if (g_currentPlayer < 1) g_currentPlayer = 1;
+        if (!currentProfile()) g_currentPlayer = 1;
         TSpieler& p = *g_players[g_currentPlayer];
         if (p.Name.empty()) p.Name = "Player";
         if (p.Level < 1 || p.Level > 80) p.Level = p.StoryLevel >= 1 && p.StoryLevel <= 80 ? p.StoryLevel : 1;

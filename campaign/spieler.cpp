@@ -8,11 +8,11 @@
 #include "campaign/scene_story.h"
 #include "framework/math.h"
 #include "fonts/utf8.h"
+#include "framework/language.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 #include "powerups/powerups.h"
 
-namespace {
 std::string trimName(const std::string& s)
 {
     size_t b = 0, e = s.size();
@@ -21,20 +21,7 @@ std::string trimName(const std::string& s)
     return s.substr(b, e - b);
 }
 
-// Names are one byte per character in the file and UTF-8 in the game.
-std::string latin1ToUtf8(const std::string& in)
-{
-    std::string out;
-    for (unsigned char c : in) utf8Append(out, c);
-    return out;
-}
-
-std::string utf8ToLatin1(const std::string& in)
-{
-    std::string out;
-    for (int code : utf8Decode(in)) out += (char)(code & 0xFF);
-    return out;
-}
+namespace {
 
 bool s_goalTableWarned = false;
 
@@ -431,7 +418,20 @@ void countPlayTime()
     int t = Sys_TimerTicks(g_playTimer);
     if (t <= g_playTick) return;
     g_playTick = t;
-    if (sceneMatch3 && sceneMatch3->_winrun == 0 && g_currentPlayer >= 0 && g_currentPlayer < MAX_PLAYERS &&
-        g_players[g_currentPlayer])
-        g_players[g_currentPlayer]->time += 1;
+    if (TSpieler* p = currentProfile(); p && sceneMatch3 && sceneMatch3->_winrun == 0) p->time += 1;
+}
+
+TSpieler* currentProfile()
+{
+    if (g_currentPlayer < 1 || g_currentPlayer > 8) return nullptr;
+    return g_players[g_currentPlayer];
+}
+
+int checkPlayerName()
+{
+    TSpieler* p = currentProfile();
+    if (!p) return 1;
+    if (trimName(p->Name).empty()) p->Name = g_lang->getValue("noname");
+    p->Name = trimName(p->Name);
+    return 1;
 }

@@ -107,3 +107,17 @@ std::string utf8UpperCase(const std::string& text)
     for (int& c : codes) c = upperCaseCode(c);
     return utf8Encode(codes);
 }
+
+std::string latin1ToUtf8(const std::string& in)
+{
+    std::string out;
+    for (unsigned char c : in) utf8Append(out, c);
+    return out;
+}
+
+std::string utf8ToLatin1(const std::string& in)
+{
+    std::string out;
+    for (int code : utf8Decode(in)) out += (char)(code & 0xFF);
+    return out;
+}

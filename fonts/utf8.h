@@ -10,3 +10,6 @@ std::string utf8Encode(const std::vector<int>& codes);
 void utf8Append(std::string& out, int code);
 int upperCaseCode(int code);
 std::string utf8UpperCase(const std::string& text);
+// Names in the save files are one byte per character: code points 0..255 both ways, higher codes cut to 8 bits.
+std::string latin1ToUtf8(const std::string& in);
+std::string utf8ToLatin1(const std::string& in);

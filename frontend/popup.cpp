@@ -1,18 +1,24 @@
-// Dialog driver; the quit question is the first dialog, the others arrive with the popup work.
+// The dialog handler: opening and closing, the box every dialog sits in, and the driver that runs the current dialog.
 #include "frontend/popup.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
-#include "framework/language.h"
-#include "framework/scene.h"
 #include "framework/trace.h"
+#include "frontend/dialogs/dialogs.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
 #include "platform/sys.h"
+
+int g_instructionsPage = 1;
+int g_helpFromMenu = 0;
+int g_soundKnobDrag = 0;
+int g_musicKnobDrag = 0;
+int g_nameLength = 0;
+int g_firstProfilePending = 0;
+int g_previousProfile = -1;
 
 tavoTPopup::tavoTPopup()
     : imgPopupSmall(new tavoTBild()), imgPopupMedium(new tavoTBild()), imgPopupBig(new tavoTBild()),
@@ -32,25 +38,34 @@ tavoTPopup::~tavoTPopup()
 
 int tavoTPopup::pop(int id)
 {
-    State = id;
-    direction = 1;
-    runtime = 0;
+    if (id == POPUP_MANAGER) sortPlayers();
     if (id == POPUP_QUIT) {
-        if (g_scene == SCENE_ROADMAP || g_scene == SCENE_MATCH3 || g_scene == SCENE_STORY) {
-            savePlayer(g_currentPlayer);
-            g_config->SaveToDisk();
-        }
+        if (g_scene > 0 && g_currentPlayer != -1) savePlayer(g_currentPlayer);
+        g_config->SaveToDisk();
     }
+    g_soundKnobDrag = 0;
+    g_musicKnobDrag = 0;
+    soundHandler->PlayS(SOUND_POPUP, 512);
+    runtime = 1;
+    direction = 1;
+    State = id;
     return 1;
+}
+
+tavoTBild* tavoTPopup::boxImage(int size) const
+{
+    switch (size) {
+    case POPUP_SIZE_MEDIUM: return imgPopupMedium;
+    case POPUP_SIZE_BIG: return imgPopupBig;
+    case POPUP_SIZE_MINI: return imgPopupMini;
+    default: return imgPopupSmall;
+    }
 }
 
 int tavoTPopup::box(int size, const std::string& title, int squeeze)
 {
     imgPopupShadow->PaintXY(0, 0);
-    tavoTBild* b = size == POPUP_SIZE_MEDIUM ? imgPopupMedium
-                 : size == POPUP_SIZE_BIG    ? imgPopupBig
-                 : size == POPUP_SIZE_MINI   ? imgPopupMini
-                                             : imgPopupSmall;
+    tavoTBild* b = boxImage(size);
     if (squeeze != 0) Sys_SetScale(0.6f, 1.0f);
     b->PaintXY(512, 384);
     Sys_SetScale(1.0f, 1.0f);
@@ -58,42 +73,46 @@ int tavoTPopup::box(int size, const std::string& title, int squeeze)
     return 1;
 }
 
-int g_instructionsPage = 1;
-int g_helpFromMenu = 0;
+int tavoTPopup::IngameOptions() { return runOptions(*this); }
+int tavoTPopup::NewPlayer() { return runNewPlayer(*this); }
+int tavoTPopup::Champions() { return runChampions(*this); }
+int tavoTPopup::NewGame() { return runNewGame(*this); }
+int tavoTPopup::Credits() { return runCredits(*this); }
+int tavoTPopup::show_quit() { return runQuit(*this); }
+int tavoTPopup::RoadmapHelp() { return runRoadmapHelp(*this); }
+int tavoTPopup::IngameMenu() { return runIngameMenu(*this); }
+int tavoTPopup::resumegame() { return runResume(*this); }
+int tavoTPopup::showinstructions() { return runInstructions(*this); }
 
 int tavoTPopup::ingameScreenMainmenu_show()
 {
-    if (State == 0) return 0;
-    if (State != POPUP_QUIT) {
-        // dialogs that are not built yet close at once, so the scene below never waits on them
-        traceLog("popup " + std::to_string(State) + " not available, closed");
-        State = 0;
-        runtime = 0;
-        direction = 0;
-        return 0;
-    }
-    g_inputLayer = 2;
-    if (direction == 1 && runtime < 16) runtime++;
-    if (direction == 2 && runtime > 0) runtime--;
-    if (State == POPUP_QUIT) {
-        box(POPUP_SIZE_SMALL, g_lang->getValue("exitquestion"));
-        drawCenteredText(g_lang->getValue("exitsure"), g_fontText, 512, 360);
-        if (runtime == 16) {
-            int yes = drawButton(412, 440, 3, 2, g_lang->getValue("yes"));
-            int no = drawButton(612, 440, 3, 2, g_lang->getValue("no"));
-            if (yes == 3 || g_input->_Enter == 1) {
-                savePlayer(g_currentPlayer);
-                soundHandler->stop_music();
-                sceneHandler->fade_out(SCENE_QUIT, 0, 0);
-                direction = 2;
-            } else if (no == 3 || g_input->_Escape == 1) {
-                direction = 2;
-            }
+    const float alpha = Sys_State().color_alpha;
+    if (runtime == 0) State = 0;
+    if (g_fps < POPUP_LOW_FPS) {
+        if (direction == 1 && runtime >= 1 && runtime < POPUP_RUNTIME_OPEN) runtime = POPUP_RUNTIME_OPEN;
+        if (direction == 2 && runtime > 0) {
+            runtime = 0;
+            g_pause = -1;
         }
     }
-    if (direction == 2 && runtime == 0) {
-        State = 0;
-        g_inputLayer = 1;
+    if (runtime > 0) {
+        if (direction == 1 && runtime < POPUP_RUNTIME_OPEN) runtime += 1;
+        if (direction == 2) {
+            runtime -= 1;
+            if (runtime < 0) {
+                runtime = 0;
+                g_pause = -1;
+            }
+        }
+        if (TDialogEntry run = findDialog(State)) {
+            g_inputLayer = 2;
+            run(*this);
+        } else {
+            traceLog("popup " + std::to_string(State) + " has no dialog, closed");
+            State = 0;
+            runtime = 0;
+        }
     }
+    Sys_SetAlpha(alpha);
     return 1;
 }

@@ -36,6 +36,16 @@ constexpr int POPUP_SIZE_MINI = 3;
 
 extern int g_instructionsPage;
 extern int g_helpFromMenu;
+extern int g_soundKnobDrag;
+extern int g_musicKnobDrag;
+extern int g_nameLength;
+extern int g_firstProfilePending;
+extern int g_previousProfile;
+
+// Frames of the opening: `pop` starts at 1, the dialog is fully open and takes input at 16.
+constexpr int POPUP_RUNTIME_OPEN = 16;
+// Below this measured frame rate a dialog opens and closes at once.
+constexpr int POPUP_LOW_FPS = 28;
 
 class tavoTPopup {
 public:
@@ -43,8 +53,20 @@ public:
     virtual ~tavoTPopup();
     virtual int pop(int id);
     virtual int box(int size, const std::string& title, int squeeze = 0);
+    virtual int IngameOptions();
+    virtual int NewPlayer();
+    virtual int Champions();
+    virtual int NewGame();
+    virtual int Credits();
+    virtual int show_quit();
+    virtual int RoadmapHelp();
+    virtual int IngameMenu();
+    virtual int resumegame();
     // The per-frame dialog driver every scene calls after drawing itself.
     virtual int ingameScreenMainmenu_show();
+    virtual int showinstructions();
+    // The box picture of a size, for dialogs that place things by its height.
+    tavoTBild* boxImage(int size) const;
 
     tavoTBild* imgPopupSmall;
     tavoTBild* imgPopupMedium;

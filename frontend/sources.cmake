@@ -1,6 +1,18 @@
 # Sources of the frontend folder, listed one by one.
 set(FRONTEND_SOURCES
   frontend/popup.cpp
+  frontend/dialogs/table.cpp
+  frontend/dialogs/common.cpp
+  frontend/dialogs/quit.cpp
+  frontend/dialogs/options.cpp
+  frontend/dialogs/credits.cpp
+  frontend/dialogs/newplayer.cpp
+  frontend/dialogs/resume.cpp
+  frontend/dialogs/newgame.cpp
+  frontend/dialogs/champions.cpp
+  frontend/dialogs/roadmaphelp.cpp
+  frontend/dialogs/ingamemenu.cpp
+  frontend/dialogs/instructions.cpp
   frontend/sound_handler.cpp
   frontend/messages.cpp
   frontend/effects.cpp

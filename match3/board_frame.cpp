@@ -88,6 +88,13 @@ int tavoTSceneMatch3::preloadImages()
     _imgItem[_ITEM_XDOOR]->LoadFromDisk("data/match3/item1-18.png", 1, -1);
     for (int n = 1; n <= 4; ++n) _imgCellArrow[n]->LoadFromDisk("data/match3/arrow" + std::to_string(n) + ".png", 1, -1);
     g_meteor->loadImages();
+    // the help pages draw their example boards with the board's own pictures
+    THelpDiagramPictures& h = g_helpDiagramPictures;
+    h.moss = _imgMoss;
+    h.cellMark = _imgCellMark;
+    h.glo.assign(std::begin(_imgGlo), std::end(_imgGlo));
+    h.items.assign(std::begin(_imgItem), std::end(_imgItem));
+    h.arrows.assign(std::begin(_imgCellArrow), std::end(_imgCellArrow));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "campaign/besttimes.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
@@ -178,6 +179,7 @@ int tavoTSceneMatch3::_screenWin()
     Sys_SetViewport(0, 0, 1024, 768);
     if (_winrun == 500) {
         _bonuspunkte = 0;
+        recordBestTime(p->Level, p->time, p->Name);
         p->suspendPowerUps();
         p->LevelDone();
         _biggestCombo = 0;

@@ -58,7 +58,7 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"help", "Help"},
         {"credits", "Credits"},
         {"creditstext",
-         "%n%nA journey across the lost continent%n%nIdea, art, sound and code%nthe Lantern Works crew%n%n"
+         "%n%n%nA journey across the lost continent%n%nIdea, art, sound and code%nthe Lantern Works crew%n%n"
          "Fonts: Leckerli One, Lobster,%nQuicksand, Comfortaa, DejaVu%n%nThank you for playing!"},
         {"exitquestion", "Leave the game?"},
         {"exitsure", "Do you really want to stop for today?"},
@@ -94,7 +94,7 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
          "Clear all the moss and collect the gems shown at the top%nto finish the game."},
         {"helpbombstitle", "Bombs"},
         {"helpbombstext",
-         "Line up four or more gems%nand a bomb appears.%nMatch the bomb with two gems%n"
+         "Line up five golden gems%nand a bomb appears.%nClick the bomb%n"
          "and it clears everything%naround it!"},
         {"helpstonetitle", "Stones and Doors"},
         {"helpstonetext",

@@ -1,0 +1,30 @@
+// What the dialogs share: buttons and keys gated to the fully open dialog, closing, aligned text.
+#include "app/globals.h"
+#include "app/input.h"
+#include "frontend/widgets.h"
+#include "fonts/bitmapfont.h"
+#include "framework/language.h"
+#include "frontend/dialogs/dialogs.h"
+#include "frontend/popup.h"
+
+bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey, int layer)
+{
+    // the button draws at every runtime; a dialog acts on it only when fully open, never in the last closing frame
+    return drawButton(x, y, 3, layer, text(captionKey)) == 3 && p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1;
+}
+
+bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1; }
+
+bool dialogEscape(tavoTPopup& p)
+{
+    if (g_input->_Escape != 1 || p.runtime != POPUP_RUNTIME_OPEN || p.direction != 1) return false;
+    g_input->_Escape = 0;
+    return true;
+}
+
+void closeDialog(tavoTPopup& p) { p.direction = 2; }
+
+void textLeft(const std::string& t, float x, float y) { g_fontText->DrawText(t, x, y); }
+void textRight(const std::string& t, float x, float y) { g_fontText->DrawText(t, x - g_fontText->GetTxtWidth(t), y); }
+void textCentred(const std::string& t, float x, float y) { g_fontText->DrawText(t, x - g_fontText->GetTxtWidth(t) / 2, y); }
+std::string text(const std::string& key) { return g_lang->getValue(key); }

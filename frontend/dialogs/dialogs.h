@@ -1,0 +1,47 @@
+// The dialog table: every dialog id the driver can show and the one entry that draws and runs it for a frame.
+#pragma once
+
+#include <string>
+
+class tavoTPopup;
+
+using TDialogEntry = int (*)(tavoTPopup&);
+
+struct TDialogRow {
+    int id;
+    TDialogEntry run;
+    const char* name;
+};
+
+// One row per dialog; ids without a row (the constants nothing opens) are closed by the driver.
+const TDialogRow* dialogTable();
+int dialogCount();
+TDialogEntry findDialog(int id);
+
+// The entries, one file each in this folder.
+int runQuit(tavoTPopup& p);
+int runOptions(tavoTPopup& p);
+int runCredits(tavoTPopup& p);
+int runNewPlayer(tavoTPopup& p);
+int runResume(tavoTPopup& p);
+int runNewGame(tavoTPopup& p);
+int runChampions(tavoTPopup& p);
+int runRoadmapHelp(tavoTPopup& p);
+int runIngameMenu(tavoTPopup& p);
+int runInstructions(tavoTPopup& p);
+
+int instructionsPageCount();
+
+// The window mode belongs to the composition root, which installs how the options switch it.
+void installWindowModeSwitch(void (*toggle)());
+
+// What every dialog shares: its glass buttons and keys take input only while it is fully open.
+bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey, int layer = 2);
+bool dialogEnter(tavoTPopup& p);
+bool dialogEscape(tavoTPopup& p);
+void closeDialog(tavoTPopup& p);
+// Text of g_fontText left-aligned at x, right-aligned to end at x, or centred on x.
+void textLeft(const std::string& text, float x, float y);
+void textRight(const std::string& text, float x, float y);
+void textCentred(const std::string& text, float x, float y);
+std::string text(const std::string& key);

@@ -1,0 +1,85 @@
+// The options: music and sound sliders, full screen, help pages and the game pointer, credits, ok saves.
+#include <algorithm>
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "frontend/widgets.h"
+#include "campaign/config.h"
+#include "campaign/spieler.h"
+#include "framework/bild.h"
+#include "frontend/dialogs/dialogs.h"
+#include "frontend/popup.h"
+#include "platform/sys.h"
+
+namespace {
+// The slider track starts at this x; a volume is the knob's distance from it.
+constexpr float SLIDER_LEFT = 372;
+constexpr int VOLUME_MAX = 280;
+
+void (*s_toggleWindowMode)() = nullptr;
+
+int clampVolume(int v) { return std::clamp(v, 0, VOLUME_MAX); }
+
+// One slider row: label, track, the two ends, and the knob that drags while `drag` is set.
+void slider(float rowY, const char* labelKey, int& volume, int& drag, const int& otherDrag)
+{
+    textCentred(text(labelKey), 512, rowY - 58);
+    g_imgOptionsTrack->PaintXY(512, rowY);
+    textRight(text("quiet"), 322, rowY - 20);
+    textLeft(text("loud"), 702, rowY - 20);
+    volume = clampVolume(volume);
+    if (drawSliderKnob(SLIDER_LEFT + (float)volume, rowY + 3, 10, 2) == 4 && otherDrag == 0) drag = 1;
+    if (drag == 1) volume = clampVolume((int)(mousePointer->_x - SLIDER_LEFT));
+}
+
+// A check box; returns true when clicked while the dialog is open and `enabled`.
+bool checkBox(tavoTPopup& p, float x, float y, const char* labelKey, bool on, bool enabled)
+{
+    const SysDrawState st = Sys_State();
+    if (!enabled) Sys_SetColor(st.color_red / 2, st.color_green / 2, st.color_blue / 2);
+    g_imgCheckbox->PaintXY(x, y);
+    textLeft(text(labelKey), x + 37, y - 20);
+    const bool idle = g_soundKnobDrag == 0 && g_musicKnobDrag == 0;
+    const bool over = std::abs(mousePointer->_x - x) < 20 && std::abs(mousePointer->_y - y) < 20;
+    bool clicked = false;
+    if (enabled && idle && over) {
+        Sys_SetBlend(BLEND_LIGHT);
+        g_imgCheckbox->PaintXY(x, y);
+        Sys_SetBlend(BLEND_ALPHA);
+        clicked = g_input->_MausFireLeft == 1 && p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1;
+    }
+    if (on) g_imgH->PaintXY(x + 6, y - 6);
+    Sys_SetColor(st.color_red, st.color_green, st.color_blue);
+    return clicked;
+}
+}
+
+void installWindowModeSwitch(void (*toggle)()) { s_toggleWindowMode = toggle; }
+
+int runOptions(tavoTPopup& p)
+{
+    TConfig& c = *g_config;
+    p.box(POPUP_SIZE_BIG, text("options"));
+    Sys_SetScale(1.1f, 1.0f);
+    p.imgPaperCanvas->PaintXY(512, 384);
+    Sys_SetScale(1.0f, 1.0f);
+    slider(384, "sound", c.soundlaut, g_soundKnobDrag, g_musicKnobDrag);
+    slider(289, "music", c.musiklautsoll, g_musicKnobDrag, g_soundKnobDrag);
+
+    TSpieler* pl = currentProfile();
+    if (checkBox(p, 302, 434, "fullscreen", c.fullscreen == 1, true) && s_toggleWindowMode) s_toggleWindowMode();
+    if (checkBox(p, 552, 434, "showhelp", pl && pl->isHelp != 0, pl != nullptr)) pl->isHelp = pl->isHelp != 0 ? 0 : 1;
+    if (checkBox(p, 442, 484, "gfxcursor", mousePointer->_useGFXPointer == 1, true)) mousePointer->toggleGFXMode();
+
+    if (g_input->_MausDownLeft == 0) g_soundKnobDrag = g_musicKnobDrag = 0;
+
+    const bool credits = dialogButton(p, 362, 594, "credits");
+    const bool ok = dialogButton(p, 662, 594, "ok");
+    if (credits) {
+        p.pop(POPUP_CREDITS);
+    } else if (ok || dialogEscape(p) || dialogEnter(p)) {
+        c.SaveToDisk();
+        closeDialog(p);
+    }
+    return 1;
+}
