@@ -133,6 +133,12 @@ TEST(BoardPlay, RealSwapsWinTheLevelAndTheSaveHoldsTheNext)
                 ++it;
             }
         }
+        if (pending.empty() && popupHandler->State == POPUP_INSTRUCTIONS && popupHandler->runtime == POPUP_RUNTIME_OPEN &&
+            popupHandler->direction == 1) {
+            // the level's help page: Enter closes it, as a player would
+            rec.event(pass, "keydown enter");
+            pending.push_back({pass + 1, "keyup enter"});
+        }
         float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         if (pending.empty() && player.atRest() && pass % 10 == 0 && player.pick(x1, y1, x2, y2)) {
             rec.event(pass, "mouse " + std::to_string((int)x1) + " " + std::to_string((int)y1));
@@ -176,8 +182,9 @@ TEST(BoardPlay, RealSwapsWinTheLevelAndTheSaveHoldsTheNext)
 TEST(BoardPlay, FocusLossSuspendsTheLevelAndItContinuesFromTheFile)
 {
     std::string dir = tempDir("board-suspend");
-    std::string first = "300 focus lost\n301 dump " + dir + "lost.json\n";
-    ASSERT_EQ(runHarness("--save " + dir + "save --seed 5 --board 3 --frames 305", first, dir, "first"), 0)
+    // Enter closes the level's help page first
+    std::string first = "60 keydown enter\n61 keyup enter\n340 focus lost\n341 dump " + dir + "lost.json\n";
+    ASSERT_EQ(runHarness("--save " + dir + "save --seed 5 --board 3 --frames 345", first, dir, "first"), 0)
         << readFile(dir + "first.out");
     std::string saved = readFile(dir + "save/players1.ppp");
     ASSERT_GE(saved.size(), 7436u);

@@ -4,20 +4,29 @@
 #include "frontend/widgets.h"
 #include "fonts/bitmapfont.h"
 #include "framework/language.h"
+#include "framework/scene.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
+
+namespace {
+// Fully open, not closing, and no fade to another screen under way.
+bool takesInput(const tavoTPopup& p)
+{
+    return p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1 && sceneHandler->FaderDir != FADER_DIR_OUT;
+}
+}
 
 bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey, int layer)
 {
     // the button draws at every runtime; a dialog acts on it only when fully open, never in the last closing frame
-    return drawButton(x, y, 3, layer, text(captionKey)) == 3 && p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1;
+    return drawButton(x, y, 3, layer, text(captionKey)) == 3 && takesInput(p);
 }
 
-bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1; }
+bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && takesInput(p); }
 
 bool dialogEscape(tavoTPopup& p)
 {
-    if (g_input->_Escape != 1 || p.runtime != POPUP_RUNTIME_OPEN || p.direction != 1) return false;
+    if (g_input->_Escape != 1 || !takesInput(p)) return false;
     g_input->_Escape = 0;
     return true;
 }

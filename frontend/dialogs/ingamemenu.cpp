@@ -14,7 +14,7 @@ int runIngameMenu(tavoTPopup& p)
     const bool options = dialogButton(p, 607, 374, "options");
     const bool cont = dialogButton(p, 607, 454, "continue");
     // Escape plays on even while the menu is still opening
-    const bool escape = g_input->_Escape == 1 && p.direction == 1;
+    const bool escape = g_input->_Escape == 1 && p.direction == 1 && sceneHandler->FaderDir != FADER_DIR_OUT;
     if (cont || escape) {
         g_input->_Escape = 0;
         closeDialog(p);

@@ -1,0 +1,144 @@
+// Scripted runs of the real game: the dialogs opened from their buttons, page through the help, leave a level and come back.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "tests/dialogs_support.h"
+#include "tests/spine_support.h"
+
+namespace {
+int runHarness(const std::string& args, const std::string& script, const std::string& dir)
+{
+    std::ofstream(dir + "script.txt") << script;
+    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --save " + dir + "save --script " + dir + "script.txt " + args +
+                      " > " + dir + "out.txt 2>&1";
+    int rc = std::system(cmd.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+int field(const std::string& json, const std::string& key)
+{
+    size_t at = json.find("\"" + key + "\":");
+    return at == std::string::npos ? -12345 : std::atoi(json.c_str() + at + key.size() + 3);
+}
+
+std::string section(const std::string& json, const std::string& key)
+{
+    size_t at = json.find("\"" + key + "\":[");
+    if (at == std::string::npos) return "";
+    return json.substr(at, json.find(']', at) - at);
+}
+
+bool isShot(const std::string& path) { return readFile(path).substr(1, 3) == "PNG"; }
+}
+
+TEST(DialogRuns, BoardHelpMenuPagesOptionsAndCredits)
+{
+    std::string d = tempDir("dialog-run-board");
+    // level 1 opens its help page at the start; the menu button is live once the level runs
+    std::string script =
+        "60 shot " + d + "start-help.png\n"
+        "60 dump " + d + "start-help.json\n"
+        "61 keydown enter\n"
+        "62 keyup enter\n"
+        "63 dump " + d + "start-closing.json\n"
+        "200 mouse 937 29\n"
+        "201 click left\n"
+        "230 shot " + d + "menu.png\n"
+        "230 dump " + d + "menu.json\n"
+        "231 mouse 417 374\n"
+        "232 click left\n"
+        "240 dump " + d + "help1.json\n"
+        "241 mouse 712 610\n"
+        "242 click left\n"
+        "244 click left\n"
+        "246 click left\n"
+        "248 click left\n"
+        "250 click left\n"
+        "252 click left\n"
+        "254 click left\n"
+        "260 shot " + d + "help7.png\n"
+        "260 dump " + d + "help7.json\n"
+        "261 mouse 312 610\n"
+        "262 click left\n"
+        "263 dump " + d + "help6.json\n"
+        "270 key escape\n"
+        "300 dump " + d + "closed.json\n"
+        "310 mouse 937 29\n"
+        "311 click left\n"
+        "340 mouse 607 374\n"
+        "341 click left\n"
+        "350 shot " + d + "options.png\n"
+        "350 dump " + d + "options.json\n"
+        "351 mouse 362 594\n"
+        "352 click left\n"
+        "380 shot " + d + "credits.png\n"
+        "380 dump " + d + "credits.json\n"
+        "381 quit\n";
+    ASSERT_EQ(runHarness("--board 1", script, d), 0) << readFile(d + "out.txt");
+    std::string start = readFile(d + "start-help.json");
+    EXPECT_EQ(field(start, "State"), 447);
+    EXPECT_EQ(field(start, "runtime"), 16);
+    EXPECT_EQ(field(start, "g_instructionsPage"), 1);
+    EXPECT_EQ(field(start, "g_helpFromMenu"), 0);
+    EXPECT_EQ(field(start, "g_inputLayer"), 2);
+    EXPECT_EQ(field(readFile(d + "start-closing.json"), "direction"), 2);
+    EXPECT_EQ(field(readFile(d + "menu.json"), "State"), 298);
+    std::string help1 = readFile(d + "help1.json");
+    EXPECT_EQ(field(help1, "State"), 447);
+    EXPECT_EQ(field(help1, "g_helpFromMenu"), 1);
+    EXPECT_EQ(field(help1, "g_instructionsPage"), 1);
+    // seven clicks on next stop at the last page
+    EXPECT_EQ(field(readFile(d + "help7.json"), "g_instructionsPage"), 7);
+    EXPECT_EQ(field(readFile(d + "help6.json"), "g_instructionsPage"), 6);
+    std::string closed = readFile(d + "closed.json");
+    EXPECT_EQ(field(closed, "State"), 0);
+    EXPECT_EQ(field(closed, "g_inputLayer"), 1);
+    EXPECT_EQ(field(readFile(d + "options.json"), "State"), 100);
+    EXPECT_EQ(field(readFile(d + "credits.json"), "State"), 101);
+    for (const char* shot : {"start-help.png", "menu.png", "help7.png", "options.png", "credits.png"})
+        EXPECT_TRUE(isShot(d + shot)) << shot;
+}
+
+TEST(DialogRuns, MenuExitKeepsTheLevelAndTheNextStartContinuesIt)
+{
+    std::string d = tempDir("dialog-run-exit");
+    std::string script =
+        "60 keydown enter\n"
+        "61 keyup enter\n"
+        "200 mouse 937 29\n"
+        "201 click left\n"
+        "225 dump " + d + "before.json\n"
+        "230 mouse 417 454\n"
+        "231 click left\n"
+        "260 dump " + d + "map.json\n"
+        "261 quit\n";
+    ASSERT_EQ(runHarness("--board 2", script, d), 0) << readFile(d + "out.txt");
+    EXPECT_EQ(field(readFile(d + "map.json"), "g_scene"), 13);
+    std::string profile = readFile(d + "save/players1.ppp");
+    ASSERT_GE(profile.size(), 7436u);
+    EXPECT_EQ(intAt(profile, 52), 1);   // isResume
+    EXPECT_EQ(intAt(profile, 60), 2);   // resumeLevel
+
+    ASSERT_EQ(runHarness("--board 2", "2 dump " + d + "after.json\n3 quit\n", d), 0) << readFile(d + "out.txt");
+    std::string before = readFile(d + "before.json"), after = readFile(d + "after.json");
+    EXPECT_EQ(field(after, "isResume"), 0);
+    EXPECT_EQ(field(after, "Level"), 2);
+    EXPECT_EQ(field(after, "time"), field(before, "time"));
+    EXPECT_EQ(section(after, "cells"), section(before, "cells"));
+    EXPECT_FALSE(section(before, "items").empty());
+}
+
+TEST(DialogRuns, AnEmptySaveFolderTakesTheDefaultsAndAFreshBestTimesFile)
+{
+    std::string d = tempDir("dialog-run-empty");
+    std::filesystem::create_directories(d + "save");
+    ASSERT_EQ(runHarness("--frames 3", "2 dump " + d + "d.json\n", d), 0) << readFile(d + "out.txt");
+    EXPECT_EQ(readFile(d + "save/settings.txt"), "1\r\n140\r\n210\r\n-1\r\n0\r\n140\r\n");
+    EXPECT_EQ(readFile(d + "save/besttimes.ppp").size(), 1280u);
+    std::string dump = readFile(d + "d.json");
+    EXPECT_EQ(field(dump, "soundlaut"), 210);
+    EXPECT_EQ(field(dump, "musiklautsoll"), 140);
+    EXPECT_NE(dump.find("\"g_bestTime\":[-1,"), std::string::npos);
+}
