@@ -41,12 +41,10 @@ void page(tavoTPopup& p, const char* key, float textY)
     drawCenteredText(text(std::string(key) + "text"), g_fontText, 512, textY);
 }
 
-void powerUpPage(tavoTPopup& p, tavoTPowerUp& pu, const char* name, float pictureX)
+void powerUpPage(tavoTPowerUp& pu, const char* name, float pictureX)
 {
-    page(p, (std::string("helppowerup") + name).c_str(), 190);
-    Sys_SetScale(1.0f, 1.0f);
-    pu._imgBackground->PaintXY(pictureX, 399);
-    pu._imgReady->PaintXY(pictureX, 399);
+    pu._introduceMyself(name, 190);
+    pu.IntroductionPicture(pictureX, 399);
 }
 
 // Moss: a swap makes a line on mossy cells, and the moss beneath is gone.
@@ -90,34 +88,34 @@ void stonePage(tavoTPopup& p)
 }
 
 // Clear a line: the row clicked vanishes at once.
-void removeLinePage(tavoTPopup& p)
+void removeLinePage(tavoTPopup&)
 {
-    powerUpPage(p, *puRemoveLine, "removeline", 712);
+    powerUpPage(*puRemoveLine, "removeline", 712);
     draw({312, 399, {G1, G3, G5, G2, G4, G1, G3, G2, G5}, {0, 0, 0, 1, 1, 1, 0, 0, 0}, {}, {}, 1});
     draw({512, 399, {0, 0, 0, G1, G3, G5, G3, G2, G5}, {}, {}, {0, 0, AD, AD, AD, 0, 0, 0, 0, 0, 0, 0}, 0});
 }
 
 // Gem magnet: every gem of the kind clicked leaves the board.
-void removeSamePage(tavoTPopup& p)
+void removeSamePage(tavoTPopup&)
 {
-    powerUpPage(p, *puRemoveSameItem, "removesameitems", 712);
+    powerUpPage(*puRemoveSameItem, "removesameitems", 712);
     draw({312, 399, {G2, G3, G2, G5, G2, G1, G2, G4, G3}, {1, 0, 1, 0, 1, 0, 1, 0, 0}, {}, {}, 1});
     draw({512, 399, {0, G3, 0, G5, 0, G1, 0, G4, G3}, {}, {}, {}, 0});
 }
 
 // Fire comet: a gem turns into a bomb.
-void throwExplosivePage(tavoTPopup& p)
+void throwExplosivePage(tavoTPopup&)
 {
-    powerUpPage(p, *puThrowExplosive, "throwexplosive", 712);
+    powerUpPage(*puThrowExplosive, "throwexplosive", 712);
     draw({312, 399, {G1, G3, G5, G2, G4, G1, G3, G2, G5}, {0, 0, 0, 0, 1, 0, 0, 0, 0}, {1, 1, 0, 1, 1, 0, 0, 0, 0},
           {}, 0});
     draw({512, 399, {G1, G3, G5, G2, BM, G1, G3, G2, G5}, {}, {1, 1, 0, 1, 1, 0, 0, 0, 0}, {}, 0});
 }
 
 // Shuffle: every gem is new, the stone stays.
-void replaceAllPage(tavoTPopup& p)
+void replaceAllPage(tavoTPopup&)
 {
-    powerUpPage(p, *puReplaceAllItems, "replaceallitems", 812);
+    powerUpPage(*puReplaceAllItems, "replaceallitems", 812);
     draw({212, 399, {G1, G1, G3, G2, ST, G4, G5, G2, G2}, {}, {}, {}, 0});
     draw({412, 399, {G1, G1, G3, G2, ST, G4, G5, G2, G2}, {1, 1, 1, 1, 0, 1, 1, 1, 1}, {}, {}, 0});
     draw({612, 399, {G4, G2, G5, G3, ST, G1, G2, G5, G3}, {}, {}, {}, 0});
