@@ -1,9 +1,24 @@
-// The level map of the campaign.
+// The level map of the campaign: the path of eighty level points, the level preview and the start button.
 #pragma once
+
+#include <string>
 
 #include "framework/scene.h"
 
 class tavoTBild;
+class TSpieler;
+
+constexpr int ROADMAP_LEVELS = 80;
+// The frame of a profile's first visit at which the map help opens.
+constexpr int ROADMAP_HELP_FRAME = 20;
+// How long a level that cannot be loaded is reported on the map.
+constexpr int ROADMAP_MESSAGE_FRAMES = 160;
+
+// Screen position of level n's point on the map picture (n in 1..80).
+struct TLevelPoint {
+    int x, y;
+};
+const TLevelPoint& roadmapPoint(int level);
 
 class tavoTSceneRoadmap : public tavoTScene {
 public:
@@ -11,8 +26,32 @@ public:
     ~tavoTSceneRoadmap() override;
     int Prepare() override;
     int Update() override;
-    int Leave() override;
-    void setRoadmapCoords() {}
+    int Leave() override { return leave(); }
+    virtual int drawButtons();
+    virtual int drawLevelpoints();
+    virtual int drawAnimation(float x, float y);
+    virtual int LevelPreview();
+    virtual int setRoadmapCoords();
+    virtual int draw_preview_match3(int level, int second);
+    int leave();
 
-    tavoTBild* _imgMap;
+    // The points drawn on the map: the frontier, or all 80 once the campaign is finished.
+    int visiblePoints() const;
+    // The level the start button plays: the suspended one, else the frontier.
+    int startLevel() const;
+    // Starts `level` on the board, or reports on the map that its file cannot be read.
+    bool playLevel(int level);
+
+    float _LevelPointX[ROADMAP_LEVELS + 1] = {};
+    float _LevelPointY[ROADMAP_LEVELS + 1] = {};
+    tavoTBild* _imgBackground;
+    tavoTBild* _imgBottomBar;
+    int _effectcounter = 0;
+    std::string _message;
+    int _messageFrames = 0;
 };
+
+// The active profile with its levels clamped into the campaign; null when no profile is chosen.
+TSpieler* roadmapProfile();
+// True when the level's file holds a whole board.
+bool levelFileComplete(int level);

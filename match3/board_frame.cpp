@@ -68,6 +68,15 @@ void paste(uint32_t* dst, int dw, int dh, SysImage* src, int x, int y)
 float clamp01(float v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
 }
 
+bool m3BorderOffset(int id, int& dx, int& dy)
+{
+    const BorderOffset* off = borderOffset(id);
+    if (!off) return false;
+    dx = off->ox;
+    dy = off->oy;
+    return true;
+}
+
 int tavoTSceneMatch3::preloadImages()
 {
     _imgGameUIMatch3Longbar->LoadFromDisk("data/match3/m3uilongbar.png", 1, -1);

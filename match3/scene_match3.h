@@ -44,6 +44,8 @@ constexpr int M3_PREVIEW_LEVELS = 121;
 
 // "data/levels/lvla" + the level number with at least three digits + ".lvl".
 std::string levelFileName(int level);
+// Where a pasted border piece sits against its cell's top-left corner; false for the pieces drawn live.
+bool m3BorderOffset(int id, int& dx, int& dy);
 
 class tavoTSceneMatch3 : public tavoTScene {
 public:

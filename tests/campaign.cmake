@@ -1,7 +1,18 @@
-# Tests of the campaign: profiles and their files.
+# Tests of the campaign: profiles and their files, and the campaign scenes in the running game.
 add_executable(campaign_tests
   ${CMAKE_CURRENT_LIST_DIR}/campaign_profile_test.cpp
 )
 target_link_libraries(campaign_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(campaign_tests PRIVATE ${MORVELLE_WARNINGS})
 gtest_discover_tests(campaign_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+
+# Tests of the campaign's scenes in the running game: level map, main menu, intro and story, player menu.
+add_executable(campaign_scene_tests
+  ${CMAKE_CURRENT_LIST_DIR}/campaign_support.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/campaign_map_test.cpp
+)
+target_link_libraries(campaign_scene_tests PRIVATE morvelle_game GTest::gtest_main)
+target_compile_options(campaign_scene_tests PRIVATE ${MORVELLE_WARNINGS})
+target_compile_definitions(campaign_scene_tests PRIVATE MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
+add_dependencies(campaign_scene_tests morvelle-data)
+gtest_discover_tests(campaign_scene_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)

@@ -24,6 +24,7 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"by", "by"},
         {"nobesttime", "No best time yet - be the first!"},
         {"alllevelsdone", "Every land is explored!"},
+        {"levelmissing", "This game could not be loaded:"},
         // Victory.
         {"pointsinthislevel", "Points in this level"},
         {"pointsinthisgame", "Points in this journey"},
