@@ -1,20 +1,93 @@
-// Splash page stand-in: one page, skippable, then the loading screen.
+// Splash pages: each shown for its frames or until a skip key, then the next page or the loading screen.
 #include "campaign/scene_intro.h"
+
+#include <sstream>
 
 #include "app/globals.h"
 #include "app/input.h"
 #include "framework/bild.h"
+#include "framework/trace.h"
 #include "platform/sys.h"
 
-tavoTSceneIntro::tavoTSceneIntro() : _img(new tavoTBild()) {}
-tavoTSceneIntro::~tavoTSceneIntro() { delete _img; }
+namespace {
+const char* const kConfigFile = "data/branding/splashconfig.txt";
+
+bool equalsNoCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
+    return true;
+}
+}
+
+tavoTSceneIntro::tavoTSceneIntro()
+{
+    for (tavoTBild*& img : _img) img = new tavoTBild();
+}
+
+tavoTSceneIntro::~tavoTSceneIntro()
+{
+    for (tavoTBild* img : _img) delete img;
+}
+
+int tavoTSceneIntro::_read_introsettings()
+{
+    for (int i = 0; i <= INTRO_MAX_PAGES; ++i) {
+        _path[i].clear();
+        _frames[i] = _skip[i] = _Position[i] = 0;
+    }
+    _pages = 0;
+    std::string text;
+    if (!Sys_ReadTextFile(kConfigFile, text)) {
+        traceLog(std::string("splash configuration ") + kConfigFile + " cannot be read, no splash pages");
+        return 0;
+    }
+    std::istringstream in(text);
+    std::string line;
+    int page = 1, lines = 0, lastPage = 1;
+    bool warned = false;
+    while (lines < INTRO_MAX_LINES && std::getline(in, line)) {
+        ++lines;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string key = line.substr(0, 4);
+        const std::string value = line.size() > 5 ? line.substr(5) : "";
+        if (key == ";---") {
+            ++page;
+            continue;
+        }
+        if (key != "file" && key != "time" && key != "skip") continue;
+        if (page > INTRO_MAX_PAGES) {
+            if (!warned) traceLog("splash configuration describes more than six pages; the rest are ignored");
+            warned = true;
+            continue;
+        }
+        lastPage = page;
+        _Position[page] = page;
+        if (key == "file") _path[page] = value;
+        else if (key == "time") _frames[page] = std::atoi(value.c_str());
+        else _skip[page] = equalsNoCase(value, "True") ? 1 : 0;
+    }
+    // a closing separator opens one more, empty page that counts too
+    if (page > lastPage && page <= INTRO_MAX_PAGES) lastPage = page;
+    for (int i = 1; i <= lastPage; ++i) {
+        if (_path[i] == "none") continue;
+        _pages = i;
+        if (_frames[i] <= 0) _frames[i] = INTRO_DEFAULT_FRAMES;
+    }
+    return 1;
+}
 
 int tavoTSceneIntro::Prepare()
 {
-    _runtime = 0;
-    g_lastScene = g_scene;
-    _img->LoadFromDisk("data/branding/logo.png", 1, -1);
+    _read_introsettings();
+    Sys_ShowCursor(false);
+    if (_w == 1)
+        for (int i = 1; i <= _pages; ++i) _img[i]->LoadFromDisk("data/branding/" + _path[i], 1, -1);
     g_scene = SCENE_INTRO;
+    _page = _w;
+    _w = 0;
+    _runtime = 0;
     sceneHandler->fade_in();
     return 1;
 }
@@ -22,16 +95,24 @@ int tavoTSceneIntro::Prepare()
 int tavoTSceneIntro::Update()
 {
     _incRuntime(1);
+    const bool fading = sceneHandler->FaderDir == FADER_DIR_OUT;
+    if (_pages == 0 || _page < 1 || _page > _pages) {
+        if (!fading) sceneHandler->fade_out(SCENE_LOADSCREEN, 0, 0);
+        return 1;
+    }
+    const bool key = g_input->_MausFireLeft == 1 || Sys_KeyDown(KEY_ESCAPE) || Sys_KeyDown(KEY_ENTER) || Sys_KeyDown(KEY_SPACE);
+    const bool ends = !fading && ((_skip[_page] == 1 && key) || _runtime == _frames[_page]);
+    if (ends) {
+        if (_page < _pages) sceneHandler->fade_out(SCENE_INTRO, _page + 1, 0);
+        else sceneHandler->fade_out(SCENE_LOADSCREEN, 0, 0);
+    }
     if (g_input->_F3 == 1) g_devMode = 1;
-    Sys_SetBlend(BLEND_ALPHA);
-    _img->PaintXY(512, 384);
-    bool skip = Sys_KeyHit(KEY_ESCAPE) || Sys_KeyDown(KEY_ENTER) || Sys_KeyDown(KEY_SPACE);
-    if (sceneHandler->FaderDir != FADER_DIR_OUT && (_runtime >= 80 || skip)) sceneHandler->fade_out(SCENE_LOADSCREEN, 0, 0);
+    _img[_page]->PaintXY(512, 384);
     return 1;
 }
 
 int tavoTSceneIntro::Leave()
 {
-    _img->Unload();
+    for (int i = 1; i <= _pages; ++i) _img[i]->Unload();
     return 1;
 }

@@ -1,9 +1,16 @@
-// Splash pages shown at start-up before the loading screen.
+// The splash pages shown at start-up, read from the branding configuration, before the loading screen.
 #pragma once
+
+#include <string>
 
 #include "framework/scene.h"
 
 class tavoTBild;
+
+constexpr int INTRO_MAX_PAGES = 6;
+constexpr int INTRO_MAX_LINES = 29;
+// A page that names no time is shown this long, so the intro always ends.
+constexpr int INTRO_DEFAULT_FRAMES = 120;
 
 class tavoTSceneIntro : public tavoTScene {
 public:
@@ -12,8 +19,16 @@ public:
     int Prepare() override;
     int Update() override;
     int Leave() override;
-    void setW(int page) { w = page; }
+    virtual void setW(int page) { _w = page; }
+    virtual int _read_introsettings();
 
-    int w = 1;
-    tavoTBild* _img;
+    tavoTBild* _img[INTRO_MAX_PAGES + 1];
+    std::string _path[INTRO_MAX_PAGES + 1];
+    int _page = 0;
+    int _loaded = 0;
+    int _frames[INTRO_MAX_PAGES + 1] = {};
+    int _pages = 0;
+    int _Position[INTRO_MAX_PAGES + 1] = {};
+    int _skip[INTRO_MAX_PAGES + 1] = {};
+    int _w = 0;
 };

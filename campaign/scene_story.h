@@ -1,9 +1,11 @@
-// Story pages between chapters.
+// The story pages between the chapters, with previous and next buttons.
 #pragma once
 
 #include "framework/scene.h"
 
 class tavoTBild;
+
+constexpr int STORY_PAGES = 11;
 
 class tavoTSceneStory : public tavoTScene {
 public:
@@ -12,9 +14,12 @@ public:
     int Prepare() override;
     int Update() override;
     int Leave() override;
+    virtual int _scrollForward();
+    virtual int _scrollBackward();
+    virtual int setPage(int page);
+    virtual int scrollPage() { return 0; }
 
-    void setPage(int page) { _page = page; }
-
-    int _page = 1;
-    tavoTBild* _img;
+    tavoTBild* imgBackground;
+    int _page = 0;
+    int _numpages = STORY_PAGES;
 };

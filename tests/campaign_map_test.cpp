@@ -35,6 +35,8 @@ protected:
     }
 };
 
+std::string s_trace;
+
 bool blueWater(uint32_t c)
 {
     const int r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
@@ -200,31 +202,41 @@ TEST_F(LevelMap, PlayContinuesTheSuspendedLevelOrDropsItAndStartButtonTakesTheFr
     struct Case {
         int isResume, resumeLevel, selected, wantLevel, wantResume;
     } cases[] = {{0, -1, 4, 4, 0}, {1, 5, 5, 5, 1}, {1, 5, 3, 3, 0}};
+    openMap(8);
+    TSpieler& p = *g_players[1];
+    // each start is checked as the fade towards the board begins, then called off to stay on the map
+    auto stayOnMap = [] {
+        sceneHandler->fade_in();
+        popupHandler->State = 0;
+        popupHandler->runtime = 0;
+        frames(8);
+    };
     for (const Case& c : cases) {
-        openMap(8);
-        TSpieler& p = *g_players[1];
         p.isResume = c.isResume;
         p.resumeLevel = c.resumeLevel;
+        p.Level = 8;
         openPreview(c.selected);
         clickAt(512, 554);
         EXPECT_EQ(sceneHandler->FaderShow, SCENE_MATCH3);
         EXPECT_EQ(p.Level, c.wantLevel) << "selected " << c.selected;
         EXPECT_EQ(p.isResume, c.wantResume) << "selected " << c.selected;
-        until([] { return g_scene == SCENE_MATCH3; });
+        stayOnMap();
     }
     for (int resume : {0, 1}) {
-        openMap(8);
-        TSpieler& p = *g_players[1];
         p.isResume = resume;
         p.resumeLevel = resume ? 6 : -1;
         p.levelSelected = 2;
         clickAt(925, 666);
         EXPECT_EQ(sceneHandler->FaderShow, SCENE_MATCH3);
         EXPECT_EQ(p.Level, resume ? 6 : 8);
-        until([] { return g_scene == SCENE_MATCH3; });
+        stayOnMap();
     }
-    // the close button goes back to the main menu
-    openMap(8);
+    // the board is really entered with the level asked for; the close button goes back to the main menu
+    p.isResume = 0;
+    clickAt(925, 666);
+    until([] { return g_scene == SCENE_MATCH3; });
+    EXPECT_EQ(g_scene, SCENE_MATCH3);
+    enter(SCENE_ROADMAP);
     clickAt(937, 29);
     EXPECT_EQ(sceneHandler->FaderShow, SCENE_MAINMENU);
     until([] { return g_scene == SCENE_MAINMENU; });
@@ -240,7 +252,8 @@ TEST_F(LevelMap, AShortLevelFileIsReportedOnTheMapAndTheProfileStays)
     EXPECT_EQ(g_players[1]->Level, 7);
     EXPECT_EQ(sceneRoadmap->_message.find(g_lang->getValue("levelmissing")), 0u);
     EXPECT_NE(sceneRoadmap->_message.find(levelTitle(5)), std::string::npos);
-    frames(ROADMAP_MESSAGE_FRAMES + 20);
+    sceneRoadmap->_messageFrames = 3;
+    frames(4);
     EXPECT_EQ(g_scene, SCENE_ROADMAP);
     EXPECT_EQ(sceneRoadmap->_messageFrames, 0);
     restoreDataFile("levels/lvla005.lvl");
@@ -259,9 +272,13 @@ TEST_F(LevelMap, HelpOpensOnTheFirstVisitOnly)
         makeProfile(1, "Ada", c.storyLevel, 0);
         g_players[1]->isHelp = c.help;
         g_currentPlayer = 1;
+        Sys_SetTraceSink([](const std::string& l) { s_trace += l + "\n"; });
         sceneHandler->fade_out(SCENE_ROADMAP, 0, 0);
         until([] { return g_scene == SCENE_ROADMAP && sceneRoadmap->_runtime == ROADMAP_HELP_FRAME; }, 60);
-        EXPECT_EQ(popupHandler->State == POPUP_ROADMAPHELP, c.opens) << c.storyLevel << "/" << c.help;
+        Sys_SetTraceSink(nullptr);
+        const bool opened = popupHandler->State == POPUP_ROADMAPHELP || s_trace.find("popup 112") != std::string::npos;
+        EXPECT_EQ(opened, c.opens) << c.storyLevel << "/" << c.help;
+        s_trace.clear();
         popupHandler->State = 0;
         popupHandler->runtime = 0;
         enter(SCENE_MAINMENU);

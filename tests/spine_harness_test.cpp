@@ -28,8 +28,10 @@ TEST(Harness, HundredFramesFromTheSplashToTheMainMenu)
 {
     std::string dir = tempDir("harness");
     std::string script =
-        "# the splash, the loading screen, then the menu\n"
+        "# the splash pages skipped by a held Escape, the loading screen, then the menu\n"
         "1 dump " + dir + "d1.json\n"
+        "2 keydown escape\n"
+        "30 keyup escape\n"
         "100 shot " + dir + "f100.png\n"
         "100 dump " + dir + "d100.json\n"
         "330 shot " + dir + "loading.png\n";
@@ -56,6 +58,8 @@ TEST(Harness, CloseRequestAsksAndEnterQuitsThroughTheFade)
 {
     std::string dir = tempDir("harness-quit");
     std::string script =
+        "2 keydown escape\n"
+        "30 keyup escape\n"
         "600 close\n"
         "601 dump " + dir + "asked.json\n"
         "630 keydown enter\n"
@@ -74,6 +78,8 @@ TEST(Harness, FocusLossShowsThePauseScreenUntilAClick)
 {
     std::string dir = tempDir("harness-pause");
     std::string script =
+        "2 keydown escape\n"
+        "30 keyup escape\n"
         "600 focus lost\n"
         "601 dump " + dir + "lost.json\n"
         "620 focus gained\n"
