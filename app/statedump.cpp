@@ -7,6 +7,9 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "campaign/config.h"
+#include "campaign/scene_intro.h"
+#include "campaign/scene_roadmap.h"
+#include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/scene.h"
@@ -41,6 +44,13 @@ public:
     {
         s_ << ']';
         first_ = false;
+    }
+    void item(double v)
+    {
+        sep();
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.9g", v);
+        s_ << buf;
     }
     void num(const char* key, double v)
     {
@@ -255,6 +265,31 @@ std::string dumpState()
         }
         j.close();
     }
+    j.open("sceneRoadmap");
+    int points = 0;
+    for (int i = 1; i <= ROADMAP_LEVELS; ++i) points += sceneRoadmap->_LevelPointX[i] > 0 || sceneRoadmap->_LevelPointY[i] > 0;
+    j.num("_LevelPointCount", points);
+    j.num("visiblePoints", sceneRoadmap->visiblePoints());
+    j.num("levelSelected", g_currentPlayer > 0 && g_currentPlayer < MAX_PLAYERS ? g_players[g_currentPlayer]->levelSelected : 0);
+    j.num("_runtime", sceneRoadmap->_runtime);
+    j.str("_message", sceneRoadmap->_messageFrames > 0 ? sceneRoadmap->_message : "");
+    j.close();
+    j.open("sceneIntro");
+    j.num("_page", sceneIntro->_page);
+    j.num("_pages", sceneIntro->_pages);
+    j.array("_frames");
+    for (int i = 1; i <= INTRO_MAX_PAGES; ++i) j.item(sceneIntro->_frames[i]);
+    j.endArray();
+    j.array("_skip");
+    for (int i = 1; i <= INTRO_MAX_PAGES; ++i) j.item(sceneIntro->_skip[i]);
+    j.endArray();
+    j.close();
+    j.open("sceneStory");
+    j.num("_page", sceneStory->_page);
+    j.close();
+    j.array("g_playerOrder");
+    for (int k = 1; k <= 8; ++k) j.item(g_playerOrder[k]);
+    j.endArray();
     if (g_scene == SCENE_MATCH3) {
         const tavoTSceneMatch3& b = *sceneMatch3;
         j.open("board");

@@ -267,8 +267,10 @@ int tavoTSceneRoadmap::LevelPreview()
         drawCenteredText(text("besttime") + " " + timeText(g_bestTime[L]) + " " + text("by") + " " + g_bestTimeName[L],
                          g_fontText, 512, lineY);
 
-    if (drawCloseButton(707, 384 - mediumBoxHeight() / 2 + 40) == 1) popupHandler->direction = 2;
-    if (drawButton(PLAY_X, PLAY_Y, 3, 2, text("play")) == 3) {
+    // like every dialog, the preview acts only while fully open
+    const bool open = popupHandler->runtime == POPUP_RUNTIME_OPEN && popupHandler->direction == 1;
+    if (drawCloseButton(707, 384 - mediumBoxHeight() / 2 + 40) == 1 && open) popupHandler->direction = 2;
+    if (drawButton(PLAY_X, PLAY_Y, 3, 2, text("play")) == 3 && open) {
         const int before = p->Level;
         if (p->isResume == 0) {
             traceLog("resume ausgeschaltet");

@@ -20,4 +20,6 @@ set(FRONTEND_SOURCES
   frontend/widgets.cpp
   frontend/scene_mainmenu.cpp
   frontend/scene_loadscreen.cpp
+  frontend/dialogs/playermenu.cpp
+  frontend/dialogs/deleteplayer.cpp
 )

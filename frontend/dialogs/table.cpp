@@ -1,6 +1,8 @@
 // The dialog table the driver walks; a new dialog is one row here and one file beside it.
 #include "frontend/dialogs/dialogs.h"
 
+#include "campaign/scene_roadmap.h"
+#include "frontend/playermenu.h"
 #include "frontend/popup.h"
 
 namespace {
@@ -15,6 +17,9 @@ const TDialogRow kDialogs[] = {
     {POPUP_INGAME, runIngameMenu, "ingamemenu"},
     {POPUP_NEWGAME, runNewGame, "newgame"},
     {POPUP_INSTRUCTIONS, runInstructions, "instructions"},
+    {POPUP_MANAGER, [](tavoTPopup&) { return playerMenu(); }, "playermenu"},
+    {POPUP_DELETEPLAYER, [](tavoTPopup&) { return delplayer(); }, "deleteplayer"},
+    {POPUP_STAGE, [](tavoTPopup&) { return sceneRoadmap->LevelPreview(); }, "stage"},
 };
 }
 

@@ -1,0 +1,14 @@
+// The profile manager and its delete confirmation, two dialogs of the popup handler.
+#pragma once
+
+// The most profiles the manager lets a player keep; slot 8 is never filled by the game.
+constexpr int PLAYERMENU_MAX_PROFILES = 7;
+
+// Each draws its dialog and handles its input for one frame; the dialog driver calls them.
+int playerMenu();
+int delplayer();
+// The lowest free slot among 2..7 for a new profile, -1 when there is none.
+int freeProfileSlot();
+// The lowest used slot among 1..7, -1 when no profile is left.
+int firstUsedProfileSlot();
+int usedProfileCount();
