@@ -11,6 +11,7 @@
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
+#include "frontend/dialogs/dialogs.h"
 #include "frontend/effects.h"
 #include "frontend/holo.h"
 #include "frontend/popup.h"
@@ -42,8 +43,6 @@ constexpr int GLOW_PICTURE = 4;
 int clampLevel(int v) { return v < 1 ? 1 : v > ROADMAP_LEVELS ? ROADMAP_LEVELS : v; }
 
 bool isChapterPoint(int level) { return level % 10 == 0; }
-
-std::string text(const std::string& key) { return g_lang->getValue(key); }
 
 float mediumBoxHeight() { return popupHandler->imgPopupMedium->H; }
 
@@ -268,7 +267,7 @@ int tavoTSceneRoadmap::LevelPreview()
                          g_fontText, 512, lineY);
 
     // like every dialog, the preview acts only while fully open
-    const bool open = popupHandler->runtime == POPUP_RUNTIME_OPEN && popupHandler->direction == 1;
+    const bool open = dialogTakesInput(*popupHandler);
     if (drawCloseButton(707, 384 - mediumBoxHeight() / 2 + 40) == 1 && open) popupHandler->direction = 2;
     if (drawButton(PLAY_X, PLAY_Y, 3, 2, text("play")) == 3 && open) {
         const int before = p->Level;

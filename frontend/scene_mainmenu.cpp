@@ -48,7 +48,6 @@ tavoTBild* tavoTSceneMainmenu::* const kReleasedOnLeave[] = {
     &tavoTSceneMainmenu::_imgExitButtonHover,
 };
 
-bool profileCurrent() { return g_currentPlayer > -1; }
 }
 
 tavoTSceneMainmenu::tavoTSceneMainmenu()
@@ -92,7 +91,7 @@ int tavoTSceneMainmenu::Prepare()
         soundHandler->play_music("ambient.ogg");
     }
     if (!fromLoading) sceneHandler->fade_in();
-    _askFirstProfile = profileCurrent() ? 0 : 1;
+    _askFirstProfile = (currentProfile() != nullptr) ? 0 : 1;
     _lastPlayer = g_currentPlayer;
     g_scene = SCENE_MAINMENU;
     return 1;
@@ -123,9 +122,9 @@ int tavoTSceneMainmenu::Update()
     g_inputLayer = popupHandler->runtime > 0 ? 2 : 1;
 
     // A game without a profile asks for the first name once the menu has settled, and again after the last deletion.
-    if (_lastPlayer > -1 && !profileCurrent()) _askFirstProfile = 1;
+    if (_lastPlayer > -1 && !(currentProfile() != nullptr)) _askFirstProfile = 1;
     _lastPlayer = g_currentPlayer;
-    if (_askFirstProfile == 1 && !profileCurrent() && popupHandler->runtime == 0 && _runtime >= MAINMENU_FIRST_PROFILE_FRAME &&
+    if (_askFirstProfile == 1 && !(currentProfile() != nullptr) && popupHandler->runtime == 0 && _runtime >= MAINMENU_FIRST_PROFILE_FRAME &&
         sceneHandler->FaderDir != FADER_DIR_OUT) {
         _askFirstProfile = 0;
         startFirstProfile(512);
@@ -136,7 +135,7 @@ int tavoTSceneMainmenu::Update()
         if (!b || b->Tick(0) != 3) continue;
         switch (i) {
         case BUTTON_START:
-            if (profileCurrent()) {
+            if ((currentProfile() != nullptr)) {
                 soundHandler->PlayS(SOUND_BUTTON1, 400);
                 popupHandler->pop(POPUP_RESUME);
             } else {
@@ -144,7 +143,7 @@ int tavoTSceneMainmenu::Update()
             }
             break;
         case BUTTON_PLAYER:
-            if (profileCurrent()) popupHandler->pop(POPUP_MANAGER);
+            if ((currentProfile() != nullptr)) popupHandler->pop(POPUP_MANAGER);
             else startFirstProfile(512);
             break;
         case BUTTON_CHAMPIONS: popupHandler->pop(POPUP_CHAMP); break;
@@ -154,7 +153,7 @@ int tavoTSceneMainmenu::Update()
     }
 
     Sys_SetScale(1, 1);
-    const std::string name = profileCurrent() && g_players[g_currentPlayer] ? g_players[g_currentPlayer]->Name
+    const std::string name = (currentProfile() != nullptr) && g_players[g_currentPlayer] ? g_players[g_currentPlayer]->Name
                                                                             : g_lang->getValue("defaultplayer");
     drawCenteredText(utf8UpperCase(g_lang->getValue("welcome") + " " + name), g_fontHeader, 512, 0);
 

@@ -192,7 +192,7 @@ TEST_F(LevelMap, BestTimeLineStandsInsideTheBoxWithOrWithoutATime)
     const int boxBottom = 384 + (int)popupHandler->imgPopupMedium->H / 2;
     // both lines lie in the same band inside the box, above the play button
     EXPECT_TRUE(differs(none, blankText, 250, 495, 780, 530));
-    EXPECT_FALSE(differs(none, blankText, 230, 530, 795, 600));
+    EXPECT_FALSE(differs(none, blankText, 250, 530, 780, 600));
     EXPECT_TRUE(differs(timed, blankText, 250, 495, 780, 530));
     EXPECT_LT(530, boxBottom);
 }

@@ -8,25 +8,17 @@
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
 
-namespace {
-// Fully open, not closing, and no fade to another screen under way.
-bool takesInput(const tavoTPopup& p)
-{
-    return p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1 && sceneHandler->FaderDir != FADER_DIR_OUT;
-}
-}
-
 bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey, int layer)
 {
     // the button draws at every runtime; a dialog acts on it only when fully open, never in the last closing frame
-    return drawButton(x, y, 3, layer, text(captionKey)) == 3 && takesInput(p);
+    return drawButton(x, y, 3, layer, text(captionKey)) == 3 && dialogTakesInput(p);
 }
 
-bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && takesInput(p); }
+bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && dialogTakesInput(p); }
 
 bool dialogEscape(tavoTPopup& p)
 {
-    if (g_input->_Escape != 1 || !takesInput(p)) return false;
+    if (g_input->_Escape != 1 || !dialogTakesInput(p)) return false;
     g_input->_Escape = 0;
     return true;
 }
@@ -37,3 +29,8 @@ void textLeft(const std::string& t, float x, float y) { g_fontText->DrawText(t, 
 void textRight(const std::string& t, float x, float y) { g_fontText->DrawText(t, x - g_fontText->GetTxtWidth(t), y); }
 void textCentred(const std::string& t, float x, float y) { g_fontText->DrawText(t, x - g_fontText->GetTxtWidth(t) / 2, y); }
 std::string text(const std::string& key) { return g_lang->getValue(key); }
+
+bool dialogTakesInput(const tavoTPopup& p)
+{
+    return p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1 && sceneHandler->FaderDir != FADER_DIR_OUT;
+}

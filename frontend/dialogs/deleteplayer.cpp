@@ -23,11 +23,11 @@ int delplayer()
     centred(g_lang->getValue("delplayersure2"), 339);
     const bool current = g_currentPlayer > -1 && g_currentPlayer < MAX_PLAYERS && g_players[g_currentPlayer];
     if (current) centred(g_players[g_currentPlayer]->Name, 389);
-    if (dialogButton(pp, 412, 484, "back") || dialogEscape(pp)) {
+    if (dialogButton(pp, 412, 484, "back")) {
         pp.pop(POPUP_MANAGER);
         pp.runtime = POPUP_RUNTIME_OPEN;
     }
-    if (dialogButton(pp, 612, 484, "ok") || dialogEnter(pp)) {
+    if (dialogButton(pp, 612, 484, "ok")) {
         if (current) {
             g_players[g_currentPlayer]->Erase();
             g_players[g_currentPlayer]->SaveToDisk();

@@ -36,6 +36,8 @@ int instructionsPageCount();
 void installWindowModeSwitch(void (*toggle)());
 
 // What every dialog shares: its glass buttons and keys take input only while it is fully open.
+// Fully open, not closing, and no scene fade on the way out.
+bool dialogTakesInput(const tavoTPopup& p);
 bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey, int layer = 2);
 bool dialogEnter(tavoTPopup& p);
 bool dialogEscape(tavoTPopup& p);
