@@ -31,11 +31,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Morvelle developers")
 set(CPACK_PACKAGE_CONTACT "Morvelle developers <games@morvelle.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "match-3 puzzle game with a campaign of eighty levels")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "match-3 puzzle game with a campaign of eighty levels
- Swap gems into lines of three across eight lands of a lost continent:
- clear moss, break stones and doors, set off bombs, charge four power-ups
- and hit the passing meteor. Story pages open every chapter, and every
- player profile keeps its place, its points and an unfinished level.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Swap gems into lines of three across eight lands of a lost continent:
+clear moss, break stones and doors, set off bombs, charge four power-ups
+and hit the passing meteor. Story pages open every chapter, and every
+player profile keeps its place, its points and an unfinished level.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -87,7 +87,7 @@ wait_for_picture() {
       d=$(distance "$3" "$2")
       if python3 -c "import sys; sys.exit(0 if float('$d' or 1) < 0.06 else 1)"; then echo "$d"; return 0; fi
     fi
-    sleep 1
+    sleep 2
   done
   echo "$d"
   return 1

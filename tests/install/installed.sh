@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# `cmake --install` into a fresh prefix: every file in its place, the desktop entry and the metainfo valid, and the
+# installed program, with the installed data, started in full screen on a real X server, bare and under openbox:
+# the whole menu fits the window and a real click on the start button opens what it leads to.
+# The harness draws the reference pictures.
+# usage: installed.sh BUILD_DIR HARNESS
+source "$(dirname "$0")/common.sh"
+BUILD=$1 HARNESS=$2
+APP=org.morvelle.Morvelle
+P="$WORK/prefix"
+
+cmake --install "$BUILD" --prefix "$P" > "$WORK/install.log" || fail "cmake --install failed: $(cat "$WORK/install.log")"
+for f in bin/morvelle share/applications/$APP.desktop share/metainfo/$APP.metainfo.xml share/man/man6/morvelle.6 \
+         share/morvelle/levels/lvla000.lvl share/morvelle/texts/codetexts.txt share/morvelle/branding/icon32.png; do
+  [ -f "$P/$f" ] || fail "$f was not installed"
+done
+for n in 32 48 64 128 256; do
+  icon="$P/share/icons/hicolor/${n}x$n/apps/$APP.png"
+  [ -f "$icon" ] || fail "no $n-pixel icon"
+  python3 - "$icon" "$n" <<'PY' || fail "the $n-pixel icon is not a $n x $n PNG"
+import struct, sys
+b = open(sys.argv[1], "rb").read(24)
+assert b[:8] == b"\x89PNG\r\n\x1a\n" and struct.unpack(">II", b[16:24]) == (int(sys.argv[2]),) * 2
+PY
+done
+[ ! -e "$P/share/morvelle/saves" ] || fail "a save folder was installed"
+grep -qx 'Exec=morvelle' "$P/share/applications/$APP.desktop" || fail "the desktop entry does not start morvelle"
+grep -qx "Icon=$APP" "$P/share/applications/$APP.desktop" || fail "the desktop entry names another icon"
+[ "$("$P/bin/morvelle" --version)" = "Morvelle $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")" ] ||
+  fail "the installed program reports another version"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$P/share/applications/$APP.desktop" || fail "desktop entry"
+else echo "desktop-file-validate missing: entry not validated"; fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$P/share/metainfo/$APP.metainfo.xml" || fail "metainfo"
+else echo "appstreamcli missing: metainfo not validated"; fi
+echo "install tree: every file in place"
+
+need Xvfb xdotool import convert compare python3 openbox
+cat > "$WORK/ref.txt" <<REF
+900 shot $WORK/menu-ref.png
+901 mouse 905 666
+902 click left
+980 shot $WORK/map-ref.png
+981 quit
+REF
+"$HARNESS" --save "$WORK/ref-save" --script "$WORK/ref.txt" > "$WORK/harness.log" 2>&1 &
+harness=$!
+
+run_variant() {  # run_variant NAME [--wm]
+  local name=$1 home="$WORK/home-$1" game d
+  mkdir -p "$home"
+  start_x "${2:-}"
+  env -u MORVELLE_DATA HOME="$home" XDG_RUNTIME_DIR="$home" XDG_DATA_HOME= "$P/bin/morvelle" > "$WORK/$name.log" 2>&1 &
+  game=$!
+  PIDS+=($game)
+  [ -f "$WORK/menu-ref.png" ] || wait "$harness" || fail "the harness could not draw the reference pictures"
+  d=$(wait_for_picture "$game" "$WORK/menu-ref.png" "$WORK/$name-menu.png" 60) ||
+    fail "$name: the window never showed the whole menu (distance $d)"
+  echo "$name: menu distance $d, window $(xdotool getwindowgeometry "$(game_window "$game")" | tail -n 1)"
+  click_logical "$game" 905 666
+  d=$(wait_for_picture "$game" "$WORK/map-ref.png" "$WORK/$name-map.png" 15) ||
+    fail "$name: the click on start did not open what it leads to (distance $d)"
+  echo "$name: after start distance $d"
+  kill -TERM "$game"
+  wait "$game" || fail "$name: the game ended with an error after SIGTERM"
+}
+
+run_variant bare
+run_variant openbox --wm
+echo "PASS"
