@@ -3,7 +3,10 @@
 add_test(NAME install_tree_and_real_window
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/installed.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:morvelle-harness>)
 add_test(NAME install_debian_package COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/package.sh ${CMAKE_BINARY_DIR})
-set_tests_properties(install_tree_and_real_window install_debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
+add_test(NAME install_second_copy_wakes_the_first
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/second_copy.sh $<TARGET_FILE:morvelle>)
+set_tests_properties(install_tree_and_real_window install_debian_package install_second_copy_wakes_the_first
+  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
 
 add_executable(install_tests ${CMAKE_CURRENT_LIST_DIR}/install_launch_test.cpp)
 target_link_libraries(install_tests PRIVATE morvelle_game GTest::gtest_main)

@@ -38,7 +38,7 @@ start_x() {  # start_x [--wm]: a private Xvfb at 1280 x 1024 (and openbox); sets
 }
 
 game_window() {  # the visible window of process $1
-  xdotool search --onlyvisible --pid "$1" 2>/dev/null | tail -n 1
+  xdotool search --onlyvisible --pid "$1" 2>/dev/null | tail -n 1 || true
 }
 
 # logical_shot PID FILE: the 1024 x 768 picture inside the game's window, letterbox cut away
