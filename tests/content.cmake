@@ -5,7 +5,7 @@ add_executable(content_tests
   ${CMAKE_CURRENT_LIST_DIR}/content_texts_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content_fonts_test.cpp
 )
-target_link_libraries(content_tests PRIVATE morvelle_content GTest::gtest_main)
+target_link_libraries(content_tests PRIVATE morvelle_content morvelle_game GTest::gtest_main)
 target_compile_options(content_tests PRIVATE ${MORVELLE_WARNINGS})
 target_compile_definitions(content_tests PRIVATE MORVELLE_TEST_DATA_DIR="${MORVELLE_DATA_DIR}/")
 add_dependencies(content_tests morvelle-data)
