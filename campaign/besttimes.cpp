@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "campaign/spieler.h"
 #include "fonts/utf8.h"
+#include "framework/language.h"
 #include "framework/trace.h"
 #include "platform/sys.h"
 
@@ -71,7 +72,7 @@ void loadBestTimes()
     if (auto in = Sys_ReadFile(path)) {
         for (int i = 1; i <= 80; ++i) {
             times[i] = in->ReadInt();
-            names[i] = latin1ToUtf8(trimName(in->ReadString(BESTTIMES_NAME_CHARS)));
+            names[i] = latin1ToUtf8(trimBlanks(in->ReadString(BESTTIMES_NAME_CHARS)));
         }
         good = in->Good();
         in->Close();

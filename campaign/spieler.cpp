@@ -13,14 +13,6 @@
 #include "platform/sys.h"
 #include "powerups/powerups.h"
 
-std::string trimName(const std::string& s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && (unsigned char)s[b] <= 32) ++b;
-    while (e > b && (unsigned char)s[e - 1] <= 32) --e;
-    return s.substr(b, e - b);
-}
-
 namespace {
 
 bool s_goalTableWarned = false;
@@ -59,11 +51,6 @@ const PowerUpCopy kPowerUpCopies[] = {
     {[]() -> tavoTPowerUp* { return puThrowExplosive; }, &TSpieler::resumeThrowExplosiveIsUnlocked,
      &TSpieler::resumeThrowExplosiveIsFirstTime},
 };
-
-int32_t readInt32(const std::vector<uint8_t>& b, size_t at)
-{
-    return (int32_t)((uint32_t)b[at] | ((uint32_t)b[at + 1] << 8) | ((uint32_t)b[at + 2] << 16) | ((uint32_t)b[at + 3] << 24));
-}
 }
 
 const ProfileField kProfileHeader[PROFILE_HEADER_FIELDS] = {
@@ -169,7 +156,7 @@ void TSpieler::NewSafari()
     time = 0;
     anzItems = anzMoss = anzKaefer = 0;
     skipfill = 2;
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= PROFILE_CELLS; ++i) {
         resumeCellMoss[i] = resumeCellStone[i] = resumeCellDoor[i] = 0;
         resumeItemX[i] = resumeItemY[i] = resumeItemA[i] = resumeItemKaefCol[i] = 0;
     }
@@ -221,7 +208,7 @@ void TSpieler::SuspendLevel()
     resumeTime = time;
     resumeGTGameType = gtGameType;
     const tavoTSceneMatch3* b = sceneMatch3;
-    for (int i = 1; i <= 260 && b; ++i) {
+    for (int i = 1; i <= PROFILE_CELLS && b; ++i) {
         resumeCellMoss[i] = b->_cellMoss[i];
         resumeCellStone[i] = b->_cellStone[i];
         resumeCellDoor[i] = b->_cellDoor[i];
@@ -241,7 +228,7 @@ void TSpieler::ContinueLevel()
     time = resumeTime;
     gtGameType = resumeGTGameType;
     tavoTSceneMatch3* b = sceneMatch3;
-    for (int i = 1; i <= 260 && b; ++i) {
+    for (int i = 1; i <= PROFILE_CELLS && b; ++i) {
         b->_cellMoss[i] = resumeCellMoss[i];
         b->_cellStone[i] = resumeCellStone[i];
         b->_cellDoor[i] = resumeCellDoor[i];
@@ -297,7 +284,7 @@ int TSpieler::loadAllItemsToDestroyFromDisk(const std::string& path)
     size_t at = 0;
     for (int level = 1; level <= 80; ++level)
         for (int kind = 1; kind <= maxItemsToDestroy && kind <= 5; ++kind, at += 4)
-            itemsToDestroyData[level][kind] = readInt32(bytes, at);
+            itemsToDestroyData[level][kind] = (int32_t)Sys_PeekLE32(&bytes[at]);
     return 1;
 }
 
@@ -309,7 +296,7 @@ int TSpieler::SaveToDisk()
         return 0;
     }
     forEachProfileInt(*this, [&](int v) { out->WriteInt(v); });
-    std::string name = utf8ToLatin1(trimName(Name));
+    std::string name = utf8ToLatin1(trimBlanks(Name));
     out->WriteInt((int32_t)name.size());
     out->WriteString(name);
     if (!out->Close()) {
@@ -329,11 +316,11 @@ int TSpieler::LoadFromDisk()
     }
     size_t at = 0;
     auto next = [&]() {
-        int32_t v = readInt32(b, at);
+        int32_t v = (int32_t)Sys_PeekLE32(&b[at]);
         at += 4;
         return v;
     };
-    int32_t nameLen = b.size() >= (size_t)PROFILE_FIXED_BYTES ? readInt32(b, PROFILE_NAME_AT) : -1;
+    int32_t nameLen = b.size() >= (size_t)PROFILE_FIXED_BYTES ? (int32_t)Sys_PeekLE32(&b[PROFILE_NAME_AT]) : -1;
     bool whole = b.size() >= (size_t)PROFILE_FIXED_BYTES && (nameLen <= 0 || (size_t)PROFILE_FIXED_BYTES + (size_t)nameLen <= b.size());
     if (!whole) {
         // Keep the damaged file for the player rather than overwrite it later; older damaged copies move down.
@@ -349,7 +336,7 @@ int TSpieler::LoadFromDisk()
     }
     forEachProfileInt(*this, [&](int& v) { v = next(); });
     int32_t n = next();
-    Name = n > 0 ? trimName(latin1ToUtf8(std::string(b.begin() + at, b.begin() + at + n))) : "";
+    Name = n > 0 ? trimBlanks(latin1ToUtf8(std::string(b.begin() + at, b.begin() + at + n))) : "";
     checkLoadedValues();
     for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = resumeItemsDestroyed[k];
     checkStoryPage();
@@ -431,7 +418,7 @@ int checkPlayerName()
 {
     TSpieler* p = currentProfile();
     if (!p) return 1;
-    if (trimName(p->Name).empty()) p->Name = g_lang->getValue("noname");
-    p->Name = trimName(p->Name);
+    if (trimBlanks(p->Name).empty()) p->Name = g_lang->getValue("noname");
+    p->Name = trimBlanks(p->Name);
     return 1;
 }

@@ -118,8 +118,6 @@ constexpr int PROFILE_CELLS_AT = 4 * PROFILE_HEADER_FIELDS;
 constexpr int PROFILE_GOALS_AT = PROFILE_CELLS_AT + 4 * PROFILE_CELLS * PROFILE_CELL_FIELDS;
 constexpr int PROFILE_PRICES_AT = PROFILE_GOALS_AT + 4 * PROFILE_GOAL_KINDS;
 constexpr int PROFILE_NAME_AT = PROFILE_PRICES_AT + 4 * PROFILE_PRICES;
-// Leading and trailing characters of code 32 or below removed.
-std::string trimName(const std::string& s);
 // The active profile, or none while g_currentPlayer names no slot 1..8.
 TSpieler* currentProfile();
 // A blank name of the active profile becomes the default name; the name is trimmed.

@@ -3,7 +3,7 @@
 
 #include "platform/sys.h"
 
-static std::string trim(const std::string& s)
+std::string trimBlanks(const std::string& s)
 {
     size_t b = 0, e = s.size();
     while (b < e && (unsigned char)s[b] <= 32) ++b;
@@ -21,13 +21,13 @@ int tavoTLanguageFile::loadFromDisk(const std::string& u, const std::string& del
     size_t start = 0;
     while (start <= text.size()) {
         size_t cr = text.find('\r', start);
-        std::string line = trim(text.substr(start, cr == std::string::npos ? std::string::npos : cr - start));
+        std::string line = trimBlanks(text.substr(start, cr == std::string::npos ? std::string::npos : cr - start));
         if (!(line.size() && line[0] == '#')) {
             size_t at = delimiter.empty() ? std::string::npos : line.find(delimiter[0]);
             if (at == std::string::npos)
                 lang[""] = line;
             else
-                lang[trim(line.substr(0, at))] = trim(line.substr(at + 1));
+                lang[trimBlanks(line.substr(0, at))] = trimBlanks(line.substr(at + 1));
         }
         if (cr == std::string::npos) break;
         start = cr + 1;

@@ -16,3 +16,6 @@ public:
     std::string url;
     std::string undefined = "_UNDEF_";
 };
+
+// Cuts spaces and control bytes from both ends.
+std::string trimBlanks(const std::string& s);

@@ -108,3 +108,5 @@ public:
 
 // A point as text for the trace: "label(x|y)" whole or with nine significant digits.
 std::string coordText(float x, float y, int asInt, const std::string& label);
+
+inline float clamp01(float v) { return v < 0 ? 0 : v > 1 ? 1 : v; }

@@ -13,9 +13,6 @@
 #include "powerups/powerups.h"
 
 namespace {
-constexpr int SOUND_EXPLOSION2_ID = 15;
-constexpr int SOUND_LAYPART_ID = 33;
-
 int pictureNumber(int id, int base)
 {
     int v = id - base;
@@ -100,7 +97,7 @@ void buttonBurst(tavoTEffect& e)
     Sys_SetScale(sx, sy);
     sceneMatch3->_imgGl[4]->PaintXY(e.x, e.y);
     if (e.x > Px - 90 && e.x < Px + 90 && e.y > Py - 100 && e.y < Py + 20) {
-        soundHandler->PlayS(SOUND_LAYPART_ID, Px);
+        soundHandler->PlayS(SOUND_LAYPART, Px);
         for (int j = 1; j <= 20; ++j) {
             float ax = (float)randInt(1, 7) * Sys_Cos(36.0f * (float)j);
             float ay = (float)randInt(1, 7) * Sys_Sin(36.0f * (float)j);
@@ -221,7 +218,7 @@ void step(int s, tavoTEffect& e, float G)
     } else if (id == 109000) {
         e.runtime += 1;
         int a = e.runtime;
-        if (a == 3) soundHandler->PlayS(SOUND_EXPLOSION2_ID, e.x);
+        if (a == 3) soundHandler->PlayS(SOUND_EXPLOSION2, e.x);
         if (g_animImpact && a < g_animImpact->frameCount()) Sys_DrawImage(g_animImpact, e.x, e.y, a);
         if (a == 13) e.id = 0;
     } else if (id == 109100) {

@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "campaign/config.h"
+#include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
 #include "match3/scene_match3.h"
@@ -69,8 +70,6 @@ constexpr SoundFile kSoundFiles[] = {
     {SOUND_METEOR_MISS, "meteormiss.ogg"},
     {SOUND_POPUP, "popup.wav"},
 };
-
-float clamp01(float v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
 
 }
 

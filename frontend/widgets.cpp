@@ -125,14 +125,6 @@ tavoTBild* pictureAt(const std::vector<tavoTBild*>& v, int i)
     return (i >= 0 && (size_t)i < v.size()) ? v[(size_t)i] : nullptr;
 }
 
-std::string trimBlanks(const std::string& s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && (unsigned char)s[b] <= 32) ++b;
-    while (e > b && (unsigned char)s[e - 1] <= 32) --e;
-    return s.substr(b, e - b);
-}
-
 }
 
 void createSharedImages()

@@ -9,6 +9,7 @@
 #include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
 #include "frontend/effects.h"
@@ -64,8 +65,6 @@ void paste(uint32_t* dst, int dw, int dh, SysImage* src, int x, int y)
         }
     }
 }
-
-float clamp01(float v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
 }
 
 bool m3BorderOffset(int id, int& dx, int& dy)
@@ -179,7 +178,7 @@ int tavoTSceneMatch3::_predraw_level()
     _imgLevel->label = "level picture";
     uint32_t* dst = Sys_LockImage(_imgLevel->data, 0);
     if (dst) {
-        for (int q = 1; q <= 260; ++q) {
+        for (int q = 1; q <= M3_LAST_SLOT; ++q) {
             if (!(_CellA[q] > 0 && _CellA[q] < 100 && _cellBord[q] > 0 && _cellBord[q] <= 24)) continue;
             const BorderOffset* off = borderOffset(_cellBord[q]);
             if (!off) continue;
@@ -201,18 +200,18 @@ int tavoTSceneMatch3::_draw_cells()
 {
     float a0 = Sys_State().color_alpha;
     _mosscount = 0;
-    for (int q = 1; q <= 260; ++q)
+    for (int q = 1; q <= M3_LAST_SLOT; ++q)
         if (_CellA[q] > 0 && isLiveBorder(_cellBord[q])) _imgCellBorder[_cellBord[q]]->PaintXY(_CellX[q] - 42, _CellY[q] - 42);
     _imgLevel->PaintXY(32, 74);
     Sys_SetBlend(a0 >= 0.99f ? BLEND_SOLID : BLEND_ALPHA);
-    for (int q = 1; q <= 260; ++q) {
+    for (int q = 1; q <= M3_LAST_SLOT; ++q) {
         if (_cellMoss[q] != 1 || _CellA[q] <= 0) continue;
         _imgMoss->PaintXY(_CellX[q], _CellY[q]);
         if ((float)_wholeglow == _CellX[q]) _cellGlow[q] = 18;
         _mosscount += 1;
     }
     Sys_SetBlend(BLEND_ALPHA);
-    for (int q = 1; q <= 260; ++q) {
+    for (int q = 1; q <= M3_LAST_SLOT; ++q) {
         if (_CellA[q] <= 0) continue;
         if (_cellGlow[q] > 0) {
             _cellGlow[q] -= 1;
@@ -234,7 +233,7 @@ int tavoTSceneMatch3::_draw_cells()
 
 int tavoTSceneMatch3::_draw_items()
 {
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         int kind = _itemA[i];
         if (!(kind > 0 && kind < 999) || i == _gt3_partner1 || i == _gt3_partner2) continue;
         float x = _itemX[i], y = _itemY[i];
@@ -268,7 +267,7 @@ int tavoTSceneMatch3::_draw_items()
         Sys_SetScale(1, 1);
     }
     Sys_SetAlpha(0.75f * g_globalAlpha);
-    for (int q = 1; q <= 260; ++q) {
+    for (int q = 1; q <= M3_LAST_SLOT; ++q) {
         if (_CellA[q] <= 0 || _cellri[q] < 1 || _cellri[q] > 4) continue;
         static const float ax[5] = {0, 24, -24, 0, 0}, ay[5] = {0, 0, 0, 24, -24};
         _imgCellArrow[_cellri[q]]->PaintXY(_CellX[q] + ax[_cellri[q]], _CellY[q] + ay[_cellri[q]]);
@@ -290,15 +289,15 @@ int tavoTSceneMatch3::_draw_pu()
 
 int tavoTSceneMatch3::_playsign()
 {
-    if (_runtime >= 150) return 0;
-    if (_runtime > 50 && _runtime <= 140) {
-        float b = clamp01((float)(_runtime - 50) * 0.025f);
+    if (_runtime >= M3_FRAME_LIVE) return 0;
+    if (_runtime > M3_FRAME_SLIDE && _runtime <= M3_FRAME_SIGN_OUT) {
+        float b = clamp01((float)(_runtime - M3_FRAME_SLIDE) * 0.025f);
         Sys_SetScale(2 - b, 2 - b);
         Sys_SetAlpha(b);
         _imgPlaysign->PaintXY(512, 384);
-    } else if (_runtime > 140) {
+    } else if (_runtime > M3_FRAME_SIGN_OUT) {
         Sys_SetScale(1, 1);
-        Sys_SetAlpha((float)(150 - _runtime) * 0.1f);
+        Sys_SetAlpha((float)(M3_FRAME_LIVE - _runtime) * 0.1f);
         _imgPlaysign->PaintXY(512, 384);
     }
     Sys_SetAlpha(1.0f);
@@ -309,7 +308,7 @@ int tavoTSceneMatch3::_playsign()
 int tavoTSceneMatch3::_gameUI_drawMenuButton()
 {
     if (drawCloseButton(_MENUBUTTON_X, _MENUBUTTON_Y) == 1 && popupHandler->runtime == 0 && _winrun == 0 && g_pause == -1 &&
-        _runtime > 140)
+        _runtime > M3_FRAME_SIGN_OUT)
         popupHandler->pop(POPUP_INGAME);
     return 0;
 }
@@ -322,9 +321,9 @@ int tavoTSceneMatch3::Update()
     p->suspendPowerUps();
     if (popupHandler->runtime == 0 && g_pause == -1) _runtime += 1;
     g_inputLayer = 1;
-    _item_Max = 259;
-    if (_runtime == 35) {
-        _runtime = 36;
+    _item_Max = M3_ITEM_MAX;
+    if (_runtime == M3_FRAME_INSTRUCTIONS) {
+        _runtime = M3_FRAME_INSTRUCTIONS + 1;
         int level = p->Level;
         if (level == 1) g_instructionsPage = 1;
         if (level == 2) g_instructionsPage = 2;
@@ -336,15 +335,15 @@ int tavoTSceneMatch3::Update()
         bool helpLevel = level == 1 || level == 2 || level == 3 || level == 4 || level == 5 || level == 7 || level == 9;
         if (helpLevel && p->isHelp != 0) popupHandler->pop(POPUP_INSTRUCTIONS);
     }
-    if (p->gtGameType == _GAMETYPE_SWAP && _runtime == 5) _makeno3groups();
-    if (_runtime > 150 && g_pause == -1 && popupHandler->runtime == 0 && _winrun == 0) countPlayTime();
+    if (p->gtGameType == _GAMETYPE_SWAP && _runtime == M3_FRAME_NO_READY_LINES) _makeno3groups();
+    if (_runtime > M3_FRAME_LIVE && g_pause == -1 && popupHandler->runtime == 0 && _winrun == 0) countPlayTime();
     if (popupHandler->State > 0) g_inputLayer = 2;
     Sys_SetViewport(0, 0, 1024, 768);
     float f = (float)sceneHandler->FaderColor;
     Sys_SetColor(f, f, f);
     Sys_SetScale(1, 1);
     Sys_SetBlend(BLEND_ALPHA);
-    float alpha = p->resumeLevel > 7 ? (float)_runtime * 0.025f : (float)(_runtime - 52) * 0.025f;
+    float alpha = p->resumeLevel > 7 ? (float)_runtime * 0.025f : (float)(_runtime - M3_FRAME_BOARD_FADE) * 0.025f;
     if (_winrun > 0) alpha = 1.0f - (float)_winrun * 0.0125f;
     g_globalAlpha = clamp01(alpha);
     Sys_SetAlpha(g_globalAlpha);
@@ -368,7 +367,7 @@ int tavoTSceneMatch3::Update()
     _imgGameUIMatch3Longbar->Paint();
     _gameUI_drawMenuButton();
     messageHandler->Update();
-    if (_runtime > 150 && _winrun == 0 && g_meteor->inAction == 0 && popupHandler->runtime == 0 && g_pause == -1) {
+    if (_runtime > M3_FRAME_LIVE && _winrun == 0 && g_meteor->inAction == 0 && popupHandler->runtime == 0 && g_pause == -1) {
         int a = (int)randFloat(0, 400), b = (int)randFloat(0, 400);
         if (a == b) {
             g_meteor->Start();
@@ -380,7 +379,7 @@ int tavoTSceneMatch3::Update()
         }
     }
     if (g_meteor->inAction != 0) g_meteor->Update();
-    if (_runtime > 150 && _winrun == 0) _drawGemBar();
+    if (_runtime > M3_FRAME_LIVE && _winrun == 0) _drawGemBar();
     if (popupHandler->runtime == 0 && g_pause == 1) {
         Sys_SetAlpha(1.0f);
         if (g_input->_MausFireLeft == 1) {

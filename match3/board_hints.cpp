@@ -18,8 +18,8 @@ int tavoTSceneMatch3::_gt3_tipp()
     _zug = 0;
     _zugpointer = 0;
     bool rhythm = _inruhe == 1 && _winrun == 0 && g_powerUpBusy == 0 && m3PopupRuntime() == 0 && g_pause == -1 &&
-                  _runtime % 150 == 1;
-    int n = _item_Max < 260 ? _item_Max : 260;
+                  _runtime % M3_HINT_PERIOD == 1;
+    int n = _item_Max < M3_LAST_SLOT ? _item_Max : M3_LAST_SLOT;
     int dir = 0;
     if (rhythm) {
         static int kind[M3_SLOTS];
@@ -54,19 +54,19 @@ int tavoTSceneMatch3::_gt3_tipp()
         }
     }
     _nixdo += 1;
-    if (rhythm && _zugpointer > 0 && _nixdo > 400 && _swapping == 0) {
+    if (rhythm && _zugpointer > 0 && _nixdo > M3_HINT_IDLE && _swapping == 0) {
         _nixdo = 0;
         _Item_Tipp[_zugpointer] = 1;
         if (_itemCell[_zugpointer] > 0) _cellri[_itemCell[_zugpointer]] = dir;
         _Item_Tipp[_zugpointer2] = 1;
         m3PlaySound(SOUND_HINT, _itemX[_zugpointer]);
     }
-    if (rhythm && _geholfen == 0 && _zugpointer == 0 && _nixdo > 100) {
+    if (rhythm && _geholfen == 0 && _zugpointer == 0 && _nixdo > M3_HELP_BOMB_IDLE) {
         int j = 0;
         bool found = false;
         for (int draws = 1;; ++draws) {
             j = randInt(1, _item_Max);
-            if (draws > 259) break;
+            if (draws > M3_ITEM_MAX) break;
             int kind = _itemA[j];
             if (kind >= 1 && kind <= 998 && kind != _bug && kind != _ITEM_XSTEIN && kind != _ITEM_BOMB &&
                 kind != _ITEM_SPRENGPILZ && kind != _ITEM_XDOOR) {

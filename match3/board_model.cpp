@@ -51,9 +51,8 @@ int tavoTSceneMatch3::_readLevelFile(int level)
         traceLog("Level file missing or too short: " + name);
         return 0;
     }
-    for (int k = 1; k <= 260; ++k) {
-        const uint8_t* b = &bytes[(k - 1) * 4];
-        uint32_t v = uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    for (int k = 1; k <= M3_LAST_SLOT; ++k) {
+        const uint32_t v = Sys_PeekLE32(&bytes[(k - 1) * 4]);
         // The largest stored value already means "no cell"; it must not wrap to the smallest.
         _hla[k] = int32_t(v) == INT32_MAX ? INT32_MAX : int32_t(v) + 1;
     }
@@ -62,7 +61,7 @@ int tavoTSceneMatch3::_readLevelFile(int level)
 
 int tavoTSceneMatch3::_instcell(float x, float y, int a, int moss, int, int stone, int door)
 {
-    for (int j = 1; j <= 260; ++j) {
+    for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         if (_CellA[j] != 0) continue;
         _CellA[j] = a;
         _CellX[j] = x;
@@ -114,7 +113,7 @@ int tavoTSceneMatch3::_preparelevelmatch3()
     TSpieler* p = m3Player();
     _geholfen = 0;
     _runtime = 0;
-    for (int j = 1; j <= 260; ++j) {
+    for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         _CellA[j] = 0;
         _itemA[j] = 0;
         _Item_Alter[j] = 0;
@@ -145,37 +144,37 @@ int tavoTSceneMatch3::_preparelevelmatch3()
     }
 
     // Brakes: one below every cell, then those that landed on a cell are taken back.
-    for (int j = 1; j <= 260; ++j)
+    for (int j = 1; j <= M3_LAST_SLOT; ++j)
         if (_CellA[j] > 0 && _CellX[j] > 0) _item_prepare(_CellX[j], _CellY[j] + 48, _ITEM_BRAKE, 0);
-    for (int j = 1; j <= 260; ++j) {
+    for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         if (_CellA[j] <= 0) continue;
-        for (int i = 1; i <= 260; ++i)
+        for (int i = 1; i <= M3_LAST_SLOT; ++i)
             if (_itemA[i] == _ITEM_BRAKE && _itemX[i] == _CellX[j] && _itemY[i] == _CellY[j]) _itemA[i] = 0;
     }
 
     auto hasCell = [this](float x, float y) {
-        for (int j = 1; j <= 260; ++j)
+        for (int j = 1; j <= M3_LAST_SLOT; ++j)
             if (_CellA[j] > 0 && _CellX[j] == x && _CellY[j] == y) return 1;
         return 0;
     };
-    for (int j = 1; j <= 260; ++j)
+    for (int j = 1; j <= M3_LAST_SLOT; ++j)
         if (_CellA[j] > 0) _cellBord[j] = borderShape(_CellX[j], _CellY[j], hasCell);
 
-    for (int j = 1; j <= 260; ++j)
+    for (int j = 1; j <= M3_LAST_SLOT; ++j)
         if (_CellA[j] > 0) _item_prepare(_CellX[j], _CellY[j], _itemauswahl(0), 0);
 
     auto obstacleCellAt = [this](float x, float y) {
-        for (int q = 1; q <= 260; ++q)
+        for (int q = 1; q <= M3_LAST_SLOT; ++q)
             if (_CellA[q] > 0 && _CellX[q] == x && _CellY[q] == y) return _cellStone[q] == 1 || _cellDoor[q] == 1;
         return false;
     };
-    for (int j = 1; j <= 260; ++j) {
+    for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         if (_CellA[j] <= 0 || (_cellStone[j] != 1 && _cellDoor[j] != 1)) continue;
-        for (int i = 1; i <= 260; ++i) {
+        for (int i = 1; i <= M3_LAST_SLOT; ++i) {
             if (_itemA[i] == 0 || _itemX[i] != _CellX[j] || _itemY[i] != _CellY[j]) continue;
             _itemA[i] = _cellStone[j] == 1 ? _ITEM_XSTEIN : _ITEM_XDOOR;
             _Item_New[i] = 1;
-            for (int m = 1; m <= 260; ++m) {
+            for (int m = 1; m <= M3_LAST_SLOT; ++m) {
                 if (_itemA[m] == 0 || _itemX[m] != _CellX[j] || _itemY[m] <= _CellY[j]) continue;
                 int kind = _itemA[m];
                 if (kind == _ITEM_BRAKE || kind == _ITEM_XSTEIN || kind == _ITEM_XDOOR) break;
@@ -188,13 +187,13 @@ int tavoTSceneMatch3::_preparelevelmatch3()
     }
 
     if (p->isResume == 1) {
-        for (int i = 1; i <= 260; ++i) _itemA[i] = 0;
+        for (int i = 1; i <= M3_LAST_SLOT; ++i) _itemA[i] = 0;
         p->ContinueLevel();
     }
 
     _winrun = 0;
     _erstfumm = _fummcol = _letztfumm = _fummcount = 0;
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         _fummpipe[i] = 0;
         _cellitem[i] = 0;
         _itemCell[i] = 0;
@@ -210,7 +209,7 @@ int tavoTSceneMatch3::_preparelevelmatch3()
 
 int tavoTSceneMatch3::_previewcell_preview(int level, float x, float y, int a, int moss, int, int stone, int)
 {
-    for (int j = 1; j <= 260; ++j) {
+    for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         if (_preview_cella[level][j] != 0) continue;
         _preview_cella[level][j] = a;
         _preview_cellx[level][j] = x;
@@ -242,7 +241,7 @@ int tavoTSceneMatch3::loadLevelPreviewData()
 {
     traceLog("->loadlevelPreviewData()");
     for (int L = 1; L <= 80; ++L) {
-        for (int j = 1; j <= 260; ++j) {
+        for (int j = 1; j <= M3_LAST_SLOT; ++j) {
             _preview_cella[L][j] = 0;
             _preview_itema[L][j] = 0;
         }
@@ -269,28 +268,28 @@ int tavoTSceneMatch3::loadLevelPreviewData()
             }
         }
         auto hasCell = [this, L](float x, float y) {
-            for (int j = 1; j <= 260; ++j)
+            for (int j = 1; j <= M3_LAST_SLOT; ++j)
                 if (_preview_cella[L][j] > 0 && _preview_cellx[L][j] == x && _preview_celly[L][j] == y) return 1;
             return 0;
         };
-        for (int j = 1; j <= 260; ++j)
+        for (int j = 1; j <= M3_LAST_SLOT; ++j)
             if (_preview_cella[L][j] > 0)
                 _preview_cellbord[L][j] = borderShape(_preview_cellx[L][j], _preview_celly[L][j], hasCell);
-        for (int j = 1; j <= 260; ++j) {
+        for (int j = 1; j <= M3_LAST_SLOT; ++j) {
             int code = _preview_cella[L][j];
             if (code >= 1 && code <= 98)
                 _previewitem_prepare(L, _preview_cellx[L][j], _preview_celly[L][j], randInt(1, 5));
         }
         auto previewStoneAt = [this, L](float x, float y) {
-            for (int q = 1; q <= 260; ++q)
+            for (int q = 1; q <= M3_LAST_SLOT; ++q)
                 if (_preview_cella[L][q] > 0 && _preview_cellx[L][q] == x && _preview_celly[L][q] == y)
                     return _preview_cellstone[L][q] == 1;
             return false;
         };
-        for (int j = 1; j <= 260; ++j) {
+        for (int j = 1; j <= M3_LAST_SLOT; ++j) {
             if (_preview_cella[L][j] <= 0 || _preview_cellstone[L][j] != 1) continue;
             float cx = _preview_cellx[L][j], cy = _preview_celly[L][j];
-            for (int i = 1; i <= 260; ++i) {
+            for (int i = 1; i <= M3_LAST_SLOT; ++i) {
                 if (_preview_itema[L][i] == 0 || _preview_itemx[L][i] != cx || _preview_itemy[L][i] != cy) continue;
                 _preview_itema[L][i] = _ITEM_XSTEIN;
                 for (int m = 1; m < 200; ++m) {

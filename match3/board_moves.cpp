@@ -44,7 +44,7 @@ int tavoTSceneMatch3::_make_swaps()
     for (int i = 1; i <= _item_Max; ++i) {
         int kind = _itemA[i];
         if (!isSelectable(kind)) continue;
-        if (_runtime <= 150 || !_pointerOnItem(i)) continue;
+        if (_runtime <= M3_FRAME_LIVE || !_pointerOnItem(i)) continue;
         _cellGlow[_itemCell[i]] = 9;
         if (!g_input || g_input->_MausDownLeft != 1) continue;
         _nixdo = 0;
@@ -116,7 +116,7 @@ int tavoTSceneMatch3::_gt3_swappen()
             _gt3_partner2 = 0;
         }
     }
-    if (_inruhe == 1 && _runtime > 150 && _winrun < 30) _gt3_checkmove(0);
+    if (_inruhe == 1 && _runtime > M3_FRAME_LIVE && _winrun < 30) _gt3_checkmove(0);
     return 0;
 }
 
@@ -125,7 +125,7 @@ int tavoTSceneMatch3::_gt3_checkmove(int)
     static int kind[M3_SLOTS], fall[M3_SLOTS];
     static float x[M3_SLOTS], y[M3_SLOTS];
     bool mark[M3_SLOTS] = {};
-    int n = _item_Max < 260 ? _item_Max : 260;
+    int n = _item_Max < M3_LAST_SLOT ? _item_Max : M3_LAST_SLOT;
     for (int i = 1; i <= n; ++i) {
         kind[i] = _itemA[i];
         x[i] = _itemX[i];

@@ -35,7 +35,7 @@ int tavoTSceneMatch3::_mosscheck(int item)
 
 int tavoTSceneMatch3::_mosscheckpu3(int q)
 {
-    if (q <= 0 || q > 260 || _cellMoss[q] != 1) return 0;
+    if (q <= 0 || q > M3_LAST_SLOT || _cellMoss[q] != 1) return 0;
     _mosssoundx = _CellX[q];
     m3Player()->anzMoss += 1;
     m3InstallEffect(_CellX[q], _CellY[q], 302, 0, 0);

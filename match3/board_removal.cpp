@@ -48,7 +48,7 @@ int tavoTSceneMatch3::_remove_items()
     if (_fummcount > 2) {
         p->skipfill += 1;
         float soundX = 512;
-        for (int q = 1; q <= 260; ++q)
+        for (int q = 1; q <= M3_LAST_SLOT; ++q)
             if (_fummpipe[q] > 0) {
                 soundX = _itemX[_fummpipe[q]];
                 break;
@@ -59,7 +59,7 @@ int tavoTSceneMatch3::_remove_items()
         // What each set slot held when the set was made: a blast may empty a slot and a refill reuse it first.
         int setKind[M3_SLOTS];
         float setX[M3_SLOTS], setY[M3_SLOTS];
-        for (int q = 1; q <= 260; ++q) {
+        for (int q = 1; q <= M3_LAST_SLOT; ++q) {
             int s = _fummpipe[q];
             setKind[q] = s > 0 ? _itemA[s] : 0;
             setX[q] = s > 0 ? _itemX[s] : 0;
@@ -67,7 +67,7 @@ int tavoTSceneMatch3::_remove_items()
         }
         bool bombMade = false;
         int factor = setFactor(_fummcount);
-        for (int q = 1; q <= 260; ++q) {
+        for (int q = 1; q <= M3_LAST_SLOT; ++q) {
             int s = _fummpipe[q];
             if (s <= 0) continue;
             for (int k = 1; k <= _item_Max; ++k) {
@@ -102,7 +102,7 @@ int tavoTSceneMatch3::_remove_items()
         }
     }
     _fummcount = _erstfumm = _letztfumm = _fummcol = 0;
-    for (int q = 1; q <= 260; ++q) _fummpipe[q] = 0;
+    for (int q = 1; q <= M3_LAST_SLOT; ++q) _fummpipe[q] = 0;
     _cellitem[0] = 0;
     _abwahl = 0;
     return 0;
@@ -112,23 +112,23 @@ int tavoTSceneMatch3::_item_slide()
 {
     _bugcount = 0;
     int highest = 0;
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         int kind = _itemA[i];
         if (kind == _bug || (kind >= _ITEM_PU1 && kind <= _ITEM_PU4)) ++_bugcount;
         if (kind != 0) highest = i;
     }
     if (highest > _item_Max) _item_Max = highest;
-    int n = _item_Max < 260 ? _item_Max : 260;
+    int n = _item_Max < M3_LAST_SLOT ? _item_Max : M3_LAST_SLOT;
 
-    for (int q = 1; q <= 260; ++q) {
+    for (int q = 1; q <= M3_LAST_SLOT; ++q) {
         _cellitem[q] = 0;
         _itemCell[q] = 0;
     }
-    if (_sprengpilzrun == 0 && _runtime > 50)
+    if (_sprengpilzrun == 0 && _runtime > M3_FRAME_SLIDE)
         for (int i = 1; i <= n; ++i)
             if (isMovable(_itemA[i])) _Item_f[i] = 1;
 
-    if (_runtime > 50) {
+    if (_runtime > M3_FRAME_SLIDE) {
         for (int i = 1; i <= n; ++i) {
             if (!isMovable(_itemA[i])) continue;
             for (int step = 1; step <= 12; ++step) {
@@ -153,7 +153,7 @@ int tavoTSceneMatch3::_item_slide()
 
     for (int i = 1; i <= n; ++i) {
         if (_itemA[i] < 1 || _itemA[i] > 998 || _Item_f[i] != 0) continue;
-        for (int q = 1; q <= 260; ++q) {
+        for (int q = 1; q <= M3_LAST_SLOT; ++q) {
             if (_CellA[q] > 0 && _CellX[q] == _itemX[i] && _CellY[q] == _itemY[i]) {
                 _itemCell[i] = q;
                 _cellitem[q] = i;
@@ -167,7 +167,7 @@ int tavoTSceneMatch3::_item_slide()
 
 int tavoTSceneMatch3::_bombcheck(int b, int)
 {
-    if (b <= 0 || b > 260 || _itemA[b] != _ITEM_BOMB) return 0;
+    if (b <= 0 || b > M3_LAST_SLOT || _itemA[b] != _ITEM_BOMB) return 0;
     TSpieler* p = m3Player();
     _geholfen = 0;
     _Item_bombspreng[b] = 1;
@@ -177,7 +177,7 @@ int tavoTSceneMatch3::_bombcheck(int b, int)
     for (int e = 0; e < sparks; ++e)
         m3InstallEffect(_itemX[b], _itemY[b], 109, float(randInt(-7, 7)), float(randInt(-7, 7)));
 
-    for (int k = 1; k <= _item_Max && k <= 260; ++k) {
+    for (int k = 1; k <= _item_Max && k <= M3_LAST_SLOT; ++k) {
         if (_itemA[b] != _ITEM_BOMB) break;
         int kind = _itemA[k];
         if (_Item_bombspreng[k] != 0 || kind < 1 || kind > 998 || kind == _bug || k == b || _itemBef[k] != 0) continue;
@@ -215,7 +215,7 @@ int tavoTSceneMatch3::_bombcheck(int b, int)
 
 int tavoTSceneMatch3::_makeno3groups()
 {
-    int n = _item_Max < 260 ? _item_Max : 260;
+    int n = _item_Max < M3_LAST_SLOT ? _item_Max : M3_LAST_SLOT;
     // (dx, dy) of the neighbour pair tested around each item.
     auto pass = [&](float dx, float dy) {
         bool changed = false;
@@ -249,7 +249,7 @@ int tavoTSceneMatch3::_gt1_gt2_gt3_swapping()
 {
     if (_swapping <= 0) return 0;
     if (_swapping < 30) m3PlaySound(SOUND_SHUFFLE, 512);
-    for (int i = 1; i <= _item_Max && i <= 260; ++i) {
+    for (int i = 1; i <= _item_Max && i <= M3_LAST_SLOT; ++i) {
         int kind = _itemA[i];
         if (kind < 1 || kind > 998 || kind == _bug || kind == _ITEM_XSTEIN || kind == _ITEM_BOMB ||
             kind == _ITEM_SPRENGPILZ || kind == _ITEM_XDOOR)

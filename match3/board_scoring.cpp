@@ -8,6 +8,7 @@
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/language.h"
+#include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
 #include "frontend/popup.h"
@@ -80,10 +81,6 @@ int tavoTSceneMatch3::_drawGemBar()
         Sys_SetAlpha(1.0f);
     }
     return 0;
-}
-
-namespace {
-float clamp01(float v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
 }
 
 int tavoTSceneMatch3::_screenWin()

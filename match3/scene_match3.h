@@ -38,15 +38,47 @@ constexpr int _TIMEMODE_ATTACK = 1;
 constexpr int _TIMEMODE_HIGHSCORE = 2;
 
 constexpr int M3_SLOTS = 261;        // board arrays, 1..260 used
+constexpr int M3_LAST_SLOT = M3_SLOTS - 1;
+constexpr int M3_ITEM_MAX = 259;    // the highest item slot the loops visit
 constexpr int M3_ITEM_SLOTS = 150;   // items live in slots 1..150 only
 constexpr int M3_COLUMNS = 31;
 constexpr int M3_PREVIEW_LEVELS = 121;
+
+// The level's timeline, in frames of the scene's _runtime since the level was prepared.
+constexpr int M3_FRAME_NO_READY_LINES = 5;   // a swap level breaks up the lines the build left ready
+constexpr int M3_FRAME_INSTRUCTIONS = 35;    // the instructions page opens, once: the frame steps on to 36
+constexpr int M3_FRAME_SLIDE = 50;           // after it items fall, and the play sign zooms in
+constexpr int M3_FRAME_BOARD_FADE = 52;      // the board fades in from here, over 40 frames
+constexpr int M3_FRAME_SIGN_OUT = 140;       // the play sign fades out and the menu button answers
+constexpr int M3_FRAME_LIVE = 150;           // after it: presses, the line test, play time, the meteor, the goal bar
+constexpr int M3_HINT_PERIOD = 150;          // a hint can come on frames 1, 151, 301, ...
+constexpr int M3_HINT_IDLE = 400;            // idle frames before a hint: the first comes at frame 451
+constexpr int M3_HELP_BOMB_IDLE = 100;       // idle frames before a board without moves gets a bomb
 
 // "data/levels/lvla" + the level number with at least three digits + ".lvl".
 std::string levelFileName(int level);
 // Where a pasted border piece sits against its cell's top-left corner; false for the pieces drawn live.
 bool m3BorderOffset(int id, int& dx, int& dy);
 
+// Glossary of the board's German names:
+//   _hla        the codes of the level file being read, entries 1..501
+//   _cellri     hint arrow on a cell, 0 none or 1..4 its direction
+//   _cellFumm   mark of a cell whose item is in the removal set; counts up to 5 while drawn
+//   _cellBord   border shape 0..24 of a cell, 0 inside the board
+//   _itemBef    1 = the item belongs to the removal set being built
+//   _Item_f     1 = the item is falling
+//   _Item_Tipp  hint wiggle phase 0..71
+//   _Item_Alter age in frames, the item fades in over the first 20
+//   _Item_New   stones and doors: how many new items fall in when it breaks
+//   _Item_bombspreng  1 = this bomb has gone off
+//   _fummpipe   the removal set: item slots 1.._fummcount
+//   _abwahl     1 = the removal set is ready for the removal step
+//   _nixdo      idle frames since the player last pressed an item
+//   _inruhe     board at rest: the slide step sets it every frame
+//   _swapping   shuffle wave radius in pixels, 0 = no wave
+//   _geholfen   1 = the help bomb has been given on this level
+//   _zug*       the move the hint search found
+//   _winrun     frames since the level was won, 0 while playing
 class tavoTSceneMatch3 : public tavoTScene {
 public:
     tavoTSceneMatch3();
@@ -184,7 +216,7 @@ public:
 
     int _hla[502];
     int _fummpipe[M3_SLOTS];
-    int _item_Max = 259;
+    int _item_Max = M3_ITEM_MAX;
 
     int _gemPoints = 5;
     int _obstaclePoints = 25;

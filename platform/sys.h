@@ -190,6 +190,12 @@ void Sys_InjectClose();
 // Files and streams. Paths use "/" or "\"; paths under "data/" resolve in the data root,
 // case-insensitively. Writes go to a temporary name and are renamed over the target on Close.
 
+// The little-endian 32-bit value at p: the byte order of every binary file the game reads.
+inline uint32_t Sys_PeekLE32(const uint8_t* p)
+{
+    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
+}
+
 class SysStream {
 public:
     virtual ~SysStream() = default;

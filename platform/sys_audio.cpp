@@ -112,13 +112,13 @@ static bool decodeWav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, 
     channels = 0;
     size_t pos = 12;
     while (pos + 8 <= b.size()) {
-        uint32_t len = b[pos + 4] | (b[pos + 5] << 8) | (b[pos + 6] << 16) | ((uint32_t)b[pos + 7] << 24);
+        uint32_t len = Sys_PeekLE32(&b[pos + 4]);
         const uint8_t* d = &b[pos + 8];
         if (pos + 8 + len > b.size()) len = (uint32_t)(b.size() - pos - 8);
         if (std::memcmp(&b[pos], "fmt ", 4) == 0 && len >= 16) {
             fmt = d[0] | (d[1] << 8);
             channels = d[2] | (d[3] << 8);
-            rate = (int)(d[4] | (d[5] << 8) | (d[6] << 16) | ((uint32_t)d[7] << 24));
+            rate = (int)Sys_PeekLE32(&d[4]);
             bits = d[14] | (d[15] << 8);
         } else if (std::memcmp(&b[pos], "data", 4) == 0 && fmt == 1 && channels > 0) {
             if (!formatAllowed(channels, rate)) return false;

@@ -263,7 +263,7 @@ int32_t SysStream::ReadInt()
 {
     uint8_t b[4] = {0, 0, 0, 0};
     Read(b, 4);
-    return (int32_t)((uint32_t)b[0] | ((uint32_t)b[1] << 8) | ((uint32_t)b[2] << 16) | ((uint32_t)b[3] << 24));
+    return (int32_t)Sys_PeekLE32(b);
 }
 
 void SysStream::WriteInt(int32_t v)

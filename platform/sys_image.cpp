@@ -113,17 +113,16 @@ static bool decodeJPEG(const std::vector<uint8_t>& bytes, int& w, int& h, std::v
     return true;
 }
 
-static uint32_t le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | ((uint32_t)p[3] << 24); }
 static uint16_t le16(const uint8_t* p) { return (uint16_t)(p[0] | (p[1] << 8)); }
 
 static bool decodeBMP(const std::vector<uint8_t>& b, int& w, int& h, std::vector<uint32_t>& px, bool& hasAlpha)
 {
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
-    uint32_t offset = le32(&b[10]);
-    int32_t width = (int32_t)le32(&b[18]), height = (int32_t)le32(&b[22]);
+    uint32_t offset = Sys_PeekLE32(&b[10]);
+    int32_t width = (int32_t)Sys_PeekLE32(&b[18]), height = (int32_t)Sys_PeekLE32(&b[22]);
     int bpp = le16(&b[28]);
-    uint32_t compression = le32(&b[30]);
-    uint32_t headerSize = le32(&b[14]);
+    uint32_t compression = Sys_PeekLE32(&b[30]);
+    uint32_t headerSize = Sys_PeekLE32(&b[14]);
     if (compression != 0 && compression != 3) return false;
     if (bpp != 8 && bpp != 24 && bpp != 32) return false;
     bool bottomUp = height > 0;
@@ -133,7 +132,7 @@ static bool decodeBMP(const std::vector<uint8_t>& b, int& w, int& h, std::vector
     h = (int)rows;
     size_t stride = ((size_t)w * (size_t)bpp / 8 + 3) & ~(size_t)3;
     if ((size_t)offset + stride * (size_t)h > b.size()) return false;
-    uint32_t colors = bpp == 8 ? (le32(&b[46]) ? le32(&b[46]) : 256) : 0;
+    uint32_t colors = bpp == 8 ? (Sys_PeekLE32(&b[46]) ? Sys_PeekLE32(&b[46]) : 256) : 0;
     size_t palette = 14 + (size_t)headerSize;
     if (bpp == 8 && palette + (size_t)colors * 4 > b.size()) return false;
     hasAlpha = bpp == 32;
@@ -151,7 +150,7 @@ static bool decodeBMP(const std::vector<uint8_t>& b, int& w, int& h, std::vector
                 c = 0xFF000000u | ((uint32_t)p[2] << 16) | ((uint32_t)p[1] << 8) | p[0];
             } else {
                 const uint8_t* p = row + x * 4;
-                c = ((uint32_t)p[3] << 24) | ((uint32_t)p[2] << 16) | ((uint32_t)p[1] << 8) | p[0];
+                c = Sys_PeekLE32(p);
             }
             px[(size_t)y * w + x] = c;
         }
