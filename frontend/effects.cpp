@@ -110,141 +110,218 @@ void buttonBurst(tavoTEffect& e)
     setScale(1.0f);
 }
 
-void step(int s, tavoTEffect& e, float G)
+void glitterStep(int, tavoTEffect& e, float G)
 {
     tavoTSceneMatch3& b = *sceneMatch3;
     int id = e.id;
-    if (id >= 1 && id <= 99) {
-        chanceStep(e, 1);
-        jitteredDrift(e);
-        int a = e.runtime;
-        float base = (1.0f - (float)a * 0.01f) * 0.7f;
-        float sx = base * (0.5f + (float)randInt(-10, 10) * 0.05f);
-        float sy = base * (0.5f + (float)randInt(-10, 10) * 0.05f);
-        Sys_SetScale(sx, sy);
-        Sys_SetAlpha(a < 10 ? G * (float)a * 0.1f : G * (float)(100 - a) * 0.01f);
-        paint(b._imgGl, pictureNumber(id, 0), e.x, e.y);
-        Sys_SetAlpha(G);
-        if (a >= 100 || g_fps < 10) e.id = 0;
-    } else if (id >= 100 && id <= 149) {
-        chanceStep(e, 2);
-        e.ly += 0.3f;
-        jitteredDrift(e);
-        int a = e.runtime;
-        setScale((1.0f - (float)a * 0.01f) * 0.7f);
-        if (a < 5) Sys_SetAlpha(G * (float)a * 0.2f);
-        paint(b._imgGl, pictureNumber(id, 100), e.x, e.y);
-        if (a >= 100 || g_fps < 10) e.id = 0;
-    } else if (id >= 150 && id <= 199) {
-        chanceStep(e, 2);
-        e.ly += 0.3f;
-        jitteredDrift(e);
-        int a = e.runtime;
-        setScale((1.0f - (float)a * 0.01f) * 1.3f);
-        paint(b._imgGl, pictureNumber(id, 150), e.x, e.y);
-        if (a >= 100 || g_fps < 10) e.id = 0;
-    } else if (id >= 300 && id <= 399) {
-        e.runtime += 4;
-        int a = e.runtime;
-        setScale((1.0f - (float)a * 0.01f) * 1.6f);
-        paint(b._imgGlo, pictureNumber(id, 300), e.x, e.y);
-        if (a >= 100) e.id = 0;
-    } else if (id >= 1000 && id <= 1099) {
-        chanceStep(e, 1);
-        e.lx *= 0.95f;
-        e.ly += 0.23f;
-        jitteredDrift(e);
-        int a = e.runtime;
-        setScale(1.0f - (float)a * 0.01f);
-        Sys_SetAlpha(0.7f * G);
-        Sys_SetRotation((float)((a + s) * (s % 4 + 4)));
-        paint(b._imgDirt, pictureNumber(id, 1000), e.x, e.y);
-        Sys_SetRotation(0);
-        Sys_SetAlpha(G);
-        if (a >= 100) e.id = 0;
-    } else if (id >= 1300 && id <= 1399) {
-        e.runtime += 1;
-        int a = e.runtime;
-        setScale(1.2f * Sys_Sin(9.0f * (float)a));
-        Sys_SetAlpha(0.7f * G);
-        paint(b._imgGlo, pictureNumber(id, 1300), e.x, e.y);
-        Sys_SetAlpha(G);
-        if (a >= 20) e.id = 0;
-    } else if (id == 2000) {
-        e.runtime += 5;
-        int a = e.runtime;
-        setScale((float)a * 0.01f + 0.4f);
-        Sys_SetAlpha((float)(100 - a) * 0.02f * G);
-        Sys_SetRotation(10.0f * (float)g_frameCount);
-        Sys_SetBlend(BLEND_LIGHT);
-        if (b._imgBombflares) b._imgBombflares->PaintXY(e.x, e.y);
-        Sys_SetAlpha(G);
-        Sys_SetBlend(BLEND_ALPHA);
-        Sys_SetRotation(0);
-        if (a >= 100) e.id = 0;
-    } else if (id >= 10001 && id <= 10099) {
-        e.runtime += 1;
-        int a = e.runtime;
-        setScale(1.0f - (float)a * 0.1f);
-        int kind = id - 10000;
-        if (kind < 30 && b._imgItem[kind]) b._imgItem[kind]->PaintXY(e.x, e.y);
-        Sys_SetRotation(0);
-        setScale(1.0f);
-        if (a >= 10) e.id = 0;
-    } else if (id >= 95700 && id <= 95798) {
-        collectFlight(e, G);
-    } else if (id >= 95800 && id <= 95898) {
-        e.runtime += 1;
-        e.y += e.ly;
-        int a = e.runtime;
-        int k = id - 95800;
-        int kk = k == 0 ? 3 : k;
-        Sys_SetAlpha(1.0f - (float)a * 0.1f);
-        if (kk < 30 && b._imgItem[kk]) b._imgItem[kk]->PaintXY(e.x, e.y);
-        if (a >= 60) e.id = 0;
-    } else if (id == 105010) {
-        buttonBurst(e);
-    } else if (id == 108900) {
-        e.runtime += 1;
-        e.TailAnimCount += 1;
-        if (e.TailAnimCount >= 5) e.TailAnimCount = 0;
-        int a = e.runtime;
-        float w0 = g_imgDebris[0]->W, h0 = g_imgDebris[0]->H;
-        g_imgDebris[e.TailAnimCount]->PaintXY(e.x - (float)(e.meteordie - a) * e.meteorspeed - w0, e.y - h0 * 0.5f);
-        if (a == e.meteordie) {
-            e.id = 0;
-            installEffect(e.x, e.y, 109000, 0, 0);
-        }
-    } else if (id == 109000) {
-        e.runtime += 1;
-        int a = e.runtime;
-        if (a == 3) soundHandler->PlayS(SOUND_EXPLOSION2, e.x);
-        if (g_animImpact && a < g_animImpact->frameCount()) Sys_DrawImage(g_animImpact, e.x, e.y, a);
-        if (a == 13) e.id = 0;
-    } else if (id == 109100) {
-        for (int i = 0; i < 20; ++i) installEffect(e.x, e.y, 109200, randFloat(-3, 3), randFloat(-3, 3));
+    chanceStep(e, 1);
+    jitteredDrift(e);
+    int a = e.runtime;
+    float base = (1.0f - (float)a * 0.01f) * 0.7f;
+    float sx = base * (0.5f + (float)randInt(-10, 10) * 0.05f);
+    float sy = base * (0.5f + (float)randInt(-10, 10) * 0.05f);
+    Sys_SetScale(sx, sy);
+    Sys_SetAlpha(a < 10 ? G * (float)a * 0.1f : G * (float)(100 - a) * 0.01f);
+    paint(b._imgGl, pictureNumber(id, 0), e.x, e.y);
+    Sys_SetAlpha(G);
+    if (a >= 100 || g_fps < 10) e.id = 0;
+}
+
+void fallingGlitterStep(int, tavoTEffect& e, float G)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    chanceStep(e, 2);
+    e.ly += 0.3f;
+    jitteredDrift(e);
+    int a = e.runtime;
+    setScale((1.0f - (float)a * 0.01f) * 0.7f);
+    if (a < 5) Sys_SetAlpha(G * (float)a * 0.2f);
+    paint(b._imgGl, pictureNumber(id, 100), e.x, e.y);
+    if (a >= 100 || g_fps < 10) e.id = 0;
+}
+
+void bigFallingGlitterStep(int, tavoTEffect& e, float)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    chanceStep(e, 2);
+    e.ly += 0.3f;
+    jitteredDrift(e);
+    int a = e.runtime;
+    setScale((1.0f - (float)a * 0.01f) * 1.3f);
+    paint(b._imgGl, pictureNumber(id, 150), e.x, e.y);
+    if (a >= 100 || g_fps < 10) e.id = 0;
+}
+
+void flashStep(int, tavoTEffect& e, float)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    e.runtime += 4;
+    int a = e.runtime;
+    setScale((1.0f - (float)a * 0.01f) * 1.6f);
+    paint(b._imgGlo, pictureNumber(id, 300), e.x, e.y);
+    if (a >= 100) e.id = 0;
+}
+
+void dirtStep(int s, tavoTEffect& e, float G)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    chanceStep(e, 1);
+    e.lx *= 0.95f;
+    e.ly += 0.23f;
+    jitteredDrift(e);
+    int a = e.runtime;
+    setScale(1.0f - (float)a * 0.01f);
+    Sys_SetAlpha(0.7f * G);
+    Sys_SetRotation((float)((a + s) * (s % 4 + 4)));
+    paint(b._imgDirt, pictureNumber(id, 1000), e.x, e.y);
+    Sys_SetRotation(0);
+    Sys_SetAlpha(G);
+    if (a >= 100) e.id = 0;
+}
+
+void pulseStep(int, tavoTEffect& e, float G)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    e.runtime += 1;
+    int a = e.runtime;
+    setScale(1.2f * Sys_Sin(9.0f * (float)a));
+    Sys_SetAlpha(0.7f * G);
+    paint(b._imgGlo, pictureNumber(id, 1300), e.x, e.y);
+    Sys_SetAlpha(G);
+    if (a >= 20) e.id = 0;
+}
+
+void bombFlareStep(int, tavoTEffect& e, float G)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    e.runtime += 5;
+    int a = e.runtime;
+    setScale((float)a * 0.01f + 0.4f);
+    Sys_SetAlpha((float)(100 - a) * 0.02f * G);
+    Sys_SetRotation(10.0f * (float)g_frameCount);
+    Sys_SetBlend(BLEND_LIGHT);
+    if (b._imgBombflares) b._imgBombflares->PaintXY(e.x, e.y);
+    Sys_SetAlpha(G);
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_SetRotation(0);
+    if (a >= 100) e.id = 0;
+}
+
+void shrinkingItemStep(int, tavoTEffect& e, float)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    e.runtime += 1;
+    int a = e.runtime;
+    setScale(1.0f - (float)a * 0.1f);
+    int kind = id - 10000;
+    if (kind < 30 && b._imgItem[kind]) b._imgItem[kind]->PaintXY(e.x, e.y);
+    Sys_SetRotation(0);
+    setScale(1.0f);
+    if (a >= 10) e.id = 0;
+}
+
+void fadingItemStep(int, tavoTEffect& e, float)
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    int id = e.id;
+    e.runtime += 1;
+    e.y += e.ly;
+    int a = e.runtime;
+    int k = id - 95800;
+    int kk = k == 0 ? 3 : k;
+    Sys_SetAlpha(1.0f - (float)a * 0.1f);
+    if (kk < 30 && b._imgItem[kk]) b._imgItem[kk]->PaintXY(e.x, e.y);
+    if (a >= 60) e.id = 0;
+}
+
+void meteorTailStep(int, tavoTEffect& e, float)
+{
+    e.runtime += 1;
+    e.TailAnimCount += 1;
+    if (e.TailAnimCount >= 5) e.TailAnimCount = 0;
+    int a = e.runtime;
+    float w0 = g_imgDebris[0]->W, h0 = g_imgDebris[0]->H;
+    g_imgDebris[e.TailAnimCount]->PaintXY(e.x - (float)(e.meteordie - a) * e.meteorspeed - w0, e.y - h0 * 0.5f);
+    if (a == e.meteordie) {
         e.id = 0;
-    } else if (id == 109200) {
-        e.runtime += 1;
-        e.x += e.lx;
-        e.y += e.ly;
-        if (e.meteorexploderotationdir == 0) e.rot += e.rotspeed;
-        if (e.meteorexploderotationdir == 1) e.rot -= e.rotspeed;
-        float sx = Sys_State().tform_scale_x, sy = Sys_State().tform_scale_y;
-        Sys_SetScale(e.sc, e.sc);
-        Sys_SetRotation(e.rot);
-        if (g_meteor->img && e.meteorexplodeframe < g_meteor->img->frameCount())
-            Sys_DrawImage(g_meteor->img, e.x, e.y, e.meteorexplodeframe);
-        Sys_SetScale(sx, sy);
-        Sys_SetRotation(0);
-        if (e.x < 0 || e.x > 1024 || e.y < 0 || e.y > 768) {
-            installEffect(e.x, e.y, 109000, 0, 0);
-            e.id = 0;
-        } else if (e.runtime >= 300 && randInt(1, 10) == 4) {
-            installEffect(e.x, e.y, 109000, 0, 0);
-            e.id = 0;
-        }
+        installEffect(e.x, e.y, 109000, 0, 0);
     }
+}
+
+void impactStep(int, tavoTEffect& e, float)
+{
+    e.runtime += 1;
+    int a = e.runtime;
+    if (a == 3) soundHandler->PlayS(SOUND_EXPLOSION2, e.x);
+    if (g_animImpact && a < g_animImpact->frameCount()) Sys_DrawImage(g_animImpact, e.x, e.y, a);
+    if (a == 13) e.id = 0;
+}
+
+void meteorBurstStep(int, tavoTEffect& e, float)
+{
+    for (int i = 0; i < 20; ++i) installEffect(e.x, e.y, 109200, randFloat(-3, 3), randFloat(-3, 3));
+    e.id = 0;
+}
+
+void meteorDebrisStep(int, tavoTEffect& e, float)
+{
+    e.runtime += 1;
+    e.x += e.lx;
+    e.y += e.ly;
+    if (e.meteorexploderotationdir == 0) e.rot += e.rotspeed;
+    if (e.meteorexploderotationdir == 1) e.rot -= e.rotspeed;
+    float sx = Sys_State().tform_scale_x, sy = Sys_State().tform_scale_y;
+    Sys_SetScale(e.sc, e.sc);
+    Sys_SetRotation(e.rot);
+    if (g_meteor->img && e.meteorexplodeframe < g_meteor->img->frameCount())
+        Sys_DrawImage(g_meteor->img, e.x, e.y, e.meteorexplodeframe);
+    Sys_SetScale(sx, sy);
+    Sys_SetRotation(0);
+    if (e.x < 0 || e.x > 1024 || e.y < 0 || e.y > 768) {
+        installEffect(e.x, e.y, 109000, 0, 0);
+        e.id = 0;
+    } else if (e.runtime >= 300 && randInt(1, 10) == 4) {
+        installEffect(e.x, e.y, 109000, 0, 0);
+        e.id = 0;
+    }
+}
+
+// Each family of effect ids and its step; ids outside every family do nothing.
+struct EffectFamily {
+    int first, last;
+    void (*step)(int slot, tavoTEffect& e, float G);
+};
+const EffectFamily kEffectFamilies[] = {
+    {1, 99, glitterStep},
+    {100, 149, fallingGlitterStep},
+    {150, 199, bigFallingGlitterStep},
+    {300, 399, flashStep},
+    {1000, 1099, dirtStep},
+    {1300, 1399, pulseStep},
+    {2000, 2000, bombFlareStep},
+    {10001, 10099, shrinkingItemStep},
+    {95700, 95798, [](int, tavoTEffect& e, float G) { collectFlight(e, G); }},
+    {95800, 95898, fadingItemStep},
+    {105010, 105010, [](int, tavoTEffect& e, float) { buttonBurst(e); }},
+    {108900, 108900, meteorTailStep},
+    {109000, 109000, impactStep},
+    {109100, 109100, meteorBurstStep},
+    {109200, 109200, meteorDebrisStep},
+};
+
+void step(int s, tavoTEffect& e, float G)
+{
+    for (const EffectFamily& f : kEffectFamilies)
+        if (e.id >= f.first && e.id <= f.last) {
+            f.step(s, e, G);
+            return;
+        }
 }
 }
 

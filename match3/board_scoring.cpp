@@ -83,89 +83,120 @@ int tavoTSceneMatch3::_drawGemBar()
     return 0;
 }
 
+namespace {
+constexpr int WIN_SHOWN_FROM = 40;   // the victory frames before it only fade the board out
+constexpr int WIN_CLOSED = 500;      // the player closed the score board: on to the next screen
+constexpr float WIN_FADE = 50.0f;    // frames of each fade of the picture and the score board
+}
+
+void tavoTSceneMatch3::_winCredit(TSpieler& p)
+{
+    // both fades start afresh with every victory, also the second one in a session
+    VictoryRuntime = 0;
+    ScoreboardRuntime = 0;
+    int m = p.anzMoss * _mossPoints;
+    _bonuspunkte = _timeBonusFor(p.time);
+    p.incLevelPoints(m);
+    p.incStoryPoints(m);
+    p.incStoryPoints(_bonuspunkte);
+    p.incLevelPoints(_bonuspunkte);
+}
+
+void tavoTSceneMatch3::_winDrawPicture(TSpieler& p, int boardFrom)
+{
+    if (p.isChapterLevel(p.Level) != 1) {
+        VictoryRuntime = 0;
+        return;
+    }
+    VictoryRuntime += 1;
+    float a = 1.0f;
+    if ((float)VictoryRuntime < WIN_FADE)
+        a = (float)VictoryRuntime / WIN_FADE;
+    else if ((float)(boardFrom - _winrun) < WIN_FADE)
+        a = (float)(boardFrom - _winrun) / WIN_FADE;
+    Sys_SetAlpha(a);
+    _imgVictory->Paint();
+    Sys_SetAlpha(1.0f);
+}
+
+void tavoTSceneMatch3::_winDrawScoreBoard(TSpieler& p, int boardFrom)
+{
+    ScoreboardRuntime += 1;
+    Sys_SetAlpha(clamp01((float)ScoreboardRuntime / WIN_FADE));
+    tavoTBild* box = popupHandler->imgPopupMedium;
+    box->PaintXY(512, 384);
+    float W = box->W, H = box->H;
+    float x1 = 512 - W / 2 + 30, x2 = 512 + W / 2 - 30;
+    std::string title = g_lang->getValue("dayover");
+    g_fontHeader->DrawText(title, (float)(512 - g_fontHeader->GetTxtWidth(title) / 2), 384 - H / 2 + 20, 1, 0);
+    float o = -110;
+    struct Row {
+        const char* key;
+        std::string value;
+        bool shown;
+    } rows[4] = {
+        {"timebonus", std::to_string(_bonuspunkte), _bonuspunkte > 0},
+        // the row shows what the win credited for moss, so the two always agree
+        {"smasheddirt", std::to_string(p.anzMoss) + "x" + std::to_string(_mossPoints) + "=" +
+                            std::to_string(p.anzMoss * _mossPoints), true},
+        {"pointsinthislevel", std::to_string(p.LevelPoints), true},
+        {"pointsinthisgame", std::to_string(p.StoryPoints), true},
+    };
+    for (int k = 1; k <= 4; ++k) {
+        const Row& r = rows[k - 1];
+        if (!r.shown) continue;
+        float a = (float)((_winrun - boardFrom - 10 * k) / 10);
+        Sys_SetAlpha(a > 1 ? 1.0f : a);
+        g_fontText->DrawText(g_lang->getValue(r.key), x1, 384 + o, 1, 0);
+        g_fontText->DrawText(r.value, x2, 384 + o, 1, 2);
+        o += 40;
+    }
+    if (_winrun > boardFrom + 80) {
+        Sys_SetAlpha(1.0f);
+        std::string ok = g_lang->getValue("ok");
+        int b = drawButton(512, 540, 3, 1, ok);
+        if (b == 3 || g_input->_Enter == 1 || g_input->_Escape == 1) {
+            traceLog("Button: " + ok + " gedr\xC3\xBC" "ckt");
+            _winrun = WIN_CLOSED;
+        }
+    }
+}
+
+void tavoTSceneMatch3::_winFinish(TSpieler& p)
+{
+    _bonuspunkte = 0;
+    recordBestTime(p.Level, p.time, p.Name);
+    p.suspendPowerUps();
+    p.LevelDone();
+    _biggestCombo = 0;
+    _winrun = -1;
+    p.LevelUp();
+    p.SaveToDisk();
+    p.LevelDone();
+    p.checkStoryPage();
+    p.ResetResume();
+    sceneHandler->fade_out(p.isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
+}
+
+// The victory: credit the win once, then the chapter picture, the score board, and on to the next screen.
 int tavoTSceneMatch3::_screenWin()
 {
     TSpieler* p = m3Player();
     _checkWinCondition();
-    int T1 = p->isChapterLevel(p->Level) == 1 ? 240 : 40;
-    const float L = 50.0f;
+    const int boardFrom = p->isChapterLevel(p->Level) == 1 ? 240 : 40;
     if (_winrun > 0) {
-        if (_winrun == 1) {
-            // both fades start afresh with every victory, also the second one in a session
-            VictoryRuntime = 0;
-            ScoreboardRuntime = 0;
-            int m = p->anzMoss * _mossPoints;
-            _bonuspunkte = _timeBonusFor(p->time);
-            p->incLevelPoints(m);
-            p->incStoryPoints(m);
-            p->incStoryPoints(_bonuspunkte);
-            p->incLevelPoints(_bonuspunkte);
-        }
+        if (_winrun == 1) _winCredit(*p);
         if (_winrun == 2 && g_pause == -1) soundHandler->play_music("win.ogg");
         if (g_pause == -1) {
-            if (_winrun < 499) _winrun += 1;
-            if (_winrun > 500) _winrun = 500;
+            if (_winrun < WIN_CLOSED - 1) _winrun += 1;
+            if (_winrun > WIN_CLOSED) _winrun = WIN_CLOSED;
         }
-        if (g_pause == -1 && _winrun > 40 && _winrun < 500) {
-            bool chapter = p->isChapterLevel(p->Level) == 1;
-            if (_winrun < T1) {
-                if (chapter) {
-                    VictoryRuntime += 1;
-                    float a = 1.0f;
-                    if ((float)VictoryRuntime < L)
-                        a = (float)VictoryRuntime / L;
-                    else if ((float)(T1 - _winrun) < L)
-                        a = (float)(T1 - _winrun) / L;
-                    Sys_SetAlpha(a);
-                    _imgVictory->Paint();
-                    Sys_SetAlpha(1.0f);
-                } else {
-                    VictoryRuntime = 0;
-                }
-            }
-            if (_winrun > T1) {
-                ScoreboardRuntime += 1;
-                Sys_SetAlpha(clamp01((float)ScoreboardRuntime / L));
-                tavoTBild* box = popupHandler->imgPopupMedium;
-                box->PaintXY(512, 384);
-                float W = box->W, H = box->H;
-                float x1 = 512 - W / 2 + 30, x2 = 512 + W / 2 - 30;
-                std::string title = g_lang->getValue("dayover");
-                g_fontHeader->DrawText(title, (float)(512 - g_fontHeader->GetTxtWidth(title) / 2), 384 - H / 2 + 20, 1, 0);
-                float o = -110;
-                struct Row {
-                    const char* key;
-                    std::string value;
-                    bool shown;
-                } rows[4] = {
-                    {"timebonus", std::to_string(_bonuspunkte), _bonuspunkte > 0},
-                    // the row shows what the win credited for moss, so the two always agree
-                    {"smasheddirt", std::to_string(p->anzMoss) + "x" + std::to_string(_mossPoints) + "=" +
-                                        std::to_string(p->anzMoss * _mossPoints), true},
-                    {"pointsinthislevel", std::to_string(p->LevelPoints), true},
-                    {"pointsinthisgame", std::to_string(p->StoryPoints), true},
-                };
-                for (int k = 1; k <= 4; ++k) {
-                    const Row& r = rows[k - 1];
-                    if (!r.shown) continue;
-                    float a = (float)((_winrun - T1 - 10 * k) / 10);
-                    Sys_SetAlpha(a > 1 ? 1.0f : a);
-                    g_fontText->DrawText(g_lang->getValue(r.key), x1, 384 + o, 1, 0);
-                    g_fontText->DrawText(r.value, x2, 384 + o, 1, 2);
-                    o += 40;
-                }
-                if (_winrun > T1 + 80) {
-                    Sys_SetAlpha(1.0f);
-                    std::string ok = g_lang->getValue("ok");
-                    int b = drawButton(512, 540, 3, 1, ok);
-                    if (b == 3 || g_input->_Enter == 1 || g_input->_Escape == 1) {
-                        traceLog("Button: " + ok + " gedr\xC3\xBC" "ckt");
-                        _winrun = 500;
-                    }
-                }
-            } else {
+        if (g_pause == -1 && _winrun > WIN_SHOWN_FROM && _winrun < WIN_CLOSED) {
+            if (_winrun < boardFrom) _winDrawPicture(*p, boardFrom);
+            if (_winrun > boardFrom)
+                _winDrawScoreBoard(*p, boardFrom);
+            else
                 ScoreboardRuntime = 0;
-            }
             Sys_SetAlpha(1.0f);
             Sys_SetScale(1, 1);
         }
@@ -174,19 +205,6 @@ int tavoTSceneMatch3::_screenWin()
     Sys_SetScale(1, 1);
     Sys_SetAlpha(1.0f);
     Sys_SetViewport(0, 0, 1024, 768);
-    if (_winrun == 500) {
-        _bonuspunkte = 0;
-        recordBestTime(p->Level, p->time, p->Name);
-        p->suspendPowerUps();
-        p->LevelDone();
-        _biggestCombo = 0;
-        _winrun = -1;
-        p->LevelUp();
-        p->SaveToDisk();
-        p->LevelDone();
-        p->checkStoryPage();
-        p->ResetResume();
-        sceneHandler->fade_out(p->isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
-    }
+    if (_winrun == WIN_CLOSED) _winFinish(*p);
     return 0;
 }

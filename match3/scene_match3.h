@@ -7,6 +7,7 @@
 #include "framework/scene.h"
 
 class tavoTBild;
+class TSpieler;
 
 // Item kinds (values of _itemA).
 constexpr int _bug = 6;
@@ -281,5 +282,10 @@ public:
 
 private:
     int _readLevelFile(int level);
+    // The steps of the victory.
+    void _winCredit(TSpieler& p);
+    void _winDrawPicture(TSpieler& p, int boardFrom);
+    void _winDrawScoreBoard(TSpieler& p, int boardFrom);
+    void _winFinish(TSpieler& p);
     std::vector<tavoTBild**> pictureSlots();
 };
