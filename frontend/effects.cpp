@@ -127,30 +127,28 @@ void glitterStep(int, tavoTEffect& e, float G)
     if (a >= 100 || g_fps < 10) e.id = 0;
 }
 
-void fallingGlitterStep(int, tavoTEffect& e, float G)
+// Glitter that falls as it shrinks from `size`; returns its age.
+int fallGlitter(tavoTEffect& e, float size)
 {
-    tavoTSceneMatch3& b = *sceneMatch3;
-    int id = e.id;
     chanceStep(e, 2);
     e.ly += 0.3f;
     jitteredDrift(e);
-    int a = e.runtime;
-    setScale((1.0f - (float)a * 0.01f) * 0.7f);
+    setScale((1.0f - (float)e.runtime * 0.01f) * size);
+    return e.runtime;
+}
+
+void fallingGlitterStep(int, tavoTEffect& e, float G)
+{
+    int a = fallGlitter(e, 0.7f);
     if (a < 5) Sys_SetAlpha(G * (float)a * 0.2f);
-    paint(b._imgGl, pictureNumber(id, 100), e.x, e.y);
+    paint(sceneMatch3->_imgGl, pictureNumber(e.id, 100), e.x, e.y);
     if (a >= 100 || g_fps < 10) e.id = 0;
 }
 
 void bigFallingGlitterStep(int, tavoTEffect& e, float)
 {
-    tavoTSceneMatch3& b = *sceneMatch3;
-    int id = e.id;
-    chanceStep(e, 2);
-    e.ly += 0.3f;
-    jitteredDrift(e);
-    int a = e.runtime;
-    setScale((1.0f - (float)a * 0.01f) * 1.3f);
-    paint(b._imgGl, pictureNumber(id, 150), e.x, e.y);
+    int a = fallGlitter(e, 1.3f);
+    paint(sceneMatch3->_imgGl, pictureNumber(e.id, 150), e.x, e.y);
     if (a >= 100 || g_fps < 10) e.id = 0;
 }
 
@@ -212,15 +210,17 @@ void bombFlareStep(int, tavoTEffect& e, float G)
     if (a >= 100) e.id = 0;
 }
 
+void paintItem(int kind, float x, float y)
+{
+    if (kind < 30 && sceneMatch3->_imgItem[kind]) sceneMatch3->_imgItem[kind]->PaintXY(x, y);
+}
+
 void shrinkingItemStep(int, tavoTEffect& e, float)
 {
-    tavoTSceneMatch3& b = *sceneMatch3;
-    int id = e.id;
     e.runtime += 1;
     int a = e.runtime;
     setScale(1.0f - (float)a * 0.1f);
-    int kind = id - 10000;
-    if (kind < 30 && b._imgItem[kind]) b._imgItem[kind]->PaintXY(e.x, e.y);
+    paintItem(e.id - 10000, e.x, e.y);
     Sys_SetRotation(0);
     setScale(1.0f);
     if (a >= 10) e.id = 0;
@@ -228,15 +228,12 @@ void shrinkingItemStep(int, tavoTEffect& e, float)
 
 void fadingItemStep(int, tavoTEffect& e, float)
 {
-    tavoTSceneMatch3& b = *sceneMatch3;
-    int id = e.id;
     e.runtime += 1;
     e.y += e.ly;
     int a = e.runtime;
-    int k = id - 95800;
-    int kk = k == 0 ? 3 : k;
+    int k = e.id - 95800;
     Sys_SetAlpha(1.0f - (float)a * 0.1f);
-    if (kk < 30 && b._imgItem[kk]) b._imgItem[kk]->PaintXY(e.x, e.y);
+    paintItem(k == 0 ? 3 : k, e.x, e.y);
     if (a >= 60) e.id = 0;
 }
 
