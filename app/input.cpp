@@ -45,17 +45,13 @@ void tavoTInput::Update()
 
 tavoTMousePointer::tavoTMousePointer()
 {
-    _imgPointer = new tavoTBild();
+    _imgPointer = std::make_unique<tavoTBild>();
     _imgPointer->LoadFromDisk("data/ui/cursor.png", 0, -1);
-    _imgPointerUnlock = new tavoTBild();
+    _imgPointerUnlock = std::make_unique<tavoTBild>();
     _imgPointerUnlock->LoadFromDisk("data/ui/key.png", 0, -1);
 }
 
-tavoTMousePointer::~tavoTMousePointer()
-{
-    delete _imgPointer;
-    delete _imgPointerUnlock;
-}
+tavoTMousePointer::~tavoTMousePointer() = default;
 
 void tavoTMousePointer::Update()
 {

@@ -1,6 +1,7 @@
 // Per-frame input snapshot and the drawn mouse pointer.
 #pragma once
 
+#include <memory>
 #include <string>
 
 class tavoTBild;
@@ -43,8 +44,8 @@ public:
     float _absX = 0, _absY = 0;
     float _ratioX = 1.0f, _ratioY = 1.0f;
     int _isUsingRatio = 1;
-    tavoTBild* _imgPointer = nullptr;
-    tavoTBild* _imgPointerUnlock = nullptr;
+    std::unique_ptr<tavoTBild> _imgPointer;
+    std::unique_ptr<tavoTBild> _imgPointerUnlock;
     int _drawPointer = 1;
     std::string _currentPointer;
     int _useGFXPointer = 1;

@@ -273,12 +273,13 @@ void meteorDebrisStep(int, tavoTEffect& e, float)
     e.y += e.ly;
     if (e.meteorexploderotationdir == 0) e.rot += e.rotspeed;
     if (e.meteorexploderotationdir == 1) e.rot -= e.rotspeed;
-    float sx = Sys_State().tform_scale_x, sy = Sys_State().tform_scale_y;
-    Sys_SetScale(e.sc, e.sc);
-    Sys_SetRotation(e.rot);
-    if (g_meteor->img && e.meteorexplodeframe < g_meteor->img->frameCount())
-        Sys_DrawImage(g_meteor->img, e.x, e.y, e.meteorexplodeframe);
-    Sys_SetScale(sx, sy);
+    {
+        const SysDrawStateGuard keep(SysDrawStateGuard::SCALE);
+        Sys_SetScale(e.sc, e.sc);
+        Sys_SetRotation(e.rot);
+        if (g_meteor->img && e.meteorexplodeframe < g_meteor->img->frameCount())
+            Sys_DrawImage(g_meteor->img, e.x, e.y, e.meteorexplodeframe);
+    }
     Sys_SetRotation(0);
     if (e.x < 0 || e.x > 1024 || e.y < 0 || e.y > 768) {
         installEffect(e.x, e.y, 109000, 0, 0);

@@ -19,7 +19,9 @@ int tavoTMessageHandler::addMessage(const std::string& text, float x, float y)
 
 int tavoTMessageHandler::Update()
 {
-    const float a = Sys_State().color_alpha;
+    // Old messages leave a negative alpha behind, which would hide whatever is drawn next.
+    const SysDrawStateGuard keep(SysDrawStateGuard::ALPHA);
+    const float a = keep.saved().color_alpha;
     for (auto it = _listMessages.begin(); it != _listMessages.end();) {
         tavoTMessage& m = *it;
         m.r += 1;
@@ -31,7 +33,5 @@ int tavoTMessageHandler::Update()
         if (m.r == 45) it = _listMessages.erase(it);
         else ++it;
     }
-    // Old messages leave a negative alpha behind, which would hide whatever is drawn next.
-    Sys_SetAlpha(a);
     return 0;
 }

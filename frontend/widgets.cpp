@@ -1,6 +1,8 @@
 // The shared widgets, the pictures they and the screens share, and small screen texts.
 #include "frontend/widgets.h"
 
+#include <memory>
+
 #include "app/globals.h"
 #include "app/input.h"
 #include "fonts/bitmapfont.h"
@@ -102,6 +104,14 @@ tavoTBild** const kOwnedSingles[] = {
     &g_imgScores, &g_imgClose, &g_imgCloseHover, &g_imgLoadBg,
 };
 
+// The pictures and holo buttons made here; the globals only point at them.
+std::vector<std::unique_ptr<tavoTBild>> s_pictures;
+std::vector<std::unique_ptr<THoloButton>> s_holoButtons;
+
+tavoTBild* ownPicture() { return s_pictures.emplace_back(std::make_unique<tavoTBild>()).get(); }
+
+THoloButton* ownHoloButton() { return s_holoButtons.emplace_back(std::make_unique<THoloButton>()).get(); }
+
 void loadPicture(const SharedPicture& p)
 {
     if (*p.slot) (*p.slot)->LoadFromDisk(p.file, p.centre, -1);
@@ -129,14 +139,14 @@ tavoTBild* pictureAt(const std::vector<tavoTBild*>& v, int i)
 
 void createSharedImages()
 {
-    for (tavoTBild** p : kOwnedSingles) *p = new tavoTBild();
+    for (tavoTBild** p : kOwnedSingles) *p = ownPicture();
     for (int i = 1; i <= 10; ++i) {
-        g_imgMoveKnobs[i] = new tavoTBild();
-        g_imgButtons[i] = new tavoTBild();
-        g_imgButtonsSpare[i] = new tavoTBild();
+        g_imgMoveKnobs[i] = ownPicture();
+        g_imgButtons[i] = ownPicture();
+        g_imgButtonsSpare[i] = ownPicture();
     }
     g_imgMoveKnobs[0] = g_imgButtons[0] = g_imgButtonsSpare[0] = nullptr;
-    for (auto& f : g_imgHoloFrames) f = new tavoTBild();
+    for (auto& f : g_imgHoloFrames) f = ownPicture();
     g_animHoloWobbel = g_animImpact = nullptr;
     for (auto& b : g_menuHoloButtons) b = nullptr;
     g_roadmapHoloButton = nullptr;
@@ -144,26 +154,13 @@ void createSharedImages()
 
 void destroySharedImages()
 {
-    for (tavoTBild** p : kOwnedSingles) {
-        delete *p;
-        *p = nullptr;
-    }
-    for (int i = 0; i <= 10; ++i) {
-        delete g_imgMoveKnobs[i];
-        delete g_imgButtons[i];
-        delete g_imgButtonsSpare[i];
-        g_imgMoveKnobs[i] = g_imgButtons[i] = g_imgButtonsSpare[i] = nullptr;
-    }
-    for (auto& f : g_imgHoloFrames) {
-        delete f;
-        f = nullptr;
-    }
-    for (auto& b : g_menuHoloButtons) {
-        delete b;
-        b = nullptr;
-    }
-    delete g_roadmapHoloButton;
+    for (tavoTBild** p : kOwnedSingles) *p = nullptr;
+    for (int i = 0; i <= 10; ++i) g_imgMoveKnobs[i] = g_imgButtons[i] = g_imgButtonsSpare[i] = nullptr;
+    for (auto& f : g_imgHoloFrames) f = nullptr;
+    for (auto& b : g_menuHoloButtons) b = nullptr;
     g_roadmapHoloButton = nullptr;
+    s_pictures.clear();
+    s_holoButtons.clear();
     Sys_FreeImage(g_animHoloWobbel);
     Sys_FreeImage(g_animImpact);
     g_animHoloWobbel = g_animImpact = nullptr;
@@ -193,10 +190,10 @@ void loadUIImages()
         const char* key;
     } kMenuButtons[4] = {{905, 666, "startgame"}, {115, 666, "player"}, {355, 666, "champions"}, {665, 666, "options"}};
     for (int i = 0; i < 4; ++i) {
-        if (!g_menuHoloButtons[i]) g_menuHoloButtons[i] = new THoloButton();
+        if (!g_menuHoloButtons[i]) g_menuHoloButtons[i] = ownHoloButton();
         g_menuHoloButtons[i]->setup(kMenuButtons[i].x, kMenuButtons[i].y, 1, g_lang->getValue(kMenuButtons[i].key));
     }
-    if (!g_roadmapHoloButton) g_roadmapHoloButton = new THoloButton();
+    if (!g_roadmapHoloButton) g_roadmapHoloButton = ownHoloButton();
     g_roadmapHoloButton->setup(925, 666, 1, g_lang->getValue("startgame"));
 }
 
@@ -245,7 +242,8 @@ int drawButton(float x, float y, int kind, int layer, const std::string& caption
     tavoTBild* p = (kind >= 1 && kind <= 10) ? g_imgButtons[kind] : nullptr;
     const float cx = (float)(int)x, cy = (float)(int)y;
     const float hw = p ? (float)(int)(p->W / 2) : 0, hh = p ? (float)(int)(p->H / 2 - 2) : 0;
-    const SysDrawState& st = Sys_State();
+    const SysDrawStateGuard keep(SysDrawStateGuard::COLOR | SysDrawStateGuard::ALPHA);
+    const SysDrawState& st = keep.saved();
     const float r = st.color_red, g = st.color_green, b = st.color_blue, a = st.color_alpha;
 
     int result = 0;
@@ -269,15 +267,14 @@ int drawButton(float x, float y, int kind, int layer, const std::string& caption
         g_fontText->DrawText(caption, cx - 2, cy + d + 4, 1, 1);
         Sys_SetBlend(BLEND_ALPHA);
     }
-    Sys_SetColor(r, g, b);
-    Sys_SetAlpha(a);
     return result;
 }
 
 int drawSliderKnob(float x, float y, int kind, int layer)
 {
     tavoTBild* p = (kind >= 1 && kind <= 10) ? g_imgMoveKnobs[kind] : nullptr;
-    const SysDrawState& st = Sys_State();
+    const SysDrawStateGuard keep(SysDrawStateGuard::COLOR | SysDrawStateGuard::ALPHA);
+    const SysDrawState& st = keep.saved();
     const float r = st.color_red, g = st.color_green, b = st.color_blue, a = st.color_alpha;
 
     bool hit = p && p->data && g_imgProbe3 && g_imgProbe3->data &&
@@ -304,8 +301,6 @@ int drawSliderKnob(float x, float y, int kind, int layer)
     }
     if (p) p->PaintXY(x, y);
     Sys_SetScale(1.0f, 1.0f);
-    Sys_SetColor(r, g, b);
-    Sys_SetAlpha(a);
     return result;
 }
 
@@ -357,14 +352,16 @@ void drawHelpDiagram(float x, float y, const int items[9], const int marks[9], c
     for (int i = 0; i < 9; ++i)
         if (items[i] > 0)
             if (tavoTBild* it = pictureAt(pics.items, items[i])) it->PaintXY(cellX(i), cellY(i));
-    const float a = Sys_State().color_alpha;
-    Sys_SetAlpha(a * 0.75f);
-    for (int i = 0; i < 9; ++i)
-        if (marks[i] == 1 && pics.cellMark) pics.cellMark->PaintXY(cellX(i), cellY(i));
-    for (int i = 0; i < 12; ++i)
-        if (arrows[i] > 0)
-            if (tavoTBild* ar = pictureAt(pics.arrows, arrows[i])) ar->PaintXY(x + kArrowSlots[i][0], y + kArrowSlots[i][1]);
-    Sys_SetAlpha(a);
+    {
+        const SysDrawStateGuard keep(SysDrawStateGuard::ALPHA);
+        Sys_SetAlpha(keep.saved().color_alpha * 0.75f);
+        for (int i = 0; i < 9; ++i)
+            if (marks[i] == 1 && pics.cellMark) pics.cellMark->PaintXY(cellX(i), cellY(i));
+        for (int i = 0; i < 12; ++i)
+            if (arrows[i] > 0)
+                if (tavoTBild* ar = pictureAt(pics.arrows, arrows[i]))
+                    ar->PaintXY(x + kArrowSlots[i][0], y + kArrowSlots[i][1]);
+    }
     if (pointerCell >= 1 && pointerCell <= 9 && mousePointer->_imgPointer)
         mousePointer->_imgPointer->PaintXY(cellX(pointerCell - 1) + 38, cellY(pointerCell - 1) + 38);
 }

@@ -55,13 +55,14 @@ void paste(uint32_t* dst, int dw, int dh, SysImage* src, int x, int y)
     // read only: without an unlock the source keeps its texture
     const uint32_t* px = Sys_LockImage(src, 0);
     if (!px) return;
-    for (int row = 0; row < src->height; ++row) {
+    const int w = Sys_ImageWidth(src), h = Sys_ImageHeight(src);
+    for (int row = 0; row < h; ++row) {
         int ty = y + row;
         if (ty < 0 || ty >= dh) continue;
-        for (int col = 0; col < src->width; ++col) {
+        for (int col = 0; col < w; ++col) {
             int tx = x + col;
             if (tx < 0 || tx >= dw) continue;
-            dst[(size_t)ty * dw + tx] = px[(size_t)row * src->width + col];
+            dst[(size_t)ty * dw + tx] = px[(size_t)row * w + col];
         }
     }
 }

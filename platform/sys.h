@@ -75,6 +75,28 @@ void Sys_SetOrigin(float x, float y);
 void Sys_SetHandle(float x, float y);
 void Sys_SetLineWidth(float w);
 
+// Puts back, when it goes out of scope, the parts of the drawing state it found.
+class SysDrawStateGuard {
+public:
+    enum Part { COLOR = 1, ALPHA = 2, SCALE = 4, ROTATION = 8, BLEND = 16 };
+    explicit SysDrawStateGuard(int parts) : parts_(parts), saved_(Sys_State()) {}
+    ~SysDrawStateGuard()
+    {
+        if (parts_ & COLOR) Sys_SetColor(saved_.color_red, saved_.color_green, saved_.color_blue);
+        if (parts_ & ALPHA) Sys_SetAlpha(saved_.color_alpha);
+        if (parts_ & SCALE) Sys_SetScale(saved_.tform_scale_x, saved_.tform_scale_y);
+        if (parts_ & ROTATION) Sys_SetRotation(saved_.tform_rot);
+        if (parts_ & BLEND) Sys_SetBlend(saved_.blend_mode);
+    }
+    SysDrawStateGuard(const SysDrawStateGuard&) = delete;
+    SysDrawStateGuard& operator=(const SysDrawStateGuard&) = delete;
+    const SysDrawState& saved() const { return saved_; }
+
+private:
+    int parts_;
+    SysDrawState saved_;
+};
+
 // ---------------------------------------------------------------------------
 // Images
 
