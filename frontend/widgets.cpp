@@ -275,7 +275,7 @@ int drawSliderKnob(float x, float y, int kind, int layer)
     tavoTBild* p = (kind >= 1 && kind <= 10) ? g_imgMoveKnobs[kind] : nullptr;
     const SysDrawStateGuard keep(SysDrawStateGuard::COLOR | SysDrawStateGuard::ALPHA);
     const SysDrawState& st = keep.saved();
-    const float r = st.color_red, g = st.color_green, b = st.color_blue, a = st.color_alpha;
+    const float r = st.color_red, g = st.color_green, b = st.color_blue;
 
     bool hit = p && p->data && g_imgProbe3 && g_imgProbe3->data &&
                Sys_ImagesCollide(p->data, (float)(int)x, (float)(int)y, 0, g_imgProbe3->data, (float)(int)mousePointer->_x,
