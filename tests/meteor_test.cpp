@@ -190,3 +190,22 @@ TEST_F(Meteor, OnABoardOfStonesTheFragmentsFindNothing)
     EXPECT_EQ(itemCount(_ITEM_BOMB), 0);
     EXPECT_EQ(g_powerUpBusy, 0);
 }
+
+TEST_F(Meteor, ANewBoardEndsAMeteorStillRainingFromTheLastOne)
+{
+    launch(1, 300);
+    for (int n = 0; n < 100; ++n) meteorFrame();
+    mousePointer->_x = m->positionX + 2.8f + 25;
+    mousePointer->_y = m->positionY + 10;
+    meteorFrame(true);
+    ASSERT_EQ(m->isHit, 1);
+    while (m->raincounter < 5) meteorFrame();
+    ASSERT_EQ(g_powerUpBusy, 1);
+
+    b->Prepare();
+    EXPECT_EQ(m->inAction + m->isHit + m->isRaining + m->impact[0] + m->impact[1] + m->impact[2], 0);
+    // the busy flag would otherwise lock every power-up button of the new board
+    EXPECT_EQ(g_powerUpBusy, 0);
+    EXPECT_GE(m->nextAppearance, b->_runtime + 501);
+    EXPECT_LE(m->nextAppearance, b->_runtime + 5500);
+}
