@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix: every file in its place, the desktop entry and the metainfo valid, and the
 # installed program, with the installed data, started in full screen on a real X server, bare and under openbox:
-# the whole menu fits the window and a real click on the start button opens what it leads to.
+# the whole menu fits the window and real clicks lead from the start button through the resume question and
+# the opening story pages to the level map.
 # The harness draws the reference pictures.
 # usage: installed.sh BUILD_DIR HARNESS
 source "$(dirname "$0")/common.sh"
@@ -37,31 +38,51 @@ else echo "appstreamcli missing: metainfo not validated"; fi
 echo "install tree: every file in place"
 
 need Xvfb xdotool import convert compare python3 openbox
-cat > "$WORK/ref.txt" <<REF
-900 shot $WORK/menu-ref.png
-901 mouse 905 666
-902 click left
-980 shot $WORK/map-ref.png
-981 quit
-REF
+# A traveller named at the first start, so the menu greets her and start leads on to the campaign.
+cat > "$WORK/prep.txt" <<PREP
+900 text Ada
+905 key enter
+960 quit
+PREP
+"$HARNESS" --save "$WORK/traveller" --script "$WORK/prep.txt" > "$WORK/prep.log" 2>&1 ||
+  fail "the harness could not name a traveller: $(tail -n 5 "$WORK/prep.log")"
+# start, the resume question's "resume", then the two opening story pages lead to the level map
+STEPS=("905 666 resume" "617 484 story1" "900 710 story2" "900 710 map")
+{
+  echo "900 shot $WORK/menu-ref.png"
+  f=900
+  for step in "${STEPS[@]}"; do
+    read -r x y name <<<"$step"
+    echo "$((f + 1)) mouse $x $y"
+    echo "$((f + 2)) click left"
+    f=$((f + 90))
+    echo "$f shot $WORK/$name-ref.png"
+  done
+  echo "$((f + 1)) quit"
+} > "$WORK/ref.txt"
+cp -r "$WORK/traveller" "$WORK/ref-save"
 "$HARNESS" --save "$WORK/ref-save" --script "$WORK/ref.txt" > "$WORK/harness.log" 2>&1 &
 harness=$!
 
 run_variant() {  # run_variant NAME [--wm]
-  local name=$1 home="$WORK/home-$1" game d
-  mkdir -p "$home"
+  local name=$1 home="$WORK/home-$1" game d step x y shot
+  mkdir -p "$home/.local/share"
+  cp -r "$WORK/traveller" "$home/.local/share/morvell"
   start_x "${2:-}"
   env -u MORVELLE_DATA HOME="$home" XDG_RUNTIME_DIR="$home" XDG_DATA_HOME= "$P/bin/morvelle" > "$WORK/$name.log" 2>&1 &
   game=$!
   PIDS+=($game)
-  [ -f "$WORK/menu-ref.png" ] || wait "$harness" || fail "the harness could not draw the reference pictures"
+  [ -f "$WORK/map-ref.png" ] || wait "$harness" || fail "the harness could not draw the reference pictures"
   d=$(wait_for_picture "$game" "$WORK/menu-ref.png" "$WORK/$name-menu.png" 60) ||
     fail "$name: the window never showed the whole menu (distance $d)"
   echo "$name: menu distance $d, window $(xdotool getwindowgeometry "$(game_window "$game")" | tail -n 1)"
-  click_logical "$game" 905 666
-  d=$(wait_for_picture "$game" "$WORK/map-ref.png" "$WORK/$name-map.png" 15) ||
-    fail "$name: the click on start did not open what it leads to (distance $d)"
-  echo "$name: after start distance $d"
+  for step in "${STEPS[@]}"; do
+    read -r x y shot <<<"$step"
+    click_logical "$game" "$x" "$y"
+    d=$(wait_for_picture "$game" "$WORK/$shot-ref.png" "$WORK/$name-$shot.png" 15) ||
+      fail "$name: the click at $x,$y did not lead to $shot (distance $d)"
+    echo "$name: $shot distance $d"
+  done
   kill -TERM "$game"
   wait "$game" || fail "$name: the game ended with an error after SIGTERM"
 }
