@@ -106,7 +106,7 @@ void applyInput(const Event& e)
 int usage()
 {
     std::fprintf(stderr, "usage: morvelle-harness [--data DIR] [--save DIR] [--seed N] [--frames N] [--script FILE] "
-                         "[--board N] [--dev]\n");
+                         "[--board N] [--dev] [--draw-all]\n");
     return 2;
 }
 }
@@ -120,6 +120,7 @@ int main(int argc, char** argv)
     long frames = -1;
     int board = 0;
     bool dev = false;
+    bool drawAll = false;
     std::string script;
     opt.args.push_back(argv[0]);
     for (int i = 1; i < argc; ++i) {
@@ -137,6 +138,7 @@ int main(int argc, char** argv)
         else if (a == "--script" && value(v)) script = v;
         else if (a == "--board" && value(v)) board = std::atoi(v.c_str());
         else if (a == "--dev") dev = true;
+        else if (a == "--draw-all") drawAll = true;
         else return usage();
     }
 
@@ -173,6 +175,10 @@ int main(int argc, char** argv)
         for (const Event& e : events)
             if (e.frame == pass) now.push_back(&e);
         for (const Event* e : now) applyInput(*e);
+        // only the frames a shot is taken of are drawn, unless every frame is wanted (a frame-time measurement)
+        bool seen = drawAll;
+        for (const Event* e : now) seen = seen || e->verb == "shot";
+        Sys_SetFrameUnseen(!seen);
         mainLoopPass(false, [&] {
             for (const Event* e : now)
                 if (e->verb == "shot" && !Sys_SaveScreenshot(e->args[0]))

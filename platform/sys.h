@@ -40,6 +40,9 @@ void Sys_Flip(int sync);
 // Reads the presented logical picture (1024 x 768 RGBA, 0xAARRGGBB per pixel).
 bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height);
 bool Sys_SaveScreenshot(const std::string& path);
+// Headless only: while set, frames are not rasterised (the game's logic runs just the same), so scripted runs pay
+// only for the frames they take pictures of; reading such a frame's screen fails.
+void Sys_SetFrameUnseen(bool unseen);
 
 // ---------------------------------------------------------------------------
 // Drawing state

@@ -303,9 +303,14 @@ void Sys_MinimizeWindow()
     if (sysi::window && !sysi::headless) SDL_MinimizeWindow(sysi::window);
 }
 
+static bool s_unseen = false;
+static bool unseen() { return s_unseen && sysi::headless; }
+
+void Sys_SetFrameUnseen(bool u) { s_unseen = u; }
+
 void Sys_Cls()
 {
-    if (!sysi::renderer) return;
+    if (!sysi::renderer || unseen()) return;
     SDL_SetRenderDrawColor(sysi::renderer, (Uint8)s_state.clscolor_red, (Uint8)s_state.clscolor_green,
                            (Uint8)s_state.clscolor_blue, 255);
     SDL_RenderClear(sysi::renderer);
@@ -313,6 +318,10 @@ void Sys_Cls()
 
 void Sys_Flip(int)
 {
+    if (unseen()) {
+        Sys_PumpEvents();
+        return;
+    }
     if (sysi::renderer) SDL_RenderPresent(sysi::renderer);
     if (sysi::renderer && s_finishFrame) s_finishFrame();
     Sys_PumpEvents();
@@ -320,7 +329,7 @@ void Sys_Flip(int)
 
 bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height)
 {
-    if (!sysi::renderer) return false;
+    if (!sysi::renderer || unseen()) return false;
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
     std::vector<uint32_t> full((size_t)ow * (size_t)oh);
@@ -443,7 +452,7 @@ static bool drawsNothing(const SDL_Vertex* v, int n)
 
 void Sys_DrawImage(const SysImage* img, float x, float y, int frame)
 {
-    if (!img || !sysi::renderer || frame < 0 || frame >= img->frameCount() || img->width <= 0) return;
+    if (!img || !sysi::renderer || unseen() || frame < 0 || frame >= img->frameCount() || img->width <= 0) return;
     float px = x + s_state.origin_x, py = y + s_state.origin_y;
     float u0 = -img->handle_x, v0 = -img->handle_y, u1 = u0 + (float)img->width, v1 = v0 + (float)img->height;
     SDL_Color c = vertexColor();
@@ -465,7 +474,7 @@ void Sys_DrawImage(const SysImage* img, float x, float y, int frame)
 
 static void drawPolygon(const std::vector<SDL_FPoint>& pts)
 {
-    if (!sysi::renderer || pts.size() < 3) return;
+    if (!sysi::renderer || unseen() || pts.size() < 3) return;
     SDL_Color c = vertexColor();
     std::vector<SDL_Vertex> v;
     std::vector<int> idx;

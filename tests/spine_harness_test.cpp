@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "tests/spine_support.h"
@@ -105,4 +106,23 @@ TEST(Harness, BadScriptLineIsNamed)
     EXPECT_NE(readFile(dir + "out.txt").find("script.txt:2:"), std::string::npos);
     EXPECT_NE(runHarness("--frames 5", "x click left\n", dir), 0);
     EXPECT_NE(runHarness("--frames 5", "3 key tab\n", dir), 0);
+}
+
+TEST(Harness, FramesLeftUndrawnChangeNoShot)
+{
+    std::string dir = tempDir("harness-unseen");
+    std::string pictures[2];
+    for (int run = 0; run < 2; ++run) {
+        std::string d = dir + std::to_string(run) + "/";
+        std::filesystem::create_directories(d);
+        std::string script = "40 shot " + d + "fading.png\n"
+                             "200 shot " + d + "help.png\n"
+                             "201 key enter\n"
+                             "260 shot " + d + "board.png\n";
+        ASSERT_EQ(runHarness(std::string("--frames 260 --seed 5 --board 3") + (run ? " --draw-all" : ""), script, d), 0)
+            << readFile(d + "out.txt");
+        for (const char* shot : {"fading", "help", "board"}) pictures[run] += readFile(d + shot + ".png");
+    }
+    EXPECT_GT(pictures[0].size(), 30000u);
+    EXPECT_TRUE(pictures[0] == pictures[1]);
 }
