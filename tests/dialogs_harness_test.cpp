@@ -149,3 +149,39 @@ TEST(DialogRuns, AnEmptySaveFolderTakesTheDefaultsAndAFreshBestTimesFile)
     EXPECT_EQ(field(dump, "musiklautsoll"), 140);
     EXPECT_NE(dump.find("\"g_bestTime\":[-1,"), std::string::npos);
 }
+
+TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
+{
+    std::string d = tempDir("dialog-run-menu");
+    auto at = [&](int frame, const std::string& what) { return std::to_string(frame) + " " + what + "\n"; };
+    auto look = [&](int frame, const std::string& name) {
+        return at(frame, "shot " + d + name + ".png") + at(frame, "dump " + d + name + ".json");
+    };
+    // from an empty save folder: the first name, champions, options, start with a new game, the map's first visit
+    std::string script = at(2, "keydown escape") + at(30, "keyup escape") + look(600, "name") + at(601, "text Ada") +
+                         at(605, "key enter") + look(640, "named") + at(650, "mouse 353 666") + at(651, "click left") +
+                         look(690, "champions") + at(691, "key escape") + at(730, "mouse 663 666") +
+                         at(731, "click left") + look(770, "options") + at(771, "key escape") +
+                         at(810, "mouse 905 666") + at(811, "click left") + look(850, "resume") +
+                         at(851, "mouse 407 484") + at(852, "click left") + look(870, "newgame") +
+                         at(871, "mouse 417 484") + at(872, "click left") + look(930, "story1") +
+                         at(931, "mouse 900 710") + at(932, "click left") + look(980, "story2") +
+                         at(981, "click left") + look(1110, "maphelp") + at(1111, "mouse 512 586") +
+                         at(1112, "click left") + look(1150, "map") + at(1151, "quit");
+    ASSERT_EQ(runHarness("", script, d), 0) << readFile(d + "out.txt");
+    struct Step {
+        const char* name;
+        int scene, dialog;
+    } steps[] = {{"name", 0, 105},    {"named", 0, 0},    {"champions", 0, 111}, {"options", 0, 100},
+                 {"resume", 0, 107},  {"newgame", 0, 432}, {"story1", 14, 0},    {"story2", 14, 0},
+                 {"maphelp", 13, 112}, {"map", 13, 0}};
+    for (const Step& s : steps) {
+        std::string json = readFile(d + s.name + ".json");
+        EXPECT_EQ(field(json, "g_scene"), s.scene) << s.name;
+        EXPECT_EQ(popupField(json, "State"), s.dialog) << s.name;
+        EXPECT_TRUE(isShot(d + s.name + ".png")) << s.name;
+    }
+    EXPECT_EQ(field(readFile(d + "named.json"), "g_currentPlayer"), 1);
+    EXPECT_NE(readFile(d + "champions.json").find("\"Ada\""), std::string::npos);
+    EXPECT_NE(readFile(d + "save/players1.ppp").find("Ada"), std::string::npos);
+}
