@@ -115,11 +115,11 @@ TEST(Harness, FramesLeftUndrawnChangeNoShot)
     for (int run = 0; run < 2; ++run) {
         std::string d = dir + std::to_string(run) + "/";
         std::filesystem::create_directories(d);
-        std::string script = "40 shot " + d + "fading.png\n"
-                             "200 shot " + d + "help.png\n"
-                             "201 key enter\n"
-                             "260 shot " + d + "board.png\n";
-        ASSERT_EQ(runHarness(std::string("--frames 260 --seed 5 --board 3") + (run ? " --draw-all" : ""), script, d), 0)
+        std::string script = "30 shot " + d + "fading.png\n"
+                             "60 shot " + d + "help.png\n"
+                             "61 key enter\n"
+                             "110 shot " + d + "board.png\n";
+        ASSERT_EQ(runHarness(std::string("--frames 110 --seed 5 --board 3") + (run ? " --draw-all" : ""), script, d), 0)
             << readFile(d + "out.txt");
         for (const char* shot : {"fading", "help", "board"}) pictures[run] += readFile(d + shot + ".png");
     }
