@@ -91,7 +91,7 @@ int tavoTSceneMainmenu::Prepare()
         soundHandler->play_music("ambient.ogg");
     }
     if (!fromLoading) sceneHandler->fade_in();
-    _askFirstProfile = (currentProfile() != nullptr) ? 0 : 1;
+    _askFirstProfile = currentProfile() ? 0 : 1;
     _lastPlayer = g_currentPlayer;
     g_scene = SCENE_MAINMENU;
     return 1;
@@ -122,9 +122,9 @@ int tavoTSceneMainmenu::Update()
     g_inputLayer = popupHandler->runtime > 0 ? 2 : 1;
 
     // A game without a profile asks for the first name once the menu has settled, and again after the last deletion.
-    if (_lastPlayer > -1 && !(currentProfile() != nullptr)) _askFirstProfile = 1;
+    if (_lastPlayer > -1 && !currentProfile()) _askFirstProfile = 1;
     _lastPlayer = g_currentPlayer;
-    if (_askFirstProfile == 1 && !(currentProfile() != nullptr) && popupHandler->runtime == 0 && _runtime >= MAINMENU_FIRST_PROFILE_FRAME &&
+    if (_askFirstProfile == 1 && !currentProfile() && popupHandler->runtime == 0 && _runtime >= MAINMENU_FIRST_PROFILE_FRAME &&
         sceneHandler->FaderDir != FADER_DIR_OUT) {
         _askFirstProfile = 0;
         startFirstProfile(512);
@@ -135,7 +135,7 @@ int tavoTSceneMainmenu::Update()
         if (!b || b->Tick(0) != 3) continue;
         switch (i) {
         case BUTTON_START:
-            if ((currentProfile() != nullptr)) {
+            if (currentProfile()) {
                 soundHandler->PlayS(SOUND_BUTTON1, 400);
                 popupHandler->pop(POPUP_RESUME);
             } else {
@@ -143,7 +143,7 @@ int tavoTSceneMainmenu::Update()
             }
             break;
         case BUTTON_PLAYER:
-            if ((currentProfile() != nullptr)) popupHandler->pop(POPUP_MANAGER);
+            if (currentProfile()) popupHandler->pop(POPUP_MANAGER);
             else startFirstProfile(512);
             break;
         case BUTTON_CHAMPIONS: popupHandler->pop(POPUP_CHAMP); break;
@@ -153,8 +153,9 @@ int tavoTSceneMainmenu::Update()
     }
 
     Sys_SetScale(1, 1);
-    const std::string name = (currentProfile() != nullptr) && g_players[g_currentPlayer] ? g_players[g_currentPlayer]->Name
-                                                                            : g_lang->getValue("defaultplayer");
+    // a profile still being named greets like no profile at all, not with a bare comma
+    const TSpieler* p = currentProfile();
+    const std::string name = p && !p->Name.empty() ? p->Name : g_lang->getValue("defaultplayer");
     drawCenteredText(utf8UpperCase(g_lang->getValue("welcome") + " " + name), g_fontHeader, 512, 0);
 
     Sys_SetAlpha(1);

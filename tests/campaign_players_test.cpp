@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "campaign/spieler.h"
+#include "framework/language.h"
 #include "framework/scene.h"
 #include "frontend/playermenu.h"
 #include "frontend/popup.h"
@@ -118,4 +119,21 @@ TEST_F(PlayerMenu, DeleteErasesTheFileAndTheLowestRemainingProfileBecomesCurrent
     until([] { return g_currentPlayer == 1; }, 80);
     EXPECT_EQ(g_currentPlayer, 1);
     EXPECT_EQ(g_firstProfilePending, 1);
+}
+
+TEST_F(PlayerMenu, WelcomeLineNamesTheProfileOrGreetsATravellerStillUnnamed)
+{
+    makeProfile(1, "Ada", 1, 0);
+    g_currentPlayer = 1;
+    enter(SCENE_MAINMENU);
+    frames(1);
+    const Shot ada = shot();
+    g_players[1]->Name = "";
+    frames(1);
+    const Shot unnamed = shot();
+    g_players[1]->Name = g_lang->getValue("defaultplayer");
+    frames(1);
+    const Shot traveller = shot();
+    EXPECT_TRUE(differs(ada, unnamed, 300, 0, 724, 40));
+    EXPECT_FALSE(differs(traveller, unnamed, 0, 0, 1024, 60));
 }
