@@ -6,7 +6,7 @@ add_test(NAME install_debian_package COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/inst
 add_test(NAME install_second_copy_wakes_the_first
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/second_copy.sh $<TARGET_FILE:morvelle>)
 set_tests_properties(install_tree_and_real_window install_debian_package install_second_copy_wakes_the_first
-  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
+  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)
 
 add_executable(install_tests ${CMAKE_CURRENT_LIST_DIR}/install_launch_test.cpp)
 target_link_libraries(install_tests PRIVATE morvelle_game GTest::gtest_main)
