@@ -174,7 +174,7 @@ int tavoTSoundHandler::play_music(const std::string& title)
 {
     akttitle = title;
     stop_music();
-    SysSound* next = Sys_LoadSound("data/music/" + title, SND_LOOP);
+    SysSound* next = Sys_LoadSound("data/music/" + title, SND_LOOP | SND_STREAM);
     if (!next) traceLog("Musik: data/music/" + title + " konnte nicht geladen werden");
     Sys_FreeSound(music);
     music = next;

@@ -83,4 +83,10 @@ void fuzzSound(const uint8_t* data, size_t size, const char* magic)
     SysSound* s = Sys_LoadSoundMemory(data, size, 0);
     if (s && Sys_SoundLengthMs(s) > 600 * 1000 + 1000) __builtin_trap();
     Sys_FreeSound(s);
+    // the same bytes as a streamed title, its first seconds read as the mixer would
+    s = Sys_LoadSoundMemory(data, size, SND_STREAM | SND_LOOP);
+    if (s && Sys_SoundLengthMs(s) > 600 * 1000 + 1000) __builtin_trap();
+    static int16_t pcm[4096 * 2];
+    for (int i = 0; s && i < 20; ++i) Sys_ReadStream(s, pcm, 4096);
+    Sys_FreeSound(s);
 }

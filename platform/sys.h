@@ -158,7 +158,12 @@ void Sys_DrawText(const std::string& text, float x, float y);   // built-in 8x8 
 // Audio
 
 struct SysSound;
-enum SysSoundFlags { SND_LOOP = 1 };
+// SND_STREAM: decoded while it plays (music titles), so only the compressed file stays in memory; a stream plays
+// on one channel at a time.
+enum SysSoundFlags { SND_LOOP = 1, SND_STREAM = 2 };
+// The next frames of a streamed title as 44.1 kHz stereo (the mixer pulls through it); returns the frames decoded,
+// the rest of out is silence.
+size_t Sys_ReadStream(SysSound* snd, int16_t* out, size_t frames);
 
 SysSound* Sys_LoadSound(const std::string& path, int flags);
 SysSound* Sys_LoadSoundMemory(const uint8_t* bytes, size_t size, int flags);

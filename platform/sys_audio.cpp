@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 #include <vorbis/vorbisfile.h>
 
+#include <atomic>
 #include <cstring>
 
 #include "platform/sys_internal.h"
@@ -11,6 +12,14 @@ struct SysSound {
     int flags = 0;
     int lengthMs = 0;
     Mix_Chunk* chunk = nullptr;
+    // a stream keeps its compressed file and decodes from it in the mixer's thread
+    std::vector<uint8_t> file;
+    size_t filePos = 0;
+    OggVorbis_File vf{};
+    bool open = false;
+    int channels = 0;
+    std::atomic<int> volume{MIX_MAX_VOLUME};
+    std::atomic<bool> held{false};   // paused or cued: the mixer hears silence and the title keeps its place
 };
 
 struct Channel {
@@ -22,6 +31,8 @@ struct Channel {
 
 static bool s_device = false;
 static std::vector<Channel> s_channels;
+// The channel whose stream is hooked into the mixer's music slot, 0 when none.
+static int s_streamChannel = 0;
 static const int kRate = 44100;
 
 void sysAudioInit(bool headless)
@@ -44,6 +55,8 @@ void sysAudioInit(bool headless)
 void sysAudioShutdown()
 {
     if (!s_device) return;
+    Mix_HookMusic(nullptr, nullptr);
+    s_streamChannel = 0;
     Mix_HaltChannel(-1);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -181,6 +194,89 @@ static std::vector<int16_t> toStereo44k(const std::vector<int16_t>& in, int chan
     return out;
 }
 
+static size_t readStream(void* ptr, size_t size, size_t n, void* src)
+{
+    auto* s = static_cast<SysSound*>(src);
+    size_t want = size * n, left = s->file.size() - s->filePos;
+    if (want > left) want = left;
+    std::memcpy(ptr, s->file.data() + s->filePos, want);
+    s->filePos += want;
+    return size ? want / size : 0;
+}
+
+static int seekStream(void* src, ogg_int64_t offset, int whence)
+{
+    auto* s = static_cast<SysSound*>(src);
+    ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? (ogg_int64_t)s->filePos : (ogg_int64_t)s->file.size();
+    ogg_int64_t to = base + offset;
+    if (to < 0 || to > (ogg_int64_t)s->file.size()) return -1;
+    s->filePos = (size_t)to;
+    return 0;
+}
+
+static long tellStream(void* src) { return (long)static_cast<SysSound*>(src)->filePos; }
+
+// Opens a title for streaming: 44.1 kHz, one or two channels, at most ten minutes; anything else is decoded whole.
+static bool openStream(SysSound* s)
+{
+    ov_callbacks cb{readStream, seekStream, nullptr, tellStream};
+    if (ov_open_callbacks(s, &s->vf, nullptr, 0, cb) != 0) return false;
+    s->open = true;
+    vorbis_info* vi = ov_info(&s->vf, -1);
+    ogg_int64_t frames = ov_pcm_total(&s->vf, -1);
+    if (!vi || vi->rate != kRate || vi->channels < 1 || vi->channels > 2 || frames <= 0 ||
+        frames > (ogg_int64_t)kMaxSeconds * kRate)
+        return false;
+    s->channels = vi->channels;
+    s->lengthMs = (int)(frames * 1000 / kRate);
+    return true;
+}
+
+size_t Sys_ReadStream(SysSound* s, int16_t* out, size_t frames)
+{
+    size_t done = 0;
+    bool rewound = false;
+    while (done < frames && s->open) {
+        char buf[8192];
+        size_t want = (frames - done) * (size_t)s->channels * 2;
+        if (want > sizeof buf) want = sizeof buf;
+        int section;
+        long n = ov_read(&s->vf, buf, (int)want, 0, 2, 1, &section);
+        if (n == OV_HOLE) continue;
+        if (n <= 0) {
+            // the end, or a damaged page: a loop starts over once, anything else falls silent
+            if (!(s->flags & SND_LOOP) || rewound || ov_pcm_seek(&s->vf, 0) != 0) break;
+            rewound = true;
+            continue;
+        }
+        rewound = false;
+        const int16_t* pcm = reinterpret_cast<const int16_t*>(buf);
+        size_t got = (size_t)n / 2 / (size_t)s->channels;
+        for (size_t i = 0; i < got; ++i) {
+            out[(done + i) * 2] = pcm[i * (size_t)s->channels];
+            out[(done + i) * 2 + 1] = pcm[i * (size_t)s->channels + (size_t)s->channels - 1];
+        }
+        done += got;
+    }
+    std::memset(out + done * 2, 0, (frames - done) * 4);
+    return done;
+}
+
+static void fillStream(void* udata, Uint8* stream, int len)
+{
+    auto* s = static_cast<SysSound*>(udata);
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    const size_t frames = (size_t)len / 4;
+    if (s->held.load()) {
+        std::memset(stream, 0, (size_t)len);
+        return;
+    }
+    Sys_ReadStream(s, out, frames);
+    const int v = s->volume.load();
+    if (v < MIX_MAX_VOLUME)
+        for (size_t i = 0; i < frames * 2; ++i) out[i] = (int16_t)(out[i] * v / MIX_MAX_VOLUME);
+}
+
 SysSound* Sys_LoadSound(const std::string& path, int flags)
 {
     std::vector<uint8_t> bytes;
@@ -190,11 +286,19 @@ SysSound* Sys_LoadSound(const std::string& path, int flags)
 
 SysSound* Sys_LoadSoundMemory(const uint8_t* bytes, size_t size, int flags)
 {
+    if ((flags & SND_STREAM) && size >= 4 && std::memcmp(bytes, "OggS", 4) == 0) {
+        auto* s = new SysSound();
+        s->flags = flags;
+        s->file.assign(bytes, bytes + size);
+        if (openStream(s)) return s;
+        if (s->open) ov_clear(&s->vf);
+        delete s;
+    }
     std::vector<int16_t> pcm;
     int channels = 0, rate = 0;
     if (!decodeBytes(std::vector<uint8_t>(bytes, bytes + size), pcm, channels, rate)) return nullptr;
     SysSound* s = new SysSound();
-    s->flags = flags;
+    s->flags = flags & ~SND_STREAM;
     s->pcm = (channels == 2 && rate == kRate) ? std::move(pcm) : toStereo44k(pcm, channels, rate);
     s->lengthMs = (int)((uint64_t)(s->pcm.size() / 2) * 1000 / kRate);
     if (s_device) s->chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(s->pcm.data()), (Uint32)(s->pcm.size() * 2));
@@ -207,6 +311,7 @@ void Sys_FreeSound(SysSound* snd)
     for (size_t i = 0; i < s_channels.size(); ++i)
         if (s_channels[i].snd == snd) Sys_StopChannel((int)i + 1);
     if (snd->chunk) Mix_FreeChunk(snd->chunk);
+    if (snd->open) ov_clear(&snd->vf);
     delete snd;
 }
 
@@ -221,11 +326,23 @@ int Sys_AllocChannel()
 
 static Channel* chan(int ch) { return (ch >= 1 && ch <= (int)s_channels.size()) ? &s_channels[(size_t)ch - 1] : nullptr; }
 
+static void halt(int ch)
+{
+    if (!s_device) return;
+    if (ch == s_streamChannel) {
+        Mix_HookMusic(nullptr, nullptr);
+        s_streamChannel = 0;
+    } else {
+        Mix_HaltChannel(ch - 1);
+    }
+}
+
 static void applyMix(int ch)
 {
     Channel* c = chan(ch);
     if (!s_device || !c) return;
     float v = c->volume < 0 ? 0 : c->volume > 1 ? 1 : c->volume;
+    if (ch == s_streamChannel && c->snd) c->snd->volume = (int)(v * MIX_MAX_VOLUME);
     Mix_Volume(ch - 1, (int)(v * MIX_MAX_VOLUME));
     float p = c->pan < -1 ? -1 : c->pan > 1 ? 1 : c->pan;
     int left = (int)(255 * (p > 0 ? 1 - p : 1)), right = (int)(255 * (p < 0 ? 1 + p : 1));
@@ -236,7 +353,8 @@ static void start(int ch, SysSound* snd, bool cue)
 {
     Channel* c = chan(ch);
     if (!c) return;
-    if (c->active && s_device) Mix_HaltChannel(ch - 1);
+    if (c->active) halt(ch);
+    if (snd && snd->open && s_streamChannel) Sys_StopChannel(s_streamChannel);
     c->snd = snd;
     c->active = snd != nullptr;
     c->paused = false;
@@ -249,6 +367,13 @@ static void start(int ch, SysSound* snd, bool cue)
         applyMix(ch);
         Mix_PlayChannel(ch - 1, snd->chunk, (snd->flags & SND_LOOP) ? -1 : 0);
         if (cue) Mix_Pause(ch - 1);
+    } else if (s_device && snd->open) {
+        // unhooked, the mixer's thread cannot be reading it
+        ov_pcm_seek(&snd->vf, 0);
+        snd->held = cue;
+        s_streamChannel = ch;
+        applyMix(ch);
+        Mix_HookMusic(fillStream, snd);
     }
 }
 
@@ -259,7 +384,7 @@ void Sys_StopChannel(int ch)
 {
     Channel* c = chan(ch);
     if (!c) return;
-    if (s_device) Mix_HaltChannel(ch - 1);
+    halt(ch);
     c->active = false;
     c->paused = false;
     c->cued = false;
@@ -273,12 +398,14 @@ void Sys_SetChannelPaused(int ch, bool paused)
     if (paused && !was) {
         c->paused = true;
         c->pausedAt = Sys_Millisecs();
-        if (s_device) Mix_Pause(ch - 1);
+        if (ch == s_streamChannel) c->snd->held = true;
+        else if (s_device) Mix_Pause(ch - 1);
     } else if (!paused && was) {
         c->pausedTotal += Sys_Millisecs() - c->pausedAt;
         c->paused = false;
         c->cued = false;
-        if (s_device) Mix_Resume(ch - 1);
+        if (ch == s_streamChannel) c->snd->held = false;
+        else if (s_device) Mix_Resume(ch - 1);
     }
 }
 

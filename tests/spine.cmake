@@ -10,6 +10,7 @@ target_link_libraries(spine_tests PRIVATE morvelle_game GTest::gtest_main PkgCon
 target_compile_options(spine_tests PRIVATE ${MORVELLE_WARNINGS})
 target_compile_definitions(spine_tests PRIVATE
   MORVELLE_GAME_BIN="$<TARGET_FILE:morvelle>"
-  MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>")
-add_dependencies(spine_tests morvelle morvelle-harness)
+  MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>"
+  MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
+add_dependencies(spine_tests morvelle morvelle-harness morvelle-data)
 gtest_discover_tests(spine_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)

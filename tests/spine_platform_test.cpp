@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -508,4 +509,49 @@ TEST(Audio, ChannelStateWithoutADevice)
     Sys_SetChannelPaused(ch, false);   // resuming a stopped channel stays silent
     EXPECT_FALSE(Sys_ChannelPlaying(ch));
     Sys_FreeSound(s);
+}
+
+TEST(Audio, AStreamedTitlePlaysTheSameSamplesAsAWholeDecodeAndLoopsWithoutAGap)
+{
+    ensureHeadless();
+    const std::string path = MORVELLE_DATA_DIR "music/win.ogg";
+    std::vector<int16_t> whole;
+    int channels = 0, rate = 0;
+    ASSERT_TRUE(Sys_DecodeSound(path, whole, channels, rate));
+    ASSERT_EQ(channels, 2);
+    ASSERT_EQ(rate, 44100);
+    const size_t frames = whole.size() / 2;
+
+    SysSound* s = Sys_LoadSound(path, SND_LOOP | SND_STREAM);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(Sys_SoundLengthMs(s), (int)(frames * 1000 / 44100));
+    // read in uneven pieces through the end and one second into the second round
+    std::vector<int16_t> got((frames + 44100) * 2);
+    size_t at = 0;
+    for (size_t piece = 1000; at < frames + 44100; piece = piece == 1000 ? 4097 : 1000) {
+        size_t n = std::min(piece, frames + 44100 - at);
+        ASSERT_EQ(Sys_ReadStream(s, &got[at * 2], n), n);
+        at += n;
+    }
+    EXPECT_TRUE(std::equal(whole.begin(), whole.end(), got.begin()));
+    EXPECT_TRUE(std::equal(got.begin() + (long)whole.size(), got.end(), whole.begin()));
+    Sys_FreeSound(s);
+
+    // without the loop the title ends in silence; a file cut in half still plays what it has
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(Sys_ReadAllBytes(path, bytes));
+    for (size_t size : {bytes.size(), bytes.size() / 2}) {
+        SysSound* once = Sys_LoadSoundMemory(bytes.data(), size, SND_STREAM);
+        ASSERT_NE(once, nullptr) << size;
+        std::vector<int16_t> tail(20000 * 2, 1);
+        size_t total = 0, n;
+        while ((n = Sys_ReadStream(once, tail.data(), 20000)) == 20000) total += n;
+        total += n;
+        EXPECT_LE(total, frames);
+        if (size == bytes.size()) {
+            EXPECT_EQ(total, frames);
+        }
+        EXPECT_TRUE(std::all_of(tail.begin() + (long)n * 2, tail.end(), [](int16_t v) { return v == 0; }));
+        Sys_FreeSound(once);
+    }
 }
