@@ -1,7 +1,6 @@
 // The global objects, created in their fixed order and destroyed in reverse.
 #include "app/globals.h"
 
-#include "app/input.h"
 #include "app/mainloop.h"
 #include "campaign/config.h"
 #include "campaign/scene_intro.h"
@@ -10,6 +9,7 @@
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"

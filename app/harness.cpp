@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "app/mainloop.h"
 #include "app/statedump.h"
+#include "framework/input.h"
 #include "platform/sys.h"
 
 namespace {

@@ -14,6 +14,7 @@
 #include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"

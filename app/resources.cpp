@@ -2,8 +2,8 @@
 #include "app/resources.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "fonts/bitmapfont.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "frontend/popup.h"
 #include "frontend/widgets.h"

@@ -5,13 +5,13 @@
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/scene_intro.h"
 #include "campaign/scene_roadmap.h"
 #include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"
 #include "frontend/popup.h"

@@ -5,8 +5,8 @@
 #include <cctype>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
+#include "framework/input.h"
 #include "framework/trace.h"
 #include "platform/sys.h"
 

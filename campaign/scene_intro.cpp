@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/trace.h"
 #include "platform/sys.h"
 

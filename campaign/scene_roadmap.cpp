@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"

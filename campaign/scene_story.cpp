@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"
 #include "frontend/popup.h"

@@ -2,7 +2,7 @@
 #include "framework/scene.h"
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "platform/sys.h"
 
 static SceneDispatch s_dispatch;

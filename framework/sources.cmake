@@ -2,6 +2,7 @@
 set(FRAMEWORK_SOURCES
   framework/scene.cpp
   framework/bild.cpp
+  framework/input.cpp
   framework/language.cpp
   framework/math.cpp
   framework/trace.cpp

@@ -2,9 +2,9 @@
 #include "frontend/scene_loadscreen.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/scene_intro.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "frontend/effects.h"
 #include "frontend/holo.h"
 #include "frontend/scene_mainmenu.h"

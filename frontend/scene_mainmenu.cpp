@@ -2,12 +2,12 @@
 #include "frontend/scene_mainmenu.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/scene_roadmap.h"
 #include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"

@@ -2,11 +2,11 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/besttimes.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/math.h"
 #include "framework/scene.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "framework/math.h"
 #include "framework/trace.h"
 #include "frontend/effects.h"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "frontend/popup.h"
 #include "match3/board_links.h"
 #include "platform/sys.h"

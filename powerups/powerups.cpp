@@ -2,9 +2,9 @@
 #include "powerups/powerups.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"

@@ -2,7 +2,7 @@
 #include "powerups/powerups.h"
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"

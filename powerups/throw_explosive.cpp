@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"

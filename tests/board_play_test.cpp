@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "app/mainloop.h"
 #include "campaign/spieler.h"
+#include "framework/input.h"
 #include "frontend/popup.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"

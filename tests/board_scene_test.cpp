@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/messages.h"
 #include "match3/scene_match3.h"

@@ -3,7 +3,7 @@
 
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "frontend/widgets.h"
 #include "campaign/scene_roadmap.h"
 #include "campaign/spieler.h"

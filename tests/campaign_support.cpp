@@ -5,10 +5,10 @@
 #include <fstream>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "app/mainloop.h"
 #include "campaign/scene_intro.h"
 #include "campaign/spieler.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/popup.h"
 #include "frontend/scene_loadscreen.h"

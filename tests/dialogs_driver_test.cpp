@@ -3,7 +3,7 @@
 #include <set>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
 #include "framework/scene.h"

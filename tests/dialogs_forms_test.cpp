@@ -1,9 +1,9 @@
 // The dialogs a player fills in: the options sliders and boxes, the name entry, the resume and new-game questions.
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/popup.h"
 #include "platform/sys.h"

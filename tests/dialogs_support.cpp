@@ -2,8 +2,8 @@
 #include "tests/dialogs_support.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "app/resources.h"
+#include "framework/input.h"
 #include "frontend/widgets.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/popup.h"
 

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "app/resources.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/math.h"
 #include "framework/scene.h"

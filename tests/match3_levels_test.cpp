@@ -11,10 +11,10 @@
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
 #include "content/levels/levels.h"
 #include "content/tool/modules.h"
+#include "framework/input.h"
 #include "frontend/effects.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"

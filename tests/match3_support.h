@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
+#include "framework/input.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/input.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "frontend/messages.h"
 #include "frontend/sound_handler.h"

@@ -8,6 +8,7 @@
 #include "app/input.h"
 #include "app/mainloop.h"
 #include "campaign/config.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"

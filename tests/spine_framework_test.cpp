@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "framework/math.h"
 #include "framework/scene.h"

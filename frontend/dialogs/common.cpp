@@ -1,6 +1,6 @@
 // What the dialogs share: buttons and keys gated to the fully open dialog, closing, aligned text.
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "frontend/widgets.h"
 #include "fonts/bitmapfont.h"
 #include "framework/language.h"

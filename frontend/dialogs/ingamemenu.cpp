@@ -1,7 +1,7 @@
 // The board's menu: help pages, leave to the map with the level kept for later, options, or play on.
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/spieler.h"
+#include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"

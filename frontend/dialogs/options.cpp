@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "app/globals.h"
-#include "app/input.h"
+#include "framework/input.h"
 #include "frontend/widgets.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"

@@ -2,11 +2,11 @@
 #include "frontend/playermenu.h"
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "framework/language.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
