@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "app/globals.h"
-#include "app/mainloop.h"
 #include "campaign/spieler.h"
 #include "campaign/config.h"
 #include "framework/trace.h"

@@ -4,7 +4,16 @@
 #include <string>
 #include <vector>
 
-struct GameOptions;
+struct GameOptions {
+    bool headless = false;
+    std::string dataRoot;          // "" = beside the program
+    std::string saveDir;           // "" = the user's folder
+    std::string lockFile;          // "" = the usual single-instance lock
+    bool seeded = false;
+    unsigned seed = 0;
+    bool skipSingleInstance = false;
+    std::vector<std::string> args;
+};
 
 struct DataSearch {
     std::string found;                  // the data tree, ending in "/"; "" when none was found

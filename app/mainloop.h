@@ -5,16 +5,7 @@
 #include <string>
 #include <vector>
 
-struct GameOptions {
-    bool headless = false;
-    std::string dataRoot;          // "" = beside the program
-    std::string saveDir;           // "" = the user's folder
-    std::string lockFile;          // "" = the usual single-instance lock
-    bool seeded = false;
-    unsigned seed = 0;
-    bool skipSingleInstance = false;
-    std::vector<std::string> args;
-};
+#include "app/launch.h"
 
 // Steps 1-12 of the start-up; returns -1 to go on into the loop, else an exit status.
 int startGame(const GameOptions& opt);
