@@ -13,6 +13,7 @@
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"
+#include "frontend/holo.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/messages.h"
 #include "frontend/popup.h"
@@ -182,5 +183,6 @@ void destroyGlobals()
     drop(g_lang);
     drop(g_config);
     for (auto& p : g_players) drop(p);
+    destroyHoloButtons();
     destroySharedImages();
 }

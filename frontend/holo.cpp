@@ -1,16 +1,51 @@
 // Holo buttons: hover and click like the picture buttons, with a still glow or a 32-frame wobble beneath.
 #include "frontend/holo.h"
 
+#include <memory>
+#include <vector>
+
 #include "app/globals.h"
-#include "app/input.h"
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
 #include "framework/bild.h"
+#include "framework/input.h"
+#include "framework/language.h"
 #include "framework/scene.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
 #include "platform/sys.h"
+
+THoloButton* g_menuHoloButtons[4];
+THoloButton* g_roadmapHoloButton;
+
+namespace {
+// The buttons made here; the globals only point at them.
+std::vector<std::unique_ptr<THoloButton>> s_holoButtons;
+
+THoloButton* ownHoloButton() { return s_holoButtons.emplace_back(std::make_unique<THoloButton>()).get(); }
+}
+
+void setupHoloButtons()
+{
+    static const struct {
+        float x, y;
+        const char* key;
+    } kMenuButtons[4] = {{905, 666, "startgame"}, {115, 666, "player"}, {355, 666, "champions"}, {665, 666, "options"}};
+    for (int i = 0; i < 4; ++i) {
+        if (!g_menuHoloButtons[i]) g_menuHoloButtons[i] = ownHoloButton();
+        g_menuHoloButtons[i]->setup(kMenuButtons[i].x, kMenuButtons[i].y, 1, g_lang->getValue(kMenuButtons[i].key));
+    }
+    if (!g_roadmapHoloButton) g_roadmapHoloButton = ownHoloButton();
+    g_roadmapHoloButton->setup(925, 666, 1, g_lang->getValue("startgame"));
+}
+
+void destroyHoloButtons()
+{
+    for (auto& b : g_menuHoloButtons) b = nullptr;
+    g_roadmapHoloButton = nullptr;
+    s_holoButtons.clear();
+}
 
 THoloButton::THoloButton() : wobbelstart(randInt(1, 50)) {}
 

@@ -24,3 +24,11 @@ public:
     int wobbelruntime = 0;
     int isWobbel = 0;
 };
+
+// The main menu's start, player, champions and options buttons and the level map's start; owned by holo.cpp.
+extern THoloButton* g_menuHoloButtons[4];
+extern THoloButton* g_roadmapHoloButton;
+
+// Makes the holo buttons on first use and sets their places and captions; the UI pictures must be loaded.
+void setupHoloButtons();
+void destroyHoloButtons();

@@ -9,7 +9,6 @@
 #include "framework/trace.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/sound_handler.h"
-#include "frontend/widgets.h"
 #include "platform/sys.h"
 
 int g_instructionsPage = 1;

@@ -45,6 +45,7 @@ int tavoTSceneLoadscreen::Prepare()
 void tavoTSceneLoadscreen::loadEverything()
 {
     loadUIImages();
+    setupHoloButtons();
     sceneMatch3->preloadImages();
     loadEffectImages();
     sceneMatch3->loadLevelPreviewData();
@@ -83,7 +84,10 @@ int tavoTSceneLoadscreen::Update()
     Sys_SetBlend(BLEND_ALPHA);
     Sys_SetViewport(0, 0, 1024, 768);
     Sys_SetScale(1, 1);
-    if (runtime == 180) loadUIImages();
+    if (runtime == 180) {
+        loadUIImages();
+        setupHoloButtons();
+    }
     if (runtime == 225) sceneMatch3->preloadImages();
     if (runtime == 260) loadEffectImages();
     if (runtime == 305) sceneMatch3->loadLevelPreviewData();

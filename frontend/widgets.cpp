@@ -10,7 +10,6 @@
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
-#include "frontend/holo.h"
 #include "frontend/messages.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
@@ -40,8 +39,6 @@ tavoTBild* g_imgHoloFrames[3];
 tavoTBild* g_imgLoadBg;
 SysImage* g_animHoloWobbel;
 SysImage* g_animImpact;
-THoloButton* g_menuHoloButtons[4];
-THoloButton* g_roadmapHoloButton;
 THelpDiagramPictures g_helpDiagramPictures;
 
 namespace {
@@ -104,13 +101,10 @@ tavoTBild** const kOwnedSingles[] = {
     &g_imgScores, &g_imgClose, &g_imgCloseHover, &g_imgLoadBg,
 };
 
-// The pictures and holo buttons made here; the globals only point at them.
+// The pictures made here; the globals only point at them.
 std::vector<std::unique_ptr<tavoTBild>> s_pictures;
-std::vector<std::unique_ptr<THoloButton>> s_holoButtons;
 
 tavoTBild* ownPicture() { return s_pictures.emplace_back(std::make_unique<tavoTBild>()).get(); }
-
-THoloButton* ownHoloButton() { return s_holoButtons.emplace_back(std::make_unique<THoloButton>()).get(); }
 
 void loadPicture(const SharedPicture& p)
 {
@@ -148,8 +142,6 @@ void createSharedImages()
     g_imgMoveKnobs[0] = g_imgButtons[0] = g_imgButtonsSpare[0] = nullptr;
     for (auto& f : g_imgHoloFrames) f = ownPicture();
     g_animHoloWobbel = g_animImpact = nullptr;
-    for (auto& b : g_menuHoloButtons) b = nullptr;
-    g_roadmapHoloButton = nullptr;
 }
 
 void destroySharedImages()
@@ -157,10 +149,7 @@ void destroySharedImages()
     for (tavoTBild** p : kOwnedSingles) *p = nullptr;
     for (int i = 0; i <= 10; ++i) g_imgMoveKnobs[i] = g_imgButtons[i] = g_imgButtonsSpare[i] = nullptr;
     for (auto& f : g_imgHoloFrames) f = nullptr;
-    for (auto& b : g_menuHoloButtons) b = nullptr;
-    g_roadmapHoloButton = nullptr;
     s_pictures.clear();
-    s_holoButtons.clear();
     Sys_FreeImage(g_animHoloWobbel);
     Sys_FreeImage(g_animImpact);
     g_animHoloWobbel = g_animImpact = nullptr;
@@ -184,17 +173,6 @@ void loadUIImages()
     if (g_animImpact) Sys_MidHandleImage(g_animImpact);
     else traceLog("Animation data/effects/impact.png konnte nicht geladen werden");
     for (const SharedPicture& p : kDebrisPictures) loadPicture(p);
-
-    static const struct {
-        float x, y;
-        const char* key;
-    } kMenuButtons[4] = {{905, 666, "startgame"}, {115, 666, "player"}, {355, 666, "champions"}, {665, 666, "options"}};
-    for (int i = 0; i < 4; ++i) {
-        if (!g_menuHoloButtons[i]) g_menuHoloButtons[i] = ownHoloButton();
-        g_menuHoloButtons[i]->setup(kMenuButtons[i].x, kMenuButtons[i].y, 1, g_lang->getValue(kMenuButtons[i].key));
-    }
-    if (!g_roadmapHoloButton) g_roadmapHoloButton = ownHoloButton();
-    g_roadmapHoloButton->setup(925, 666, 1, g_lang->getValue("startgame"));
 }
 
 std::string timeText(int seconds)

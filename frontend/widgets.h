@@ -6,7 +6,6 @@
 
 class TBitmapFont;
 class tavoTBild;
-class THoloButton;
 struct SysImage;
 
 // Shared UI pictures; arrays of 11 use elements 1..10.
@@ -34,10 +33,6 @@ extern tavoTBild* g_imgHoloFrames[3];
 extern tavoTBild* g_imgLoadBg;
 extern SysImage* g_animHoloWobbel;   // 32 frames of 128 x 128, top-left handle
 extern SysImage* g_animImpact;       // 16 frames of 128 x 128, centre handle
-
-// Holo buttons made by loadUIImages: the main menu's start, player, champions and options, and the level map's start.
-extern THoloButton* g_menuHoloButtons[4];
-extern THoloButton* g_roadmapHoloButton;
 
 // Board pictures the help diagram draws; the board scene fills this when it loads its pictures.
 // Each vector is indexed by the value drawn (item kind, moss level, arrow kind); missing entries draw nothing.

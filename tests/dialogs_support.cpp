@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/resources.h"
 #include "framework/input.h"
+#include "frontend/holo.h"
 #include "frontend/widgets.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
@@ -28,6 +29,7 @@ void DialogFixture::SetUpTestSuite()
     ASSERT_EQ(g_lang->loadFromDisk("data/texts/codetexts.txt", "="), 1);
     loadFonts();
     loadUIImages();
+    setupHoloButtons();
 }
 
 void DialogFixture::TearDownTestSuite() { destroyGlobals(); }

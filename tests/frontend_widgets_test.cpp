@@ -325,6 +325,7 @@ TEST_F(WidgetFixture, SharedPicturesAnimationsAndHoloButtonsLoad)
     g_lang->lang["options"] = "Optionen";
     capturedTrace().clear();
     loadUIImages();
+    setupHoloButtons();
     ASSERT_NE(g_animHoloWobbel, nullptr);
     EXPECT_EQ(g_animHoloWobbel->frameCount(), 32);
     EXPECT_EQ(g_animHoloWobbel->handle_x, 0);
