@@ -2,6 +2,7 @@
 set(CAMPAIGN_SOURCES
   campaign/config.cpp
   campaign/spieler.cpp
+  campaign/spieler_session.cpp
   campaign/besttimes.cpp
   campaign/scene_intro.cpp
   campaign/scene_roadmap.cpp

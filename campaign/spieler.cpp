@@ -1,17 +1,15 @@
-// Player profiles: progression, suspend and resume, the goal table and the profile file byte for byte.
+// Player profiles: progression, the goal table and the profile file byte for byte (ties to the running game: spieler_session.cpp).
 #include "campaign/spieler.h"
 
 #include <vector>
 
 #include "app/globals.h"
 #include "framework/trace.h"
-#include "campaign/scene_story.h"
 #include "framework/math.h"
 #include "fonts/utf8.h"
 #include "framework/language.h"
-#include "match3/scene_match3.h"
+#include "match3/board_codes.h"
 #include "platform/sys.h"
-#include "powerups/powerups.h"
 
 namespace {
 
@@ -34,23 +32,6 @@ void forEachProfileInt(TSpieler& p, Visit&& visit)
     for (int k = 1; k <= PROFILE_GOAL_KINDS; ++k) visit(p.resumeItemsDestroyed[k]);
     for (int i = 1; i <= PROFILE_PRICES; ++i) visit(p.pusoll[i]);
 }
-
-// The four power-ups and the copies of their flags the profile keeps for a suspended level.
-struct PowerUpCopy {
-    tavoTPowerUp* (*powerUp)();
-    int TSpieler::*isUnlocked;
-    int TSpieler::*isFirstTime;
-};
-const PowerUpCopy kPowerUpCopies[] = {
-    {[]() -> tavoTPowerUp* { return puRemoveLine; }, &TSpieler::resumeRemoveLineIsUnlocked,
-     &TSpieler::resumeRemoveLineIsFirstTime},
-    {[]() -> tavoTPowerUp* { return puRemoveSameItem; }, &TSpieler::resumeRemoveSameItemsIsUnlocked,
-     &TSpieler::resumeRemoveSameItemsIsFirstTime},
-    {[]() -> tavoTPowerUp* { return puReplaceAllItems; }, &TSpieler::resumeReplaceAllItemsIsUnlocked,
-     &TSpieler::resumeReplaceAllItemsIsFirstTime},
-    {[]() -> tavoTPowerUp* { return puThrowExplosive; }, &TSpieler::resumeThrowExplosiveIsUnlocked,
-     &TSpieler::resumeThrowExplosiveIsFirstTime},
-};
 }
 
 const ProfileField kProfileHeader[PROFILE_HEADER_FIELDS] = {
@@ -82,36 +63,6 @@ const ProfileField kProfileHeader[PROFILE_HEADER_FIELDS] = {
     {"skipfill", &TSpieler::skipfill, 0, PROFILE_MAX_COUNT},
 };
 
-void TSpieler::resumePowerUps()
-{
-    for (const PowerUpCopy& c : kPowerUpCopies) {
-        c.powerUp()->isUnlocked = this->*c.isUnlocked;
-        c.powerUp()->isFirstTime = this->*c.isFirstTime;
-    }
-}
-
-void TSpieler::suspendPowerUps()
-{
-    for (const PowerUpCopy& c : kPowerUpCopies) {
-        this->*c.isUnlocked = c.powerUp()->isUnlocked;
-        this->*c.isFirstTime = c.powerUp()->isFirstTime;
-    }
-}
-
-void TSpieler::checkStoryPage()
-{
-    static const int levels[9] = {1, 11, 21, 31, 41, 51, 61, 71, 81};
-    static const int pages[9] = {1, 3, 4, 5, 6, 7, 8, 9, 10};
-    for (int i = 0; i < 9; ++i) {
-        if (Level == levels[i]) {
-            if (sceneStory) sceneStory->setPage(pages[i]);
-            isStoryPageShow = 1;
-            return;
-        }
-    }
-    isStoryPageShow = 0;
-}
-
 int TSpieler::isChapterLevel(int level) { return (level >= 10 && level <= 80 && level % 10 == 0) ? 1 : 0; }
 
 int TSpieler::getChapterLevel() { return isChapterLevel(Level) ? Level / 10 : 0; }
@@ -141,37 +92,6 @@ void TSpieler::LevelDone()
     ResetResume();
 }
 
-void TSpieler::NewSafari()
-{
-    StoryPage = 1;
-    StoryLevel = 1;
-    StoryPoints = 0;
-    isStoryFinished = 0;
-    Level = 1;
-    resumeLevel = 1;
-    isResume = 0;
-    resumePoints = 0;
-    resumeTime = 0;
-    resumeGTGameType = 0;
-    time = 0;
-    anzItems = anzMoss = anzKaefer = 0;
-    skipfill = 2;
-    for (int i = 1; i <= PROFILE_CELLS; ++i) {
-        resumeCellMoss[i] = resumeCellStone[i] = resumeCellDoor[i] = 0;
-        resumeItemX[i] = resumeItemY[i] = resumeItemA[i] = resumeItemKaefCol[i] = 0;
-    }
-    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k] = 0;
-    for (int i = 1; i <= 7; ++i) pusoll[i] = 0;
-    for (const PowerUpCopy& c : kPowerUpCopies) {
-        if (tavoTPowerUp* p = c.powerUp()) {
-            p->isUnlocked = 0;
-            p->isFirstTime = 1;
-        }
-        this->*c.isUnlocked = 0;
-        this->*c.isFirstTime = 1;
-    }
-}
-
 void TSpieler::Erase()
 {
     NewSafari();
@@ -198,46 +118,6 @@ void TSpieler::decStoryPoints(int n)
 {
     StoryPoints = clampToInt((double)StoryPoints - n);
     if (StoryPoints < 0) StoryPoints = 0;
-}
-
-void TSpieler::SuspendLevel()
-{
-    isResume = 1;
-    resumeLevel = Level;
-    resumePoints = LevelPoints;
-    resumeTime = time;
-    resumeGTGameType = gtGameType;
-    const tavoTSceneMatch3* b = sceneMatch3;
-    for (int i = 1; i <= PROFILE_CELLS && b; ++i) {
-        resumeCellMoss[i] = b->_cellMoss[i];
-        resumeCellStone[i] = b->_cellStone[i];
-        resumeCellDoor[i] = b->_cellDoor[i];
-        resumeItemX[i] = clampToInt(b->_itemX[i]);
-        resumeItemY[i] = clampToInt(b->_itemY[i]);
-        resumeItemA[i] = b->_itemA[i];
-        resumeItemKaefCol[i] = b->_itemKaefCol[i];
-    }
-    for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k];
-}
-
-void TSpieler::ContinueLevel()
-{
-    Level = resumeLevel;
-    LevelPoints = resumePoints;
-    isResume = 0;
-    time = resumeTime;
-    gtGameType = resumeGTGameType;
-    tavoTSceneMatch3* b = sceneMatch3;
-    for (int i = 1; i <= PROFILE_CELLS && b; ++i) {
-        b->_cellMoss[i] = resumeCellMoss[i];
-        b->_cellStone[i] = resumeCellStone[i];
-        b->_cellDoor[i] = resumeCellDoor[i];
-        b->_itemX[i] = (float)resumeItemX[i];
-        b->_itemY[i] = (float)resumeItemY[i];
-        b->_itemA[i] = resumeItemA[i];
-        b->_itemKaefCol[i] = resumeItemKaefCol[i];
-    }
-    for (int k = 1; k <= 5; ++k) itemsDestroyed[k] = resumeItemsDestroyed[k];
 }
 
 void TSpieler::ResetResume()
@@ -389,23 +269,6 @@ void sortPlayers()
         for (int i = 1; i < 8; ++i)
             if (g_players[g_playerOrder[i + 1]]->StoryPoints > g_players[g_playerOrder[i]]->StoryPoints)
                 std::swap(g_playerOrder[i], g_playerOrder[i + 1]);
-}
-
-int g_playTick = 0;
-
-void savePlayer(int p)
-{
-    if (p < 0 || p >= MAX_PLAYERS || !g_players[p]) return;
-    if (g_scene == SCENE_MATCH3 && sceneMatch3->_winrun == 0 && p == g_currentPlayer) g_players[p]->SuspendLevel();
-    g_players[p]->SaveToDisk();
-}
-
-void countPlayTime()
-{
-    int t = Sys_TimerTicks(g_playTimer);
-    if (t <= g_playTick) return;
-    g_playTick = t;
-    if (TSpieler* p = currentProfile(); p && sceneMatch3 && sceneMatch3->_winrun == 0) p->time += 1;
 }
 
 TSpieler* currentProfile()

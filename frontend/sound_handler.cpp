@@ -6,10 +6,11 @@
 #include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
-#include "match3/scene_match3.h"
 #include "platform/sys.h"
 
 namespace {
+
+bool (*s_levelWon)() = nullptr;
 
 // Volumes of the settings run 0..280; the platform takes 0..1.
 constexpr float VOLUME_FACTOR = 0.00357143f;
@@ -72,6 +73,8 @@ constexpr SoundFile kSoundFiles[] = {
 };
 
 }
+
+void installLevelWonQuery(bool (*levelWon)()) { s_levelWon = levelWon; }
 
 const char* soundFileOf(int id)
 {
@@ -158,7 +161,7 @@ int tavoTSoundHandler::sounds()
     if (show == SCENE_MAINMENU && g_scene == SCENE_ROADMAP) v = full;
     if (g_scene == SCENE_MAINMENU && g_lastScene == SCENE_ROADMAP) v = full;
     if (g_lastScene == SCENE_MAINMENU && g_scene == SCENE_ROADMAP) v = full;
-    if (g_scene == SCENE_MATCH3 && show == SCENE_ROADMAP && sceneMatch3 && sceneMatch3->_winrun > 0) v = full;
+    if (g_scene == SCENE_MATCH3 && show == SCENE_ROADMAP && s_levelWon && s_levelWon()) v = full;
     if (g_scene == SCENE_ROADMAP && show == SCENE_MATCH3) v = dimmed;
 
     for (int i = 1; i <= _NUM_SOUNDS; ++i) soundplaying[i] = 0;

@@ -70,6 +70,9 @@ constexpr int SOUND_POPUP = 58;
 // The file under "data/sfx/" of a sound id, or nullptr for ids without a file.
 const char* soundFileOf(int id);
 
+// The music stays full while a won level fades to the map; the composition root installs how the board tells it won.
+void installLevelWonQuery(bool (*levelWon)());
+
 class tavoTSoundHandler {
 public:
     tavoTSoundHandler() = default;

@@ -16,6 +16,7 @@ set(FRONTEND_SOURCES
   frontend/sound_handler.cpp
   frontend/messages.cpp
   frontend/effects.cpp
+  frontend/effect_steps.cpp
   frontend/holo.cpp
   frontend/widgets.cpp
   frontend/scene_mainmenu.cpp
