@@ -268,3 +268,40 @@ void lockAllPowerUpsForReset()
     puReplaceAllItems->_lock();
     puThrowExplosive->_lock();
 }
+
+int tavoTPU_OneStep::Update()
+{
+    // the run starts with the click and its first step comes in the next frame
+    int running = isRunning;
+    _debugInfo();
+    _checkStatus();
+    if (isHover == 1) _onHover();
+    if (running == 1 && isRunning == 1) _work();
+    return 0;
+}
+
+int tavoTPU_OneStep::_select()
+{
+    isSelected = 1;
+    return _activate();
+}
+
+int tavoTPU_OneStep::_deselect()
+{
+    isSelected = 0;
+    return 0;
+}
+
+int tavoTPU_TwoStep::_select()
+{
+    isSelected = 1;
+    g_input->_MausFireLeft = 0;
+    return 0;
+}
+
+int tavoTPU_TwoStep::_deselect()
+{
+    isSelected = 0;
+    g_input->_MausFireLeft = 0;
+    return 0;
+}

@@ -92,66 +92,68 @@ public:
     int Compare(const _TtmpInteger* other) const;
 };
 
-class tavoTPU_RemoveLine : public tavoTPowerUp {
+// A power-up that starts at its button's click.
+class tavoTPU_OneStep : public tavoTPowerUp {
+public:
+    int Update() override;
+    int _select() override;
+    int _deselect() override;
+    int _animateIdle() override { return 0; }
+    int _onClick() override { return _clickOneStep(); }
+};
+
+// A power-up that picks its target: the button's click selects it, a click on the board starts it.
+class tavoTPU_TwoStep : public tavoTPowerUp {
+public:
+    int _select() override;
+    int _deselect() override;
+    int _animateIdle() override { return 0; }
+    int _onClick() override { return _clickTwoStep(); }
+};
+
+class tavoTPU_RemoveLine : public tavoTPU_TwoStep {
 public:
     tavoTPU_RemoveLine();
     int Update() override;
     int Prepare() override;
     int _activate() override;
     int _deactivate() override;
-    int _select() override;
     int _deselect() override;
-    int _animateIdle() override { return 0; }
     int _work() override;
-    int _onClick() override { return _clickTwoStep(); }
 
     int _selectedRow = 0;
     std::list<_TtmpInteger> _listOfTargets;
 };
 
-class tavoTPU_RemoveSameItem : public tavoTPowerUp {
+class tavoTPU_RemoveSameItem : public tavoTPU_TwoStep {
 public:
     tavoTPU_RemoveSameItem();
     int Update() override;
     int Prepare() override;
     int _activate() override;
     int _deactivate() override;
-    int _select() override;
-    int _deselect() override;
-    int _animateIdle() override { return 0; }
     int _work() override;
-    int _onClick() override { return _clickTwoStep(); }
 
     int _selectedItem = 0;
     std::list<_TtmpInteger> _listoftargets;
 };
 
-class tavoTPU_ReplaceAllItems : public tavoTPowerUp {
+class tavoTPU_ReplaceAllItems : public tavoTPU_OneStep {
 public:
     tavoTPU_ReplaceAllItems();
-    int Update() override;
     int Prepare() override;
     int _activate() override;
     int _deactivate() override;
-    int _select() override;
-    int _deselect() override;
-    int _animateIdle() override { return 0; }
     int _work() override;
-    int _onClick() override { return _clickOneStep(); }
 };
 
-class tavoTPU_ThrowExplosive : public tavoTPowerUp {
+class tavoTPU_ThrowExplosive : public tavoTPU_OneStep {
 public:
     tavoTPU_ThrowExplosive();
-    int Update() override;
     int Prepare() override;
     int _activate() override;
     int _deactivate() override;
-    int _select() override;
-    int _deselect() override;
-    int _animateIdle() override { return 0; }
     int _work() override;
-    int _onClick() override { return _clickOneStep(); }
 
     int _targetz = 0;
     tavoTVector2 putarget;

@@ -47,17 +47,9 @@ int tavoTPU_RemoveLine::Update()
     return 0;
 }
 
-int tavoTPU_RemoveLine::_select()
-{
-    isSelected = 1;
-    g_input->_MausFireLeft = 0;
-    return 0;
-}
-
 int tavoTPU_RemoveLine::_deselect()
 {
-    isSelected = 0;
-    g_input->_MausFireLeft = 0;
+    tavoTPU_TwoStep::_deselect();
     isRunning = 0;
     return 0;
 }

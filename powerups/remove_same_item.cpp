@@ -50,20 +50,6 @@ int tavoTPU_RemoveSameItem::Update()
     return 0;
 }
 
-int tavoTPU_RemoveSameItem::_select()
-{
-    isSelected = 1;
-    g_input->_MausFireLeft = 0;
-    return 0;
-}
-
-int tavoTPU_RemoveSameItem::_deselect()
-{
-    isSelected = 0;
-    g_input->_MausFireLeft = 0;
-    return 0;
-}
-
 int tavoTPU_RemoveSameItem::_activate()
 {
     const tavoTSceneMatch3& b = *sceneMatch3;

@@ -37,29 +37,6 @@ int tavoTPU_ReplaceAllItems::Prepare()
     return 0;
 }
 
-int tavoTPU_ReplaceAllItems::Update()
-{
-    // the run starts with the click and its first step comes in the next frame
-    int running = isRunning;
-    _debugInfo();
-    _checkStatus();
-    if (isHover == 1) _onHover();
-    if (running == 1 && isRunning == 1) _work();
-    return 0;
-}
-
-int tavoTPU_ReplaceAllItems::_select()
-{
-    isSelected = 1;
-    return _activate();
-}
-
-int tavoTPU_ReplaceAllItems::_deselect()
-{
-    isSelected = 0;
-    return 0;
-}
-
 int tavoTPU_ReplaceAllItems::_activate()
 {
     _charge();
