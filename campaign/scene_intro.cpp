@@ -23,13 +23,10 @@ bool equalsNoCase(const std::string& a, const std::string& b)
 
 tavoTSceneIntro::tavoTSceneIntro()
 {
-    for (tavoTBild*& img : _img) img = new tavoTBild();
+    for (auto& img : _img) img = std::make_unique<tavoTBild>();
 }
 
-tavoTSceneIntro::~tavoTSceneIntro()
-{
-    for (tavoTBild* img : _img) delete img;
-}
+tavoTSceneIntro::~tavoTSceneIntro() = default;
 
 int tavoTSceneIntro::_read_introsettings()
 {

@@ -1,6 +1,7 @@
 // The splash pages shown at start-up, read from the branding configuration, before the loading screen.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "framework/scene.h"
@@ -22,7 +23,7 @@ public:
     virtual void setW(int page) { _w = page; }
     virtual int _read_introsettings();
 
-    tavoTBild* _img[INTRO_MAX_PAGES + 1];
+    std::unique_ptr<tavoTBild> _img[INTRO_MAX_PAGES + 1];
     std::string _path[INTRO_MAX_PAGES + 1];
     int _page = 0;
     int _loaded = 0;

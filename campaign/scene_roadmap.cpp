@@ -72,13 +72,12 @@ bool levelFileComplete(int level)
     return level >= 1 && level <= ROADMAP_LEVELS && Sys_ReadAllBytes(levelFileName(level), bytes) && bytes.size() >= 1040;
 }
 
-tavoTSceneRoadmap::tavoTSceneRoadmap() : _imgBackground(new tavoTBild()), _imgBottomBar(new tavoTBild()) {}
-
-tavoTSceneRoadmap::~tavoTSceneRoadmap()
+tavoTSceneRoadmap::tavoTSceneRoadmap()
+    : _imgBackground(std::make_unique<tavoTBild>()), _imgBottomBar(std::make_unique<tavoTBild>())
 {
-    delete _imgBackground;
-    delete _imgBottomBar;
 }
+
+tavoTSceneRoadmap::~tavoTSceneRoadmap() = default;
 
 int tavoTSceneRoadmap::setRoadmapCoords()
 {

@@ -1,6 +1,7 @@
 // The level map of the campaign: the path of eighty level points, the level preview and the start button.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "framework/scene.h"
@@ -44,8 +45,8 @@ public:
 
     float _LevelPointX[ROADMAP_LEVELS + 1] = {};
     float _LevelPointY[ROADMAP_LEVELS + 1] = {};
-    tavoTBild* _imgBackground;
-    tavoTBild* _imgBottomBar;
+    std::unique_ptr<tavoTBild> _imgBackground;
+    std::unique_ptr<tavoTBild> _imgBottomBar;
     int _effectcounter = 0;
     std::string _message;
     int _messageFrames = 0;

@@ -24,8 +24,8 @@ constexpr int SECOND_OPENING_PAGE = 2;
 constexpr int FIRST_CLOSING_PAGE = 10;
 }
 
-tavoTSceneStory::tavoTSceneStory() : imgBackground(new tavoTBild()) {}
-tavoTSceneStory::~tavoTSceneStory() { delete imgBackground; }
+tavoTSceneStory::tavoTSceneStory() : imgBackground(std::make_unique<tavoTBild>()) {}
+tavoTSceneStory::~tavoTSceneStory() = default;
 
 int tavoTSceneStory::setPage(int page)
 {

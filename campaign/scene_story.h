@@ -1,6 +1,8 @@
 // The story pages between the chapters, with previous and next buttons.
 #pragma once
 
+#include <memory>
+
 #include "framework/scene.h"
 
 class tavoTBild;
@@ -19,7 +21,7 @@ public:
     virtual int setPage(int page);
     virtual int scrollPage() { return 0; }
 
-    tavoTBild* imgBackground;
+    std::unique_ptr<tavoTBild> imgBackground;
     int _page = 0;
     int _numpages = STORY_PAGES;
 };

@@ -20,20 +20,13 @@ int g_firstProfilePending = 0;
 int g_previousProfile = -1;
 
 tavoTPopup::tavoTPopup()
-    : imgPopupSmall(new tavoTBild()), imgPopupMedium(new tavoTBild()), imgPopupBig(new tavoTBild()),
-      imgPopupMini(new tavoTBild()), imgPaperCanvas(new tavoTBild()), imgPopupShadow(new tavoTBild())
+    : imgPopupSmall(std::make_unique<tavoTBild>()), imgPopupMedium(std::make_unique<tavoTBild>()),
+      imgPopupBig(std::make_unique<tavoTBild>()), imgPopupMini(std::make_unique<tavoTBild>()),
+      imgPaperCanvas(std::make_unique<tavoTBild>()), imgPopupShadow(std::make_unique<tavoTBild>())
 {
 }
 
-tavoTPopup::~tavoTPopup()
-{
-    delete imgPopupSmall;
-    delete imgPopupMedium;
-    delete imgPopupBig;
-    delete imgPopupMini;
-    delete imgPaperCanvas;
-    delete imgPopupShadow;
-}
+tavoTPopup::~tavoTPopup() = default;
 
 int tavoTPopup::pop(int id)
 {
@@ -54,10 +47,10 @@ int tavoTPopup::pop(int id)
 tavoTBild* tavoTPopup::boxImage(int size) const
 {
     switch (size) {
-    case POPUP_SIZE_MEDIUM: return imgPopupMedium;
-    case POPUP_SIZE_BIG: return imgPopupBig;
-    case POPUP_SIZE_MINI: return imgPopupMini;
-    default: return imgPopupSmall;
+    case POPUP_SIZE_MEDIUM: return imgPopupMedium.get();
+    case POPUP_SIZE_BIG: return imgPopupBig.get();
+    case POPUP_SIZE_MINI: return imgPopupMini.get();
+    default: return imgPopupSmall.get();
     }
 }
 

@@ -1,6 +1,7 @@
 // The modal dialogs: one handler, at most one dialog at a time, drawn over the running scene.
 #pragma once
 
+#include <memory>
 #include <string>
 
 class tavoTBild;
@@ -68,12 +69,12 @@ public:
     // The box picture of a size, for dialogs that place things by its height.
     tavoTBild* boxImage(int size) const;
 
-    tavoTBild* imgPopupSmall;
-    tavoTBild* imgPopupMedium;
-    tavoTBild* imgPopupBig;
-    tavoTBild* imgPopupMini;
-    tavoTBild* imgPaperCanvas;
-    tavoTBild* imgPopupShadow;
+    std::unique_ptr<tavoTBild> imgPopupSmall;
+    std::unique_ptr<tavoTBild> imgPopupMedium;
+    std::unique_ptr<tavoTBild> imgPopupBig;
+    std::unique_ptr<tavoTBild> imgPopupMini;
+    std::unique_ptr<tavoTBild> imgPaperCanvas;
+    std::unique_ptr<tavoTBild> imgPopupShadow;
     int State = 0;
     int direction = 0;
     int runtime = 0;

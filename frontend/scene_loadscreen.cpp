@@ -14,16 +14,12 @@
 #include "platform/sys.h"
 
 tavoTSceneLoadscreen::tavoTSceneLoadscreen()
-    : _imgBackground(new tavoTBild()), _imgLoadbar(new tavoTBild()), _imgLoadbarProgress(new tavoTBild())
+    : _imgBackground(std::make_unique<tavoTBild>()), _imgLoadbar(std::make_unique<tavoTBild>()),
+      _imgLoadbarProgress(std::make_unique<tavoTBild>())
 {
 }
 
-tavoTSceneLoadscreen::~tavoTSceneLoadscreen()
-{
-    delete _imgBackground;
-    delete _imgLoadbar;
-    delete _imgLoadbarProgress;
-}
+tavoTSceneLoadscreen::~tavoTSceneLoadscreen() = default;
 
 int tavoTSceneLoadscreen::Prepare()
 {

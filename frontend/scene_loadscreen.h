@@ -1,6 +1,8 @@
 // The loading screen that loads the shared artwork while its progress bar fills.
 #pragma once
 
+#include <memory>
+
 #include "framework/scene.h"
 
 class tavoTBild;
@@ -15,8 +17,8 @@ public:
     // Runs every loading step at once (the harness skips the screen).
     void loadEverything();
 
-    tavoTBild* _imgBackground;
-    tavoTBild* _imgLoadbar;
-    tavoTBild* _imgLoadbarProgress;
+    std::unique_ptr<tavoTBild> _imgBackground;
+    std::unique_ptr<tavoTBild> _imgLoadbar;
+    std::unique_ptr<tavoTBild> _imgLoadbarProgress;
     float _loadbarY = 0;
 };

@@ -24,7 +24,7 @@ constexpr int EFFECT_RIGHT_CLICK = 109100;
 enum MenuButton { BUTTON_START = 0, BUTTON_PLAYER = 1, BUTTON_CHAMPIONS = 2, BUTTON_OPTIONS = 3 };
 
 struct MenuPicture {
-    tavoTBild* tavoTSceneMainmenu::*field;
+    std::unique_ptr<tavoTBild> tavoTSceneMainmenu::*field;
     const char* file;
     int centre;
 };
@@ -42,7 +42,7 @@ const MenuPicture kPictures[] = {
     {&tavoTSceneMainmenu::_imgExitButtonHover, "data/match3/menuhover.png", 1},
 };
 
-tavoTBild* tavoTSceneMainmenu::* const kReleasedOnLeave[] = {
+std::unique_ptr<tavoTBild> tavoTSceneMainmenu::* const kReleasedOnLeave[] = {
     &tavoTSceneMainmenu::_imgScores,       &tavoTSceneMainmenu::_imgScoresBar, &tavoTSceneMainmenu::_imgBar,
     &tavoTSceneMainmenu::_imgCreatePlayer, &tavoTSceneMainmenu::_imgPlayerMenu, &tavoTSceneMainmenu::_imgExitButton,
     &tavoTSceneMainmenu::_imgExitButtonHover,
@@ -51,18 +51,12 @@ tavoTBild* tavoTSceneMainmenu::* const kReleasedOnLeave[] = {
 }
 
 tavoTSceneMainmenu::tavoTSceneMainmenu()
-    : _imgBackground(new tavoTBild()), _imgScores(new tavoTBild()), _imgScoresBar(new tavoTBild()),
-      _imgCreatePlayer(new tavoTBild()), _imgPlayerMenu(new tavoTBild()), _imgBar(new tavoTBild()),
-      _imgTopBar(new tavoTBild()), _imgBottomBar(new tavoTBild()), _imgExitButton(new tavoTBild()),
-      _imgExitButtonHover(new tavoTBild())
 {
+    for (const MenuPicture& p : kPictures) this->*p.field = std::make_unique<tavoTBild>();
+    _imgPlayerMenu = std::make_unique<tavoTBild>();
 }
 
-tavoTSceneMainmenu::~tavoTSceneMainmenu()
-{
-    for (const MenuPicture& p : kPictures) delete (this->*p.field);
-    delete _imgPlayerMenu;
-}
+tavoTSceneMainmenu::~tavoTSceneMainmenu() = default;
 
 int tavoTSceneMainmenu::_reloadBG()
 {
@@ -168,7 +162,7 @@ int tavoTSceneMainmenu::Update()
 
 int tavoTSceneMainmenu::Leave()
 {
-    for (tavoTBild* tavoTSceneMainmenu::*f : kReleasedOnLeave) (this->*f)->Unload();
+    for (auto f : kReleasedOnLeave) (this->*f)->Unload();
     _runtime = 0;
     return 1;
 }

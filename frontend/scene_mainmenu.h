@@ -1,6 +1,8 @@
 // The main menu: background, border bars, the welcome line, four holo buttons and the close button.
 #pragma once
 
+#include <memory>
+
 #include "framework/scene.h"
 
 class tavoTBild;
@@ -23,16 +25,16 @@ public:
     // Slot 1 becomes the current profile with an empty name and the name entry opens.
     void startFirstProfile(float soundX);
 
-    tavoTBild* _imgBackground;
-    tavoTBild* _imgScores;
-    tavoTBild* _imgScoresBar;
-    tavoTBild* _imgCreatePlayer;
-    tavoTBild* _imgPlayerMenu;
-    tavoTBild* _imgBar;
-    tavoTBild* _imgTopBar;
-    tavoTBild* _imgBottomBar;
-    tavoTBild* _imgExitButton;
-    tavoTBild* _imgExitButtonHover;
+    std::unique_ptr<tavoTBild> _imgBackground;
+    std::unique_ptr<tavoTBild> _imgScores;
+    std::unique_ptr<tavoTBild> _imgScoresBar;
+    std::unique_ptr<tavoTBild> _imgCreatePlayer;
+    std::unique_ptr<tavoTBild> _imgPlayerMenu;
+    std::unique_ptr<tavoTBild> _imgBar;
+    std::unique_ptr<tavoTBild> _imgTopBar;
+    std::unique_ptr<tavoTBild> _imgBottomBar;
+    std::unique_ptr<tavoTBild> _imgExitButton;
+    std::unique_ptr<tavoTBild> _imgExitButtonHover;
     // Set when the menu is entered, or the last profile is deleted, with no profile current.
     int _askFirstProfile = 0;
     int _lastPlayer = -1;

@@ -299,7 +299,7 @@ int drawCloseButton(float x, float y)
 
 void drawTooltip(const std::string& text, float x, float y, float sx, float sy, float dx)
 {
-    tavoTBild* b = popupHandler->imgPopupMini;
+    tavoTBild* b = popupHandler->imgPopupMini.get();
     const float w = b->W, h = b->H;
     if (x + w * sx > 1024) x = 1024 - w * sx;
     if (y + h * sy > 768) y = 768 - h * sy - 5;

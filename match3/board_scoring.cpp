@@ -123,7 +123,7 @@ void tavoTSceneMatch3::_winDrawScoreBoard(TSpieler& p, int boardFrom)
 {
     ScoreboardRuntime += 1;
     Sys_SetAlpha(clamp01((float)ScoreboardRuntime / WIN_FADE));
-    tavoTBild* box = popupHandler->imgPopupMedium;
+    tavoTBild* box = popupHandler->imgPopupMedium.get();
     box->PaintXY(512, 384);
     float W = box->W, H = box->H;
     float x1 = 512 - W / 2 + 30, x2 = 512 + W / 2 - 30;

@@ -38,7 +38,7 @@ std::vector<tavoTBild**> tavoTSceneMatch3::pictureSlots()
 
 tavoTSceneMatch3::tavoTSceneMatch3()
 {
-    for (tavoTBild** img : pictureSlots()) *img = new tavoTBild();
+    for (tavoTBild** img : pictureSlots()) *img = _pictures.emplace_back(std::make_unique<tavoTBild>()).get();
     zeroArray(_CellA); zeroArray(_CellX); zeroArray(_CellY); zeroArray(_cellMoss); zeroArray(_cellStone);
     zeroArray(_cellDoor); zeroArray(_cellBord); zeroArray(_cellGlow); zeroArray(_cellFumm); zeroArray(_cellri);
     zeroArray(_cellitem); zeroArray(_cellbug);
@@ -51,29 +51,22 @@ tavoTSceneMatch3::tavoTSceneMatch3()
     for (float& y : _m3rowy) y = 1000;
     zeroArray(_hla); zeroArray(_fummpipe);
 
-    _preview_cellx = new float[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_celly = new float[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_cella = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_cellmoss = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_cellitem = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_cellbug = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_cellstone = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_celldoor = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_cellbord = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_itemx = new float[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_itemy = new float[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_itema = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_itemkaefcol = new int[M3_PREVIEW_LEVELS][M3_SLOTS]();
-    _preview_m3rowcount = new int[M3_PREVIEW_LEVELS][M3_COLUMNS]();
-    _preview_m3rowx = new int[M3_PREVIEW_LEVELS][M3_COLUMNS]();
-    _preview_m3rowy = new int[M3_PREVIEW_LEVELS][M3_COLUMNS]();
+    _preview_cellx = std::make_unique<float[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_celly = std::make_unique<float[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_cella = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_cellmoss = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_cellitem = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_cellbug = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_cellstone = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_celldoor = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_cellbord = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_itemx = std::make_unique<float[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_itemy = std::make_unique<float[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_itema = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_itemkaefcol = std::make_unique<int[][M3_SLOTS]>(M3_PREVIEW_LEVELS);
+    _preview_m3rowcount = std::make_unique<int[][M3_COLUMNS]>(M3_PREVIEW_LEVELS);
+    _preview_m3rowx = std::make_unique<int[][M3_COLUMNS]>(M3_PREVIEW_LEVELS);
+    _preview_m3rowy = std::make_unique<int[][M3_COLUMNS]>(M3_PREVIEW_LEVELS);
 }
 
-tavoTSceneMatch3::~tavoTSceneMatch3()
-{
-    for (tavoTBild** img : pictureSlots()) delete *img;
-    delete[] _preview_cellx; delete[] _preview_celly; delete[] _preview_cella; delete[] _preview_cellmoss;
-    delete[] _preview_cellitem; delete[] _preview_cellbug; delete[] _preview_cellstone; delete[] _preview_celldoor;
-    delete[] _preview_cellbord; delete[] _preview_itemx; delete[] _preview_itemy; delete[] _preview_itema;
-    delete[] _preview_itemkaefcol; delete[] _preview_m3rowcount; delete[] _preview_m3rowx; delete[] _preview_m3rowy;
-}
+tavoTSceneMatch3::~tavoTSceneMatch3() = default;

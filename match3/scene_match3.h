@@ -1,6 +1,7 @@
 // The board scene: rules, drawing and the per-frame run of one level.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,7 @@ public:
     virtual int _gameUI_drawMenuButton();
 
     int _winrun = 0;
+    // The board's pictures, owned by `_pictures`.
     tavoTBild* _imgBackground;
     tavoTBild* _imgGameUIMatch3Longbar;
     tavoTBild* _imgLogoGlow;
@@ -228,22 +230,22 @@ public:
     int _wholeglow = -496;
 
     // Level-map previews [level][slot] and [level][column]
-    float (*_preview_cellx)[M3_SLOTS];
-    float (*_preview_celly)[M3_SLOTS];
-    int (*_preview_cella)[M3_SLOTS];
-    int (*_preview_cellmoss)[M3_SLOTS];
-    int (*_preview_cellitem)[M3_SLOTS];
-    int (*_preview_cellbug)[M3_SLOTS];
-    int (*_preview_cellstone)[M3_SLOTS];
-    int (*_preview_celldoor)[M3_SLOTS];
-    int (*_preview_cellbord)[M3_SLOTS];
-    float (*_preview_itemx)[M3_SLOTS];
-    float (*_preview_itemy)[M3_SLOTS];
-    int (*_preview_itema)[M3_SLOTS];
-    int (*_preview_itemkaefcol)[M3_SLOTS];
-    int (*_preview_m3rowcount)[M3_COLUMNS];
-    int (*_preview_m3rowx)[M3_COLUMNS];
-    int (*_preview_m3rowy)[M3_COLUMNS];
+    std::unique_ptr<float[][M3_SLOTS]> _preview_cellx;
+    std::unique_ptr<float[][M3_SLOTS]> _preview_celly;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_cella;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_cellmoss;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_cellitem;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_cellbug;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_cellstone;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_celldoor;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_cellbord;
+    std::unique_ptr<float[][M3_SLOTS]> _preview_itemx;
+    std::unique_ptr<float[][M3_SLOTS]> _preview_itemy;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_itema;
+    std::unique_ptr<int[][M3_SLOTS]> _preview_itemkaefcol;
+    std::unique_ptr<int[][M3_COLUMNS]> _preview_m3rowcount;
+    std::unique_ptr<int[][M3_COLUMNS]> _preview_m3rowx;
+    std::unique_ptr<int[][M3_COLUMNS]> _preview_m3rowy;
 
 private:
     int _readLevelFile(int level);
@@ -253,4 +255,5 @@ private:
     void _winDrawScoreBoard(TSpieler& p, int boardFrom);
     void _winFinish(TSpieler& p);
     std::vector<tavoTBild**> pictureSlots();
+    std::vector<std::unique_ptr<tavoTBild>> _pictures;
 };
