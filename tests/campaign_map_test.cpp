@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
-#include "app/input.h"
 #include "framework/input.h"
 #include "frontend/widgets.h"
 #include "campaign/scene_roadmap.h"
