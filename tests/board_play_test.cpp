@@ -13,16 +13,13 @@
 #include "frontend/popup.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
+#include "tests/harness_support.h"
 #include "tests/spine_support.h"
 
 namespace {
 int runHarness(const std::string& args, const std::string& script, const std::string& dir, const std::string& name)
 {
-    std::ofstream(dir + name + ".txt") << script;
-    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --data " MORVELLE_DATA_DIR " --script " + dir + name + ".txt " +
-                      args + " > " + dir + name + ".out 2>&1";
-    int rc = std::system(cmd.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return runHarnessScript("--data " MORVELLE_DATA_DIR " " + args, script, dir, name);
 }
 
 // Looks at the live board and picks a swap that makes a line, preferring gems the goal still needs.

@@ -5,29 +5,21 @@
 #include <fstream>
 
 #include "tests/dialogs_support.h"
+#include "tests/harness_support.h"
 #include "tests/spine_support.h"
 
 namespace {
+// The script is dir + "script.txt", the output dir + "script.out", the save folder dir + "save".
 int runHarness(const std::string& args, const std::string& script, const std::string& dir)
 {
-    std::ofstream(dir + "script.txt") << script;
-    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --save " + dir + "save --script " + dir + "script.txt " + args +
-                      " > " + dir + "out.txt 2>&1";
-    int rc = std::system(cmd.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-}
-
-int field(const std::string& json, const std::string& key)
-{
-    size_t at = json.find("\"" + key + "\":");
-    return at == std::string::npos ? -12345 : std::atoi(json.c_str() + at + key.size() + 3);
+    return runHarnessScript("--save " + dir + "save " + args, script, dir, "script");
 }
 
 // A field of the popup handler's own object in the dump.
 int popupField(const std::string& json, const std::string& key)
 {
     size_t at = json.find("\"popupHandler\":{");
-    return at == std::string::npos ? -12345 : field(json.substr(at, json.find('}', at) - at), key);
+    return at == std::string::npos ? -12345 : dumpField(json.substr(at, json.find('}', at) - at), key);
 }
 
 std::string section(const std::string& json, const std::string& key)
@@ -83,25 +75,25 @@ TEST(DialogRuns, BoardHelpMenuPagesOptionsAndCredits)
         "380 shot " + d + "credits.png\n"
         "380 dump " + d + "credits.json\n"
         "381 quit\n";
-    ASSERT_EQ(runHarness("--board 1", script, d), 0) << readFile(d + "out.txt");
+    ASSERT_EQ(runHarness("--board 1", script, d), 0) << readFile(d + "script.out");
     std::string start = readFile(d + "start-help.json");
     EXPECT_EQ(popupField(start, "State"), 447);
     EXPECT_EQ(popupField(start, "runtime"), 16);
-    EXPECT_EQ(field(start, "g_instructionsPage"), 1);
-    EXPECT_EQ(field(start, "g_helpFromMenu"), 0);
-    EXPECT_EQ(field(start, "g_inputLayer"), 2);
+    EXPECT_EQ(dumpField(start, "g_instructionsPage"), 1);
+    EXPECT_EQ(dumpField(start, "g_helpFromMenu"), 0);
+    EXPECT_EQ(dumpField(start, "g_inputLayer"), 2);
     EXPECT_EQ(popupField(readFile(d + "start-closing.json"), "direction"), 2);
     EXPECT_EQ(popupField(readFile(d + "menu.json"), "State"), 298);
     std::string help1 = readFile(d + "help1.json");
     EXPECT_EQ(popupField(help1, "State"), 447);
-    EXPECT_EQ(field(help1, "g_helpFromMenu"), 1);
-    EXPECT_EQ(field(help1, "g_instructionsPage"), 1);
+    EXPECT_EQ(dumpField(help1, "g_helpFromMenu"), 1);
+    EXPECT_EQ(dumpField(help1, "g_instructionsPage"), 1);
     // seven clicks on next stop at the last page
-    EXPECT_EQ(field(readFile(d + "help7.json"), "g_instructionsPage"), 7);
-    EXPECT_EQ(field(readFile(d + "help6.json"), "g_instructionsPage"), 6);
+    EXPECT_EQ(dumpField(readFile(d + "help7.json"), "g_instructionsPage"), 7);
+    EXPECT_EQ(dumpField(readFile(d + "help6.json"), "g_instructionsPage"), 6);
     std::string closed = readFile(d + "closed.json");
     EXPECT_EQ(popupField(closed, "State"), 0);
-    EXPECT_EQ(field(closed, "g_inputLayer"), 1);
+    EXPECT_EQ(dumpField(closed, "g_inputLayer"), 1);
     EXPECT_EQ(popupField(readFile(d + "options.json"), "State"), 100);
     EXPECT_EQ(popupField(readFile(d + "credits.json"), "State"), 101);
     for (const char* shot : {"start-help.png", "menu.png", "help7.png", "options.png", "credits.png"})
@@ -121,18 +113,18 @@ TEST(DialogRuns, MenuExitKeepsTheLevelAndTheNextStartContinuesIt)
         "231 click left\n"
         "260 dump " + d + "map.json\n"
         "261 quit\n";
-    ASSERT_EQ(runHarness("--board 2", script, d), 0) << readFile(d + "out.txt");
-    EXPECT_EQ(field(readFile(d + "map.json"), "g_scene"), 13);
+    ASSERT_EQ(runHarness("--board 2", script, d), 0) << readFile(d + "script.out");
+    EXPECT_EQ(dumpField(readFile(d + "map.json"), "g_scene"), 13);
     std::string profile = readFile(d + "save/players1.ppp");
     ASSERT_GE(profile.size(), 7436u);
     EXPECT_EQ(intAt(profile, 52), 1);   // isResume
     EXPECT_EQ(intAt(profile, 60), 2);   // resumeLevel
 
-    ASSERT_EQ(runHarness("--board 2", "2 dump " + d + "after.json\n3 quit\n", d), 0) << readFile(d + "out.txt");
+    ASSERT_EQ(runHarness("--board 2", "2 dump " + d + "after.json\n3 quit\n", d), 0) << readFile(d + "script.out");
     std::string before = readFile(d + "before.json"), after = readFile(d + "after.json");
-    EXPECT_EQ(field(after, "isResume"), 0);
-    EXPECT_EQ(field(after, "Level"), 2);
-    EXPECT_EQ(field(after, "time"), field(before, "time"));
+    EXPECT_EQ(dumpField(after, "isResume"), 0);
+    EXPECT_EQ(dumpField(after, "Level"), 2);
+    EXPECT_EQ(dumpField(after, "time"), dumpField(before, "time"));
     EXPECT_EQ(section(after, "cells"), section(before, "cells"));
     EXPECT_FALSE(section(before, "items").empty());
 }
@@ -141,12 +133,12 @@ TEST(DialogRuns, AnEmptySaveFolderTakesTheDefaultsAndAFreshBestTimesFile)
 {
     std::string d = tempDir("dialog-run-empty");
     std::filesystem::create_directories(d + "save");
-    ASSERT_EQ(runHarness("--frames 3", "2 dump " + d + "d.json\n", d), 0) << readFile(d + "out.txt");
+    ASSERT_EQ(runHarness("--frames 3", "2 dump " + d + "d.json\n", d), 0) << readFile(d + "script.out");
     EXPECT_EQ(readFile(d + "save/settings.txt"), "1\r\n140\r\n210\r\n-1\r\n0\r\n140\r\n");
     EXPECT_EQ(readFile(d + "save/besttimes.ppp").size(), 1280u);
     std::string dump = readFile(d + "d.json");
-    EXPECT_EQ(field(dump, "soundlaut"), 210);
-    EXPECT_EQ(field(dump, "musiklautsoll"), 140);
+    EXPECT_EQ(dumpField(dump, "soundlaut"), 210);
+    EXPECT_EQ(dumpField(dump, "musiklautsoll"), 140);
     EXPECT_NE(dump.find("\"g_bestTime\":[-1,"), std::string::npos);
 }
 
@@ -168,7 +160,7 @@ TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
                          at(931, "mouse 900 710") + at(932, "click left") + look(980, "story2") +
                          at(981, "click left") + look(1110, "maphelp") + at(1111, "mouse 512 586") +
                          at(1112, "click left") + look(1150, "map") + at(1151, "quit");
-    ASSERT_EQ(runHarness("", script, d), 0) << readFile(d + "out.txt");
+    ASSERT_EQ(runHarness("", script, d), 0) << readFile(d + "script.out");
     struct Step {
         const char* name;
         int scene, dialog;
@@ -177,11 +169,11 @@ TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
                  {"maphelp", 13, 112}, {"map", 13, 0}};
     for (const Step& s : steps) {
         std::string json = readFile(d + s.name + ".json");
-        EXPECT_EQ(field(json, "g_scene"), s.scene) << s.name;
+        EXPECT_EQ(dumpField(json, "g_scene"), s.scene) << s.name;
         EXPECT_EQ(popupField(json, "State"), s.dialog) << s.name;
         EXPECT_TRUE(isShot(d + s.name + ".png")) << s.name;
     }
-    EXPECT_EQ(field(readFile(d + "named.json"), "g_currentPlayer"), 1);
+    EXPECT_EQ(dumpField(readFile(d + "named.json"), "g_currentPlayer"), 1);
     EXPECT_NE(readFile(d + "champions.json").find("\"Ada\""), std::string::npos);
     EXPECT_NE(readFile(d + "save/players1.ppp").find("Ada"), std::string::npos);
 }

@@ -379,11 +379,9 @@ private:
     }
 };
 
-}  // namespace
-
-TEST(Match3Levels, ASteadyPlayerWinsNearlyEveryLevel)
+// The generated levels in a headless game with profile 1 playing, seeded alike for every run.
+void startCampaignPlay()
 {
-    if (!std::getenv("MORVELLE_PLAY_CAMPAIGN")) GTEST_SKIP() << "set MORVELLE_PLAY_CAMPAIGN to play the whole campaign (minutes)";
     ASSERT_EQ(generateLevels(outputDir()), 0);
     SysConfig cfg;
     cfg.headless = true;
@@ -396,6 +394,14 @@ TEST(Match3Levels, ASteadyPlayerWinsNearlyEveryLevel)
     g_pause = -1;
     g_fps = 40;
     Sys_SeedRnd(2024);
+}
+
+}  // namespace
+
+TEST(Match3Levels, ASteadyPlayerWinsNearlyEveryLevel)
+{
+    if (!std::getenv("MORVELLE_PLAY_CAMPAIGN")) GTEST_SKIP() << "set MORVELLE_PLAY_CAMPAIGN to play the whole campaign (minutes)";
+    ASSERT_NO_FATAL_FAILURE(startCampaignPlay());
     SteadyPlayer player(sceneMatch3);
     const char* report = std::getenv("MORVELLE_PLAY_REPORT");
     int won = 0;
@@ -412,18 +418,7 @@ TEST(Match3Levels, ASteadyPlayerWinsNearlyEveryLevel)
 TEST(Match3Levels, TenLevelsOfCascadesStayWellInsideTheEffectPool)
 {
     if (!std::getenv("MORVELLE_PLAY_CAMPAIGN")) GTEST_SKIP() << "set MORVELLE_PLAY_CAMPAIGN to play ten levels with their effects";
-    ASSERT_EQ(generateLevels(outputDir()), 0);
-    SysConfig cfg;
-    cfg.headless = true;
-    cfg.dataRoot = outputDir();
-    Sys_Init(cfg);
-    createGlobals();
-    g_players[1] = new TSpieler();
-    g_players[1]->loadAllItemsToDestroyFromDisk("data/levels/lvla000.lvl");
-    g_currentPlayer = 1;
-    g_pause = -1;
-    g_fps = 40;
-    Sys_SeedRnd(2024);
+    ASSERT_NO_FATAL_FAILURE(startCampaignPlay());
     SteadyPlayer player(sceneMatch3, true);
     int won = 0;
     for (int l = 1; l <= 10; ++l) {

@@ -16,16 +16,13 @@
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 #include "powerups/powerups.h"
+#include "tests/harness_support.h"
 #include "tests/spine_support.h"
 
 namespace {
 int runHarness(const std::string& args, const std::string& script, const std::string& dir, const std::string& name)
 {
-    std::ofstream(dir + name + ".txt") << script;
-    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --data " MORVELLE_DATA_DIR " --script " + dir + name + ".txt " +
-                      args + " > " + dir + name + ".out 2>&1";
-    int rc = std::system(cmd.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return runHarnessScript("--data " MORVELLE_DATA_DIR " " + args, script, dir, name);
 }
 
 // Number after "key": inside the object that starts at "\"object\":".

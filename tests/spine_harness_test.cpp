@@ -6,22 +6,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/harness_support.h"
 #include "tests/spine_support.h"
 
 namespace {
+// The script is dir + "script.txt", the output dir + "script.out", the save folder dir + "save".
 int runHarness(const std::string& args, const std::string& script, const std::string& dir)
 {
-    std::ofstream(dir + "script.txt") << script;
-    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --save " + dir + "save --script " + dir + "script.txt " + args +
-                      " > " + dir + "out.txt 2>&1";
-    int rc = std::system(cmd.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-}
-
-int field(const std::string& json, const std::string& key)
-{
-    size_t at = json.find("\"" + key + "\":");
-    return at == std::string::npos ? -12345 : std::atoi(json.c_str() + at + key.size() + 3);
+    return runHarnessScript("--save " + dir + "save " + args, script, dir, "script");
 }
 }
 
@@ -36,13 +28,13 @@ TEST(Harness, HundredFramesFromTheSplashToTheMainMenu)
         "100 shot " + dir + "f100.png\n"
         "100 dump " + dir + "d100.json\n"
         "330 shot " + dir + "loading.png\n";
-    ASSERT_EQ(runHarness("--frames 330 --seed 3", script, dir), 0) << readFile(dir + "out.txt");
+    ASSERT_EQ(runHarness("--frames 330 --seed 3", script, dir), 0) << readFile(dir + "script.out");
     std::string d1 = readFile(dir + "d1.json"), d100 = readFile(dir + "d100.json");
-    EXPECT_EQ(field(d1, "g_frameCount"), 1);
-    EXPECT_EQ(field(d1, "g_scene"), -2);
-    EXPECT_EQ(field(d100, "g_frameCount"), 100);
-    EXPECT_EQ(field(d100, "g_scene"), -1);
-    EXPECT_EQ(field(d100, "g_currentPlayer"), -1);
+    EXPECT_EQ(dumpField(d1, "g_frameCount"), 1);
+    EXPECT_EQ(dumpField(d1, "g_scene"), -2);
+    EXPECT_EQ(dumpField(d100, "g_frameCount"), 100);
+    EXPECT_EQ(dumpField(d100, "g_scene"), -1);
+    EXPECT_EQ(dumpField(d100, "g_currentPlayer"), -1);
     std::string png = readFile(dir + "f100.png");
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
@@ -65,12 +57,12 @@ TEST(Harness, CloseRequestAsksAndEnterQuitsThroughTheFade)
         "601 dump " + dir + "asked.json\n"
         "630 keydown enter\n"
         "631 dump " + dir + "fading.json\n";
-    ASSERT_EQ(runHarness("--frames 2000", script, dir), 0) << readFile(dir + "out.txt");
+    ASSERT_EQ(runHarness("--frames 2000", script, dir), 0) << readFile(dir + "script.out");
     std::string asked = readFile(dir + "asked.json"), fading = readFile(dir + "fading.json");
-    EXPECT_EQ(field(asked, "g_scene"), 0);
-    EXPECT_EQ(field(asked, "State"), 99);
-    EXPECT_EQ(field(fading, "FaderShow"), -999);
-    EXPECT_EQ(field(fading, "FaderDir"), 2);
+    EXPECT_EQ(dumpField(asked, "g_scene"), 0);
+    EXPECT_EQ(dumpField(asked, "State"), 99);
+    EXPECT_EQ(dumpField(fading, "FaderShow"), -999);
+    EXPECT_EQ(dumpField(fading, "FaderDir"), 2);
     // the run ended by itself when the fade reached black, long before frame 2000
     EXPECT_FALSE(std::filesystem::exists(dir + "never.json"));
 }
@@ -89,13 +81,13 @@ TEST(Harness, FocusLossShowsThePauseScreenUntilAClick)
         "640 mouse 500 500\n"
         "641 click left\n"
         "642 dump " + dir + "resumed.json\n";
-    ASSERT_EQ(runHarness("--frames 645", script, dir), 0) << readFile(dir + "out.txt");
+    ASSERT_EQ(runHarness("--frames 645", script, dir), 0) << readFile(dir + "script.out");
     std::string lost = readFile(dir + "lost.json"), paused = readFile(dir + "paused.json"), resumed = readFile(dir + "resumed.json");
-    EXPECT_EQ(field(lost, "g_suspend"), 2);
-    EXPECT_EQ(field(lost, "g_pause"), 1);
-    EXPECT_EQ(field(paused, "g_suspend"), 0);
-    EXPECT_EQ(field(paused, "g_pause"), 1);
-    EXPECT_EQ(field(resumed, "g_pause"), -1);
+    EXPECT_EQ(dumpField(lost, "g_suspend"), 2);
+    EXPECT_EQ(dumpField(lost, "g_pause"), 1);
+    EXPECT_EQ(dumpField(paused, "g_suspend"), 0);
+    EXPECT_EQ(dumpField(paused, "g_pause"), 1);
+    EXPECT_EQ(dumpField(resumed, "g_pause"), -1);
     EXPECT_GT(readFile(dir + "pause.png").size(), 1000u);
 }
 
@@ -103,7 +95,7 @@ TEST(Harness, BadScriptLineIsNamed)
 {
     std::string dir = tempDir("harness-bad");
     EXPECT_NE(runHarness("--frames 5", "1 mouse 10 10\n2 jump high\n", dir), 0);
-    EXPECT_NE(readFile(dir + "out.txt").find("script.txt:2:"), std::string::npos);
+    EXPECT_NE(readFile(dir + "script.out").find("script.txt:2:"), std::string::npos);
     EXPECT_NE(runHarness("--frames 5", "x click left\n", dir), 0);
     EXPECT_NE(runHarness("--frames 5", "3 key tab\n", dir), 0);
 }
@@ -120,7 +112,7 @@ TEST(Harness, FramesLeftUndrawnChangeNoShot)
                              "61 key enter\n"
                              "110 shot " + d + "board.png\n";
         ASSERT_EQ(runHarness(std::string("--frames 110 --seed 5 --board 3") + (run ? " --draw-all" : ""), script, d), 0)
-            << readFile(d + "out.txt");
+            << readFile(d + "script.out");
         for (const char* shot : {"fading", "help", "board"}) pictures[run] += readFile(d + shot + ".png");
     }
     EXPECT_GT(pictures[0].size(), 30000u);
