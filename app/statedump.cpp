@@ -168,17 +168,10 @@ std::string dumpState()
 {
     Json j;
     j.open();
-    j.num("g_frameCount", g_frameCount);
-    j.num("g_scene", g_scene);
-    j.num("g_lastScene", g_lastScene);
-    j.num("g_pause", g_pause);
-    j.num("g_suspend", g_suspend);
-    j.num("g_quit", g_quit);
-    j.num("g_inputLayer", g_inputLayer);
-    j.num("g_currentPlayer", g_currentPlayer);
-    j.num("g_devMode", g_devMode);
-    j.num("g_textMode", g_textMode);
-    j.num("g_globalAlpha", g_globalAlpha);
+#define GLOBAL(g) j.num(#g, g)
+    GLOBAL(g_frameCount); GLOBAL(g_scene); GLOBAL(g_lastScene); GLOBAL(g_pause); GLOBAL(g_suspend); GLOBAL(g_quit);
+    GLOBAL(g_inputLayer); GLOBAL(g_currentPlayer); GLOBAL(g_devMode); GLOBAL(g_textMode); GLOBAL(g_globalAlpha);
+#undef GLOBAL
     j.str("g_saveDir", g_saveDir);
     j.num("g_powerUpBusy", g_powerUpBusy);
     dumpPowerUp(j, "puRemoveLine", *puRemoveLine);
@@ -221,13 +214,10 @@ std::string dumpState()
     j.num("direction", popupHandler->direction);
     j.num("runtime", popupHandler->runtime);
     j.close();
-    j.num("g_instructionsPage", g_instructionsPage);
-    j.num("g_helpFromMenu", g_helpFromMenu);
-    j.num("g_soundKnobDrag", g_soundKnobDrag);
-    j.num("g_musicKnobDrag", g_musicKnobDrag);
-    j.num("g_nameLength", g_nameLength);
-    j.num("g_firstProfilePending", g_firstProfilePending);
-    j.num("g_previousProfile", g_previousProfile);
+#define GLOBAL(g) j.num(#g, g)
+    GLOBAL(g_instructionsPage); GLOBAL(g_helpFromMenu); GLOBAL(g_soundKnobDrag); GLOBAL(g_musicKnobDrag);
+    GLOBAL(g_nameLength); GLOBAL(g_firstProfilePending); GLOBAL(g_previousProfile);
+#undef GLOBAL
     j.open("g_config");
     j.num("musiklautsoll", g_config->musiklautsoll);
     j.num("musiklaut", g_config->musiklaut);

@@ -280,6 +280,17 @@ int tavoTPU_OneStep::Update()
     return 0;
 }
 
+void tavoTPU_OneStep::_launch(int effect, int sound)
+{
+    m3InstallEffect(_x, _y, effect, 0, 0);
+    _runtime = 1;
+    isRunning = 1;
+    isReady = 0;
+    isFirstTime = 0;
+    g_input->_MausFireLeft = 0;
+    m3PlaySound(sound, _x);
+}
+
 int tavoTPU_OneStep::_select()
 {
     isSelected = 1;

@@ -100,6 +100,10 @@ public:
     int _deselect() override;
     int _animateIdle() override { return 0; }
     int _onClick() override { return _clickOneStep(); }
+
+protected:
+    // The start both share: the launch effect at the button, the run's first frame, the start sound.
+    void _launch(int effect, int sound);
 };
 
 // A power-up that picks its target: the button's click selects it, a click on the board starts it.

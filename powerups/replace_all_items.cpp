@@ -40,13 +40,7 @@ int tavoTPU_ReplaceAllItems::Prepare()
 int tavoTPU_ReplaceAllItems::_activate()
 {
     _charge();
-    m3InstallEffect(_x, _y, 105010, 0, 0);
-    _runtime = 1;
-    isRunning = 1;
-    isReady = 0;
-    isFirstTime = 0;
-    g_input->_MausFireLeft = 0;
-    m3PlaySound(SOUND_PU_REPLACEALLITEMS_START, _x);
+    _launch(105010, SOUND_PU_REPLACEALLITEMS_START);
     return 0;
 }
 

@@ -40,13 +40,7 @@ int tavoTPU_ThrowExplosive::_activate()
     _paidFirstTime = isFirstTime;
     _charge();
     _paidPoints = before - p->StoryPoints;
-    m3InstallEffect(_x, _y, 22004, 0, 0);
-    _runtime = 1;
-    isRunning = 1;
-    isReady = 0;
-    isFirstTime = 0;
-    g_input->_MausFireLeft = 0;
-    m3PlaySound(SOUND_PU_THROWEXPLOSIVE_START, _x);
+    _launch(22004, SOUND_PU_THROWEXPLOSIVE_START);
     return 0;
 }
 
