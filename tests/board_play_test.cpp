@@ -108,16 +108,7 @@ TEST(BoardPlay, RealSwapsWinTheLevelAndTheSaveHoldsTheNext)
 {
     // Play level 1 in this process exactly as the harness runs it, writing down every input as a script line.
     std::string dir = tempDir("board-play");
-    GameOptions opt;
-    opt.headless = true;
-    opt.seeded = true;
-    opt.seed = 1;
-    opt.dataRoot = MORVELLE_DATA_DIR;
-    opt.saveDir = dir + "rehearsal";
-    opt.skipSingleInstance = true;
-    ASSERT_LT(startGame(opt), 0);
-    // the rehearsal reads no pixels: only the replay through the harness draws its shots
-    Sys_SetFrameUnseen(true);
+    ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 1), 0);
     enterBoardDirectly(1);
     Player player(sceneMatch3);
     Recorder rec;

@@ -84,16 +84,7 @@ std::string at(float x, float y) { return std::to_string((int)x) + " " + std::to
 TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
 {
     std::string dir = tempDir("powerup-play");
-    GameOptions opt;
-    opt.headless = true;
-    opt.seeded = true;
-    opt.seed = 4;
-    opt.dataRoot = MORVELLE_DATA_DIR;
-    opt.saveDir = dir + "rehearsal";
-    opt.skipSingleInstance = true;
-    ASSERT_LT(startGame(opt), 0);
-    // the rehearsal reads no pixels: only the replay through the harness draws its shots
-    Sys_SetFrameUnseen(true);
+    ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 4), 0);
     g_devMode = 1;
     enterBoardDirectly(10);
     tavoTSceneMatch3& b = *sceneMatch3;
