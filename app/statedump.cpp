@@ -289,7 +289,7 @@ std::string dumpState()
         FIELD(_bonuspunkte); FIELD(VictoryRuntime); FIELD(ScoreboardRuntime); FIELD(_wholeglow); FIELD(_sprengpilzrun);
 #undef FIELD
         j.array("cells");
-        for (int q = 1; q <= 260; ++q) {
+        for (int q = 1; q <= M3_LAST_SLOT; ++q) {
             if (b._CellA[q] <= 0) continue;
             j.open();
             j.num("slot", q);
@@ -304,7 +304,7 @@ std::string dumpState()
         }
         j.endArray();
         j.array("items");
-        for (int i = 1; i <= 260; ++i) {
+        for (int i = 1; i <= M3_LAST_SLOT; ++i) {
             if (b._itemA[i] == 0) continue;
             j.open();
             j.num("slot", i);

@@ -299,7 +299,7 @@ int tavoTSceneRoadmap::draw_preview_match3(int level, int)
 
     Sys_SetScale(0.5f, 0.5f);
     Sys_SetBlend(BLEND_ALPHA);
-    for (int s = 1; s <= 260; ++s) {
+    for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         const int a = b._preview_cella[L][s], bord = b._preview_cellbord[L][s];
         if (a <= 0 || a >= 99 || bord <= 0 || bord > 24) continue;
         int dx = kLiveBorderOffset, dy = kLiveBorderOffset;
@@ -313,20 +313,20 @@ int tavoTSceneRoadmap::draw_preview_match3(int level, int)
         if (n <= 0 || n > 12) continue;
         b._imgRow[n]->PaintXY(ox + (float)(b._preview_m3rowx[L][u] / 2) - 12, oy + (float)(b._preview_m3rowy[L][u] / 2) - 12);
     }
-    for (int s = 1; s <= 260; ++s) {
+    for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         const int a = b._preview_cella[L][s];
         if (a <= 0 || a >= 99 || b._preview_cellmoss[L][s] != 1) continue;
         b._imgMoss->PaintXY(ox + b._preview_cellx[L][s] / 2, oy + b._preview_celly[L][s] / 2);
     }
     Sys_SetBlend(BLEND_ALPHA);
-    for (int s = 1; s <= 260; ++s) {
+    for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         if (b._preview_itema[L][s] != _bug) continue;
         Sys_SetScale(0.125f, 0.125f);
         Sys_SetRotation(2.0f * (float)g_frameCount);
         b._imgLogoGlow->PaintXY(ox + b._preview_itemx[L][s] / 2, oy + b._preview_itemy[L][s] / 2);
         Sys_SetRotation(0);
     }
-    for (int s = 1; s <= 260; ++s) {
+    for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         const int k = b._preview_itema[L][s];
         if (k <= 0 || k >= 30 || b._preview_itemkaefcol[L][s] != -1) continue;
         Sys_SetScale(0.5f, 0.5f);

@@ -162,7 +162,7 @@ int TMeteor::getTarget()
 {
     const tavoTSceneMatch3& b = *sceneMatch3;
     std::vector<int> fit;
-    for (int j = 1; j <= 260; ++j) {
+    for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         int a = b._itemA[j];
         if (a < 1 || a > 998 || a == _ITEM_BOMB || a == _bug || (a >= _ITEM_PU1 && a <= _ITEM_PU4)) continue;
         if (b._cellStone[b._itemCell[j]] == 1) continue;

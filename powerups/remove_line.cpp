@@ -33,10 +33,10 @@ int tavoTPU_RemoveLine::Update()
     if (isSelected != 1) return 0;
     tavoTSceneMatch3& b = *sceneMatch3;
     Sys_SetScale(1, 1);
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         int a = b._itemA[i];
         if (a <= 0 || a >= _ITEM_BRAKE || a == _bug || (a >= _ITEM_PU1 && a <= _ITEM_PU4) || !b._pointerOnItem(i)) continue;
-        for (int j = 1; j <= 260; ++j)
+        for (int j = 1; j <= M3_LAST_SLOT; ++j)
             if (b._itemY[j] == b._itemY[i]) b._cellGlow[b._itemCell[j]] = 9;
         b._cellGlow[b._itemCell[i]] = 9;
         if (g_input->_MausFireLeft == 1 && isRunning == 0) {
@@ -59,7 +59,7 @@ int tavoTPU_RemoveLine::_activate()
     const tavoTSceneMatch3& b = *sceneMatch3;
     int d = 6;
     g_input->_MausFireLeft = 0;
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         if (b._itemY[i] != (float)_selectedRow || b._itemA[i] == 0) continue;
         _TtmpInteger t;
         t.v = i;

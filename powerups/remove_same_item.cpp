@@ -32,10 +32,10 @@ int tavoTPU_RemoveSameItem::Update()
     if (isSelected == 1) {
         tavoTSceneMatch3& b = *sceneMatch3;
         Sys_SetScale(1, 1);
-        for (int i = 1; i <= 260; ++i) {
+        for (int i = 1; i <= M3_LAST_SLOT; ++i) {
             int a = b._itemA[i];
             if (a < 1 || a > 5 || !b._pointerOnItem(i)) continue;
-            for (int j = 1; j <= 260; ++j)
+            for (int j = 1; j <= M3_LAST_SLOT; ++j)
                 if (b._itemA[j] == a) b._cellGlow[b._itemCell[j]] = 5;
             Sys_SetScale(1.5f, 1.5f);
             b._imgItem[a]->PaintXY(b._itemX[i], b._itemY[i]);
@@ -54,7 +54,7 @@ int tavoTPU_RemoveSameItem::_activate()
 {
     const tavoTSceneMatch3& b = *sceneMatch3;
     int d = 0;
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         if (b._itemA[i] != _selectedItem) continue;
         d += 2;
         _TtmpInteger t;

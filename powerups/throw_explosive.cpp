@@ -48,7 +48,7 @@ int tavoTPU_ThrowExplosive::_chooseTarget()
 {
     const tavoTSceneMatch3& b = *sceneMatch3;
     std::vector<int> fit;
-    for (int i = 1; i <= 260; ++i) {
+    for (int i = 1; i <= M3_LAST_SLOT; ++i) {
         int a = b._itemA[i];
         if (a > 0 && a < _ITEM_BRAKE && a != _ITEM_XSTEIN && b._itemX[i] > 30 && b._itemY[i] > 50 && b._itemCell[i] > 0)
             fit.push_back(i);
