@@ -90,6 +90,13 @@ void loadBestTimes()
         return;
     }
     for (int i = 1; i <= 80; ++i) {
+        // a negative time other than "none" would show as a broken clock in the level preview
+        if (times[i] < -1) {
+            traceLog("loadBestTimes: level " + std::to_string(i) + " has the impossible time " + std::to_string(times[i]) +
+                     "; no best time kept for it");
+            times[i] = -1;
+            names[i].clear();
+        }
         g_bestTime[i] = times[i];
         g_bestTimeName[i] = names[i];
     }

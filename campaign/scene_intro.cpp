@@ -1,6 +1,8 @@
 // Splash pages: each shown for its frames or until a skip key, then the next page or the loading screen.
 #include "campaign/scene_intro.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "app/globals.h"
@@ -18,6 +20,16 @@ bool equalsNoCase(const std::string& a, const std::string& b)
     for (size_t i = 0; i < a.size(); ++i)
         if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
     return true;
+}
+
+// A decimal time in frames; a value past the longest page is cut to it with a trace line.
+int readFrames(const std::string& value, int page)
+{
+    const long long frames = std::strtoll(value.c_str(), nullptr, 10);
+    if (frames <= INTRO_MAX_FRAMES) return (int)std::max(frames, 0LL);
+    traceLog("splash page " + std::to_string(page) + " asks for " + value + " frames; shown for " +
+             std::to_string(INTRO_MAX_FRAMES));
+    return INTRO_MAX_FRAMES;
 }
 }
 
@@ -62,7 +74,7 @@ int tavoTSceneIntro::_read_introsettings()
         lastPage = page;
         _Position[page] = page;
         if (key == "file") _path[page] = value;
-        else if (key == "time") _frames[page] = std::atoi(value.c_str());
+        else if (key == "time") _frames[page] = readFrames(value, page);
         else _skip[page] = equalsNoCase(value, "True") ? 1 : 0;
     }
     // a closing separator opens one more, empty page that counts too

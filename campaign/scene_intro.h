@@ -12,6 +12,8 @@ constexpr int INTRO_MAX_PAGES = 6;
 constexpr int INTRO_MAX_LINES = 29;
 // A page that names no time is shown this long, so the intro always ends.
 constexpr int INTRO_DEFAULT_FRAMES = 120;
+// Longest a page may stay (a minute at 40 frames a second): a page that cannot be skipped must not hold the game.
+constexpr int INTRO_MAX_FRAMES = 40 * 60;
 
 class tavoTSceneIntro : public tavoTScene {
 public:

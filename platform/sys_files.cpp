@@ -140,7 +140,12 @@ private:
 std::unique_ptr<SysStream> Sys_ReadFile(const std::string& path)
 {
     std::string p = Sys_ResolvePath(path);
-    if (p.empty() || Sys_FileType(p) != 1) return nullptr;
+    // only plain files: a device never ends (/dev/zero) and a pipe may never start
+    struct stat st;
+    if (p.empty() || stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (!p.empty() && Sys_FileType(p) == 1) Sys_Trace(p + " is not a plain file, not read");
+        return nullptr;
+    }
     FILE* f = std::fopen(p.c_str(), "rb");
     if (!f) return nullptr;
     return std::make_unique<FileStream>(f, p, "");

@@ -130,6 +130,11 @@ TEST_F(Intro, BrokenConfigurationsNeverKeepTheGameInTheIntro)
     shown = run("file=studio.jpg\nskip=False\n");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], INTRO_DEFAULT_FRAMES + 9);
+    // nor does one asking for years, however many digits
+    run("file=studio.jpg\ntime=99999999999999999999999\nskip=False\n;---\nfile=title.jpg\ntime=-5\n", 0, 5);
+    EXPECT_EQ(sceneIntro->_frames[1], INTRO_MAX_FRAMES);
+    EXPECT_EQ(sceneIntro->_frames[2], INTRO_DEFAULT_FRAMES);
+    EXPECT_TRUE(traced("splash page 1 asks for"));
     // seven pages: the seventh is ignored and named in the trace
     std::string seven;
     for (int i = 1; i <= 7; ++i) seven += "file=studio.jpg\ntime=3\n" + std::string(i < 7 ? ";---\n" : "");

@@ -168,6 +168,15 @@ TEST_F(DialogFixture, BestTimesFileByteForByteAndItsDamage)
     EXPECT_EQ(g_bestTime[1], -1);
     EXPECT_EQ(g_bestTimeName[1], "");
 
+    // a time below "none" is dropped with its name; the other entries stay
+    std::string negative = bytes;
+    negative[2 * 16 + 3] = '\xff';
+    writeFile(path, std::vector<uint8_t>(negative.begin(), negative.end()));
+    loadBestTimes();
+    EXPECT_EQ(g_bestTime[3], -1);
+    EXPECT_EQ(g_bestTimeName[3], "");
+    EXPECT_EQ(g_bestTime[80], 5);
+
     // one byte short: kept aside, the table starts afresh and a whole file is written
     writeFile(path, std::vector<uint8_t>(bytes.begin(), bytes.end() - 1));
     loadBestTimes();

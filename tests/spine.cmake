@@ -13,4 +13,8 @@ target_compile_definitions(spine_tests PRIVATE
   MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>"
   MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
 add_dependencies(spine_tests morvelle morvelle-harness morvelle-data)
+# the memory ceilings do not hold with the sanitizers' shadow memory
+if(MORVELLE_SANITIZE)
+  target_compile_definitions(spine_tests PRIVATE MORVELLE_SANITIZED)
+endif()
 gtest_discover_tests(spine_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)

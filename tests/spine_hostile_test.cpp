@@ -1,16 +1,24 @@
-// Hostile pictures and sounds: headers that lie about their size, impossible rates, lengths and values.
+// Hostile pictures and sounds: headers that lie about their size, impossible rates, lengths and values; the game on a
+// damaged data tree.
 #include <gtest/gtest.h>
 
 #include <jpeglib.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "campaign/besttimes.h"
+#include "campaign/spieler.h"
 #include "framework/math.h"
 #include "tests/spine_support.h"
 
@@ -262,4 +270,170 @@ TEST(HostileFiles, FailedWritesReportFailureAndKeepTheOldFileByteForByte)
     c->Write(big.data(), big.size());
     EXPECT_TRUE(c->Close());
     EXPECT_EQ(readFile(dir + "save.ppp").size(), big.size());
+}
+
+// A path naming a device or a pipe instead of a file: /dev/zero would be read without end, a pipe would block.
+TEST(HostileFiles, OnlyPlainFilesAreRead)
+{
+    ensureHeadless();
+    std::string dir = tempDir("hostile-special");
+    ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0600), 0);
+    TraceCapture trace;
+    EXPECT_EQ(Sys_ReadFile("/dev/zero"), nullptr);
+    EXPECT_EQ(Sys_ReadFile(dir + "pipe"), nullptr);
+    EXPECT_TRUE(traced("is not a plain file"));
+    EXPECT_EQ(Sys_LoadImage("/dev/zero"), nullptr);
+    std::string text;
+    EXPECT_FALSE(Sys_ReadTextFile(dir + "pipe", text));
+    writeFile(dir + "plain", {1, 2, 3});
+    EXPECT_NE(Sys_ReadFile(dir + "plain"), nullptr);
+}
+
+namespace {
+
+// A run on a damaged tree stays under 500 MB; with the sanitizers their shadow memory is not the game's.
+void expectBoundedMemory(long peakKb)
+{
+#ifdef MORVELLE_SANITIZED
+    (void)peakKb;
+#else
+    EXPECT_LT(peakKb, 500L * 1024);
+#endif
+}
+
+// Runs the harness over the data tree and save folder in dir under /usr/bin/time; the peak resident memory in KB
+// goes to peakKb, the trace and any error to out.txt.
+int runMeasured(const std::string& dir, const std::string& args, const std::string& script, long& peakKb)
+{
+    std::ofstream(dir + "script.txt") << script;
+    const std::string cmd = "MORVELLE_TRACE=1 /usr/bin/time -f %M -o " + dir + "peak.txt " + MORVELLE_HARNESS_BIN +
+                            " --data " + dir + "data --save " + dir + "save --script " + dir + "script.txt " + args +
+                            " > " + dir + "out.txt 2>&1";
+    const int rc = std::system(cmd.c_str());
+    // a killed child leaves a line about the signal before the number
+    std::istringstream lines(readFile(dir + "peak.txt"));
+    std::string line;
+    peakKb = 0;
+    while (std::getline(lines, line))
+        if (!line.empty()) peakKb = std::atol(line.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+int dumped(const std::string& json, const std::string& key)
+{
+    size_t at = json.find("\"" + key + "\":");
+    return at == std::string::npos ? -12345 : std::atoi(json.c_str() + at + key.size() + 3);
+}
+
+void cutFile(const std::string& path, size_t keep)
+{
+    std::string s = readFile(path);
+    s.resize(std::min(keep, s.size()));
+    writeFile(path, std::vector<uint8_t>(s.begin(), s.end()));
+}
+
+// A profile in the slot whose stored level can no longer be resumed as it stands.
+void brokenSnapshot(const std::string& path, const std::string& name, int resumeLevel)
+{
+    TSpieler p;
+    p.Erase();
+    p.SetURL(path);
+    p.Name = name;
+    p.StoryLevel = p.Level = 2;
+    p.StoryPoints = INT_MAX - 1;
+    p.isResume = 1;
+    p.resumeLevel = resumeLevel;
+    p.resumeTime = INT_MIN;
+    p.resumePoints = INT_MAX;
+    for (int i = 1; i <= PROFILE_CELLS; ++i) {
+        p.resumeItemA[i] = 1 + i % 6;
+        p.resumeItemX[i] = INT_MAX - i;
+        p.resumeItemY[i] = INT_MIN + i;
+    }
+    ASSERT_EQ(p.SaveToDisk(), 1);
+}
+
+// The built data tree and a save folder, each damaged in every way a file once crashed, froze or silenced the game.
+void damagedTree(const std::string& d)
+{
+    namespace fs = std::filesystem;
+    fs::copy(MORVELLE_DATA_DIR, d + "data", fs::copy_options::recursive);
+    fs::create_directories(d + "save");
+    const std::string data = d + "data/";
+
+    // a splash page naming a device instead of a picture, a page asking for years
+    std::ofstream(data + "branding/splashconfig.txt")
+        << "file=../../../../../../../../dev/zero\ntime=40\nskip=True\n;---\nfile=title.jpg\ntime=99999999999999\nskip=True\n";
+    // pictures whose headers claim far more than the files hold, one cut in half
+    std::vector<uint8_t> j = jpeg(16, 16);
+    for (size_t i = 2; i + 8 < j.size(); ++i)
+        if (j[i] == 0xFF && j[i + 1] == 0xC0) {
+            j[i + 5] = 0x23, j[i + 6] = 0x28, j[i + 7] = 0x23, j[i + 8] = 0x28;
+            break;
+        }
+    writeFile(data + "bg/menubg.jpg", j);
+    writeFile(data + "ui/popupbig.png", pngClaiming(d, 8192, 8192));
+    cutFile(data + "bg/bg2.jpg", readFile(data + "bg/bg2.jpg").size() / 2);
+    // a sound at 1 Hz, music cut short
+    writeFile(data + "sfx/button1.ogg", wav(1, 1, 16, 200));
+    cutFile(data + "music/main.ogg", 300);
+    // a font whose first record lies outside the table, a text table ending mid-line
+    std::string font = readFile(data + "fonts/text.tgf");
+    font.replace(0, 4, "\xff\xff\xff\x7f");
+    writeFile(data + "fonts/text.tgf", std::vector<uint8_t>(font.begin(), font.end()));
+    cutFile(data + "texts/codetexts.txt", readFile(data + "texts/codetexts.txt").size() / 2 + 1);
+    // level 1: every cell the largest code; the goal table cut after three numbers
+    std::vector<uint8_t> cells(readFile(data + "levels/lvla001.lvl").size(), 0xFF);
+    for (size_t i = 3; i < cells.size(); i += 4) cells[i] = 0x7F;
+    writeFile(data + "levels/lvla001.lvl", cells);
+    cutFile(data + "levels/lvla000.lvl", 12);
+
+    // settings: volumes past any range and a profile slot far outside the table
+    std::ofstream(d + "save/settings.txt") << "1\r\n99999999999\r\n-3\r\n99\r\n7\r\n140\r\n";
+    brokenSnapshot(d + "save/players1.ppp", "Ada", 2);
+    brokenSnapshot(d + "save/players2.ppp", "Bea", 500);
+    writeFile(d + "save/players3.ppp", std::vector<uint8_t>(333, 0xFF));
+    // best times below "none" with names of control bytes
+    writeFile(d + "save/besttimes.ppp", std::vector<uint8_t>(BESTTIMES_FILE_BYTES, 0x81));
+}
+}
+
+// The whole game on a damaged data tree and save folder: the splash, loading and the menu, a level whose stored
+// snapshot is dropped, and a level with no usable cell. Each run ends cleanly in bounded memory.
+TEST(HostileTree, DamagedDataAndSavesStillRunAndEndCleanly)
+{
+    ensureHeadless();
+    const std::string d = tempDir("hostile-tree");
+    damagedTree(d);
+    long peak = 0;
+
+    const std::string menu = "2 keydown escape\n60 keyup escape\n"
+                             "560 mouse 355 666\n561 click left\n"
+                             "600 mouse 905 666\n601 click left\n"
+                             "640 dump " + d + "menu.json\n640 shot " + d + "menu.png\n";
+    ASSERT_EQ(runMeasured(d, "--frames 641", menu, peak), 0) << readFile(d + "out.txt");
+    RecordProperty("menu_peak_kb", std::to_string(peak));
+    const std::string trace = readFile(d + "out.txt");
+    const std::string json = readFile(d + "menu.json");
+    EXPECT_GE(dumped(json, "g_currentPlayer"), -1);
+    EXPECT_LE(dumped(json, "g_currentPlayer"), 8);
+    EXPECT_NE(trace.find("9000 x 9000 refused"), std::string::npos);
+    EXPECT_NE(trace.find("at 1 Hz refused"), std::string::npos);
+    EXPECT_NE(trace.find("lies outside 0..65535"), std::string::npos);
+    EXPECT_NE(trace.find("impossible time"), std::string::npos);
+    EXPECT_NE(trace.find("shown for 2400"), std::string::npos);
+    expectBoundedMemory(peak);
+
+    const std::string board = "60 keydown enter\n61 keyup enter\n"
+                              "100 mouse 400 300\n101 click left\n102 mouse 440 300\n103 click left\n"
+                              "110 key r\n120 key f2\n130 key f3\n"
+                              "200 dump " + d + "board.json\n201 quit\n";
+    ASSERT_EQ(runMeasured(d, "--board 2 --dev", board, peak), 0) << readFile(d + "out.txt");
+    RecordProperty("board_peak_kb", std::to_string(peak));
+    EXPECT_NE(readFile(d + "out.txt").find("cannot be resumed"), std::string::npos);
+    EXPECT_EQ(dumped(readFile(d + "board.json"), "Level"), 2);
+    expectBoundedMemory(peak);
+
+    ASSERT_EQ(runMeasured(d, "--board 1", "80 dump " + d + "empty.json\n81 quit\n", peak), 0) << readFile(d + "out.txt");
+    EXPECT_EQ(dumped(readFile(d + "empty.json"), "g_scene"), dumped(readFile(d + "board.json"), "g_scene"));
 }
