@@ -1,9 +1,10 @@
-# Tests of the generated data tree: the manifest against the built files, texts, fonts and repeatability.
+# Tests of the generated data tree: the manifest against the built files, texts, fonts, repeatability, boards and bars.
 add_executable(content_tests
   ${CMAKE_CURRENT_LIST_DIR}/content_support.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content_manifest_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content_texts_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content_fonts_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content_bars_test.cpp
 )
 target_link_libraries(content_tests PRIVATE morvelle_content morvelle_game GTest::gtest_main)
 target_compile_options(content_tests PRIVATE ${MORVELLE_WARNINGS})

@@ -120,6 +120,23 @@ TEST(Match3Levels, TheCheckerRejectsBrokenBoards)
     EXPECT_FALSE(checkBoard(g, error));   // moss in a row of two
 }
 
+TEST(Match3Levels, TheTopBarLeavesTheSecondRowClear)
+{
+    // The checker refuses cells under the bar; the bar ends just above the second row (y = 52).
+    const std::vector<int>& floor = topBarFloor();
+    ASSERT_EQ(floor.size(), 1024u);
+    int lowest = 0;
+    for (int x = 56; x < 968; ++x) lowest = std::max(lowest, floor[size_t(x)]);
+    EXPECT_LE(lowest, 52);
+    EXPECT_GE(lowest, 40);
+    LevelGrid g;
+    g.number = 98;
+    for (auto& r : g.rows) r = std::string(20, '.');
+    for (int r = 1; r <= 4; ++r) g.rows[r] = ".ooooooooooooooooooo";
+    std::string error;
+    EXPECT_TRUE(checkBoard(g, error)) << error;
+}
+
 TEST(Match3Levels, TheCampaignTeachesInOrder)
 {
     const Campaign& c = campaign();

@@ -1,10 +1,13 @@
 // Level files and the goal table of the data tree, compiled from boards.txt and goals.txt.
 #include "content/levels/levels.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "content/pictures/manifest.h"
+#include "content/pictures/painters.h"
 #include "content/tool/modules.h"
 #include "platform/sys.h"
 
@@ -58,7 +61,30 @@ bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes)
     return std::fclose(f) == 0 && ok;
 }
 
+// The board draws the top bar centred at (512, 44), over the cells.
+constexpr int kTopBarCentreX = 512, kTopBarCentreY = 44, kScreenW = 1024;
+
 }  // namespace
+
+const std::vector<int>& topBarFloor()
+{
+    static const std::vector<int> floor = [] {
+        std::vector<int> f(kScreenW, 0);
+        const art::Asset* a = art::findAsset("match3/m3uiup.png");
+        if (!a) return f;
+        art::Img img(a->w, a->h);
+        art::painters().at(a->path)(img);
+        img.flush();
+        int left = kTopBarCentreX - a->w / 2, top = kTopBarCentreY - a->h / 2;
+        for (int y = 0; y < a->h; ++y) {
+            const uint32_t* row = img.row(y);
+            for (int x = 0; x < a->w; ++x)
+                if ((row[x] >> 24) != 0 && left + x >= 0 && left + x < kScreenW) f[size_t(left + x)] = top + y + 1;
+        }
+        return f;
+    }();
+    return floor;
+}
 
 std::string levelSourceDir() { return std::string(MORVELLE_CONTENT_DIR) + "/levels/"; }
 
@@ -139,6 +165,17 @@ bool checkBoard(const LevelGrid& g, std::string& error)
             if ((c == 's' || c == 'd') && r + 1 < 13 && g.rows[r + 1][u] != '.') {
                 error = name + "stone or door above the floor of column " + std::to_string(u + 1);
                 return false;
+            }
+            if (c != '.') {
+                // Cells are drawn under the top bar: each must start below the bar across its whole width.
+                int left = 48 * (u + 1) - 40, top = 48 * (r + 1) - 44;
+                for (int x = std::max(left, 0); x < left + 48 && x < kScreenW; ++x) {
+                    if (topBarFloor()[size_t(x)] > top) {
+                        error = name + "the cell in row " + std::to_string(r + 1) + ", column " + std::to_string(u + 1) +
+                                " lies under the top bar";
+                        return false;
+                    }
+                }
             }
             if (c != 'm') continue;
             int a = u, b = u;

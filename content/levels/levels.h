@@ -16,8 +16,11 @@ constexpr int LEVEL_SLOT_BUDGET = 148;   // cells plus brakes a board may use
 // Folder of boards.txt and goals.txt, ending in "/".
 std::string levelSourceDir();
 bool parseBoards(const std::string& text, std::vector<LevelGrid>& out, std::string& error);
+// Per screen column x, the first screen row below every painted pixel of the board's top bar.
+const std::vector<int>& topBarFloor();
 // The rules every campaign board keeps: shape, legend, one run per column, the slot budget,
-// stones and doors on the floor of their column, moss only where a row of three can form.
+// stones and doors on the floor of their column, moss only where a row of three can form,
+// every cell below the top bar.
 bool checkBoard(const LevelGrid& grid, std::string& error);
 // The 260 stored values of a board, row by row.
 std::vector<int32_t> boardValues(const LevelGrid& grid);

@@ -183,19 +183,19 @@ void paintArrow(Img& img, int dir)
     fillWith(cr, linear(0, -11, 0, 11, pal::cream, pal::gold));
 }
 
-// Horizontal band of the board bars: teal body, gold trim, soft shadow.
-void band(Img& img, double y0, double y1, bool shadowBelow)
+// Horizontal band of the top bar: teal body, gold trim along its lower edge, a short soft shadow.
+void band(Img& img, double y0, double y1)
 {
     Img shape(img.w(), img.h());
     cairo_t* cr = shape.cr();
     cairo_rectangle(cr, -10, y0, img.w() + 20, y1 - y0);
     fillWith(cr, linear(0, y0, 0, y1, hex(0x245a6e), hex(0x102a3a)));
-    cairo_rectangle(cr, -10, shadowBelow ? y1 - 4 : y0, img.w() + 20, 4);
+    cairo_rectangle(cr, -10, y1 - 4, img.w() + 20, 4);
     fillWith(cr, linear(0, 0, img.w(), 0, pal::goldDark, pal::goldLight));
-    cairo_rectangle(cr, -10, shadowBelow ? y1 - 6 : y0 + 4, img.w() + 20, 1.5);
+    cairo_rectangle(cr, -10, y1 - 6, img.w() + 20, 1.5);
     setColA(cr, pal::ink, 0.6);
     cairo_fill(cr);
-    shadowOf(img, shape, 0, shadowBelow ? 4 : -4, 4, 0.6);
+    shadowOf(img, shape, 0, 2, 2, 0.55);
     paintImg(img, shape, 0, 0);
 }
 
@@ -226,19 +226,22 @@ void hourglass(cairo_t* cr, double cx, double cy, double s)
     cairo_fill(cr);
 }
 
+// The board's second row starts at y = 52 and a board may fill it: nothing of the bar reaches that far.
+constexpr int TOPBAR_FLOOR = 52;
+
 void paintTopBar(Img& img)
 {
-    band(img, 0, 60, true);
+    band(img, 0, 45);
     cairo_t* cr = img.cr();
-    // Goal cradle dips below the bar.
+    // The goal cradle hangs a little lower, just deep enough for the counts under the gems.
     Img cradle(img.w(), img.h());
     cairo_t* c2 = cradle.cr();
-    roundRect(c2, 380, 20, 264, 50, 22);
-    fillWith(c2, linear(0, 20, 0, 70, hex(0x1c4a5c), hex(0x0e2433)), true);
-    cairo_set_line_width(c2, 3);
+    roundRect(c2, 380, -12, 264, 63, 12);
+    fillWith(c2, linear(0, 20, 0, 51, hex(0x1c4a5c), hex(0x0e2433)), true);
+    cairo_set_line_width(c2, 1.5);
     setCol(c2, pal::gold);
     cairo_stroke(c2);
-    shadowOf(img, cradle, 0, 3, 3, 0.6);
+    shadowOf(img, cradle, 0, 1, 1, 0.5);
     paintImg(img, cradle, 0, 0);
     for (int i = 0; i < 5; ++i) {
         double x = 412 + 50 * i;
@@ -250,7 +253,6 @@ void paintTopBar(Img& img)
     }
     // Moss count, time and points slots.
     plate(cr, 60, 6, 100, 26);
-    Img mossIcon(img.w(), img.h());
     cairo_arc(cr, 78, 19, 9, 0, 2 * M_PI);
     fillWith(cr, radial(75, 16, 1, 10, hex(0xb6e36a), hex(0x3b6d1c)));
     plate(cr, 188, 6, 124, 26);
@@ -262,12 +264,17 @@ void paintTopBar(Img& img)
     star(cr, 874, 19, 9, 4, 5, 0);
     cairo_fill(cr);
     // Socket for the menu button.
-    cairo_arc(cr, 937, 29, 27, 0, 2 * M_PI);
-    fillWith(cr, radial(937, 32, 5, 27, hex(0x0a1520), hex(0x1f4558)), true);
-    cairo_set_line_width(cr, 2.5);
+    cairo_arc(cr, 937, 29, 21.5, 0, 2 * M_PI);
+    fillWith(cr, radial(937, 32, 5, 22, hex(0x0a1520), hex(0x1f4558)), true);
+    cairo_set_line_width(cr, 2);
     setCol(cr, pal::goldDark);
     cairo_stroke(cr);
     grain(img, 8, 0.03);
+    // Shadow tails end here too.
+    cairo_rectangle(cr, 0, TOPBAR_FLOOR, img.w(), img.h() - TOPBAR_FLOOR);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
 // The bar is drawn over the power-up buttons, so each button sits in a cradle: a clear hole where its

@@ -19,6 +19,8 @@ void addItemArt(Painters& p);     // gems, obstacles, effects, meteor
 void addBoardArt(Painters& p);    // cells, border pieces, bars, power-up buttons
 void addUiArt(Painters& p);       // dialogs, buttons, pointer pictures
 void addSceneArt(Painters& p);    // backgrounds, level map, splash pages, story pages
+// Every painter, by the path of the file it paints.
+const Painters& painters();
 
 // Shared motifs, drawn into any context at any size.
 void drawGem(cairo_t* cr, int kind, double cx, double cy, double size);
