@@ -18,3 +18,13 @@ target_compile_options(campaign_scene_tests PRIVATE ${MORVELLE_WARNINGS})
 target_compile_definitions(campaign_scene_tests PRIVATE MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
 add_dependencies(campaign_scene_tests morvelle-data)
 gtest_discover_tests(campaign_scene_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+
+# The whole game from an empty save folder, played in-process and replayed through the harness binary.
+add_executable(campaign_play_tests ${CMAKE_CURRENT_LIST_DIR}/campaign_play_test.cpp)
+target_link_libraries(campaign_play_tests PRIVATE morvelle_game GTest::gtest_main)
+target_compile_options(campaign_play_tests PRIVATE ${MORVELLE_WARNINGS})
+target_compile_definitions(campaign_play_tests PRIVATE
+  MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>"
+  MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
+add_dependencies(campaign_play_tests morvelle-harness morvelle-data)
+gtest_discover_tests(campaign_play_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900)

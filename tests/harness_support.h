@@ -1,13 +1,22 @@
-// Runs the headless harness program on a script and reads its state dumps, for the tests of scripted runs.
+// Runs the headless harness program on a script and reads its state dumps, for the tests of scripted runs; records
+// inputs as script lines while the game runs in this process, and picks swaps from the live board.
 #pragma once
 
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
 #include <string>
 
+#include "app/globals.h"
+#include "app/input.h"
 #include "app/mainloop.h"
+#include "campaign/spieler.h"
+#include "frontend/popup.h"
+#include "match3/scene_match3.h"
 #include "platform/sys.h"
 
 // Writes `script` to dir + name + ".txt" and runs the harness on it with `args`; its output goes to dir + name + ".out".
@@ -44,3 +53,146 @@ inline int dumpField(const std::string& json, const std::string& key)
     size_t at = json.find("\"" + key + "\":");
     return at == std::string::npos ? -12345 : std::atoi(json.c_str() + at + key.size() + 3);
 }
+
+// Number after "key": inside the object that starts at "\"object\":" of a state dump.
+inline double dumpField(const std::string& json, const std::string& object, const std::string& key)
+{
+    size_t at = json.find("\"" + object + "\":{");
+    if (at == std::string::npos) return -12345;
+    at = json.find("\"" + key + "\":", at);
+    return at == std::string::npos ? -12345 : std::atof(json.c_str() + at + key.size() + 3);
+}
+
+// Writes each input as a script line and feeds it to the game running in this process, as the harness would.
+struct ScriptRecorder {
+    std::ostringstream script;
+    void event(long pass, const std::string& what)
+    {
+        script << pass << " " << what << "\n";
+        std::istringstream in(what);
+        std::string verb, a, c;
+        in >> verb >> a >> c;
+        static const std::map<std::string, int> keys = {
+            {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE}, {"space", KEY_SPACE}, {"f2", KEY_F2}, {"f8", KEY_F8}};
+        if (verb == "mouse") Sys_InjectMouseMove((float)std::atof(a.c_str()), (float)std::atof(c.c_str()));
+        if (verb == "press") Sys_InjectMouseButton(1, true);
+        if (verb == "release") Sys_InjectMouseButton(1, false);
+        if (verb == "click") {
+            Sys_InjectMouseButton(1, true);
+            Sys_InjectMouseButton(1, false);
+        }
+        if (verb == "keydown") Sys_InjectKey(keys.at(a), true);
+        if (verb == "keyup") Sys_InjectKey(keys.at(a), false);
+        if (verb == "text") Sys_InjectText(what.substr(5));
+        if (verb == "close") Sys_InjectClose();
+    }
+};
+
+// Looks at the live board and picks a swap that makes a line, preferring gems the goal still needs.
+class SwapPicker {
+public:
+    explicit SwapPicker(tavoTSceneMatch3* board) : b(board) {}
+    bool atRest() const
+    {
+        if (b->_runtime <= 151 || b->_winrun != 0 || b->_gt3_swap != 0 || b->_gt3_partner1 != 0) return false;
+        if (popupHandler->State != 0) return false;
+        for (int i = 1; i <= 150; ++i)
+            if (b->_itemA[i] > 0 && b->_itemA[i] < 999 && (b->_Item_f[i] != 0 || b->_itemY[i] < 60)) return false;
+        return true;
+    }
+    bool pick(float& x1, float& y1, float& x2, float& y2) const
+    {
+        int bestValue = 0;
+        for (int i = 1; i <= 150; ++i) {
+            int k = b->_itemA[i];
+            if (k < 1 || k > 5) continue;
+            for (int d = 0; d < 2; ++d) {
+                int j = slotAt(b->_itemX[i] + (d ? 48 : 0), b->_itemY[i] + (d ? 0 : 48));
+                if (!j || b->_itemA[j] < 1 || b->_itemA[j] > 5 || b->_itemA[j] == k) continue;
+                int v = value(i, j) + value(j, i);
+                if (v > bestValue) {
+                    bestValue = v;
+                    x1 = b->_itemX[i];
+                    y1 = b->_itemY[i];
+                    x2 = b->_itemX[j];
+                    y2 = b->_itemY[j];
+                }
+            }
+        }
+        return bestValue > 0;
+    }
+
+private:
+    tavoTSceneMatch3* b;
+    int slotAt(float x, float y) const
+    {
+        for (int i = 1; i <= 150; ++i)
+            if (b->_itemA[i] > 0 && b->_itemA[i] < 999 && b->_itemX[i] == x && b->_itemY[i] == y) return i;
+        return 0;
+    }
+    // The worth of the lines that gem `from` makes when it lands where `to` stands.
+    int value(int from, int to) const
+    {
+        int k = b->_itemA[from];
+        float x = b->_itemX[to], y = b->_itemY[to];
+        auto kindAt = [&](float px, float py) {
+            int s = slotAt(px, py);
+            if (s == to) return k;
+            if (s == from) return b->_itemA[to];
+            return s ? b->_itemA[s] : 0;
+        };
+        TSpieler* p = g_players[g_currentPlayer];
+        int total = 0;
+        for (int dir = 0; dir < 2; ++dir) {
+            float dx = dir ? 48.0f : 0, dy = dir ? 0 : 48.0f;
+            int run = 1;
+            for (int n = 1; n < 5 && kindAt(x + n * dx, y + n * dy) == k; ++n) ++run;
+            for (int n = 1; n < 5 && kindAt(x - n * dx, y - n * dy) == k; ++n) ++run;
+            if (run >= 3) total += run + (p->getItemsLeftToDestroy(p->Level, k) > 0 ? 10 : 0);
+        }
+        return total;
+    }
+};
+
+// The game in this process, pass by pass, with every input recorded for the harness.
+struct ScriptedSession {
+    ScriptRecorder rec;
+    long pass = 1;
+    void step()
+    {
+        mainLoopPass(false);
+        ++pass;
+    }
+    void run(long n)
+    {
+        for (long i = 0; i < n; ++i) step();
+    }
+    bool waitFor(const std::function<bool()>& done, long limit)
+    {
+        long end = pass + limit;
+        while (pass < end && !done()) step();
+        return done();
+    }
+    void at(const std::string& what) { rec.event(pass, what); }
+    // Pointer there, a moment to hover, then a left click.
+    void click(int x, int y)
+    {
+        at("mouse " + std::to_string(x) + " " + std::to_string(y));
+        run(4);
+        at("click left");
+        step();
+    }
+    void key(const std::string& name)
+    {
+        at("keydown " + name);
+        run(2);
+        at("keyup " + name);
+        step();
+    }
+};
+
+inline bool dialogOpen(int id)
+{
+    return popupHandler->State == id && popupHandler->runtime == POPUP_RUNTIME_OPEN && popupHandler->direction == 1;
+}
+inline bool noDialog() { return popupHandler->runtime == 0; }
