@@ -313,6 +313,7 @@ void Sys_FreeSound(SysSound* snd)
     if (snd->chunk) Mix_FreeChunk(snd->chunk);
     if (snd->open) ov_clear(&snd->vf);
     delete snd;
+    sysi::giveBackLater();
 }
 
 int Sys_SoundLengthMs(const SysSound* snd) { return snd ? snd->lengthMs : 0; }

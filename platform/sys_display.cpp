@@ -2,6 +2,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+
+#include <unistd.h>
 
 #include "platform/sys_internal.h"
 
@@ -204,6 +207,17 @@ static void setFullscreen(bool full, int width, int height)
     SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
+// Without a graphics device (no GPU, a virtual X server, many remote sessions) GL is itself a software
+// rasteriser: drawing with it costs more CPU than SDL's own blitters and brings a compiler's worth of code into
+// memory, for the same pixels. SDL_RENDER_DRIVER still chooses when the player sets it.
+static bool graphicsDeviceMissing()
+{
+    if (std::getenv("SDL_RENDER_DRIVER")) return false;
+    for (const char* node : {"/dev/dri/renderD128", "/dev/dri/card0", "/dev/dri/card1", "/dev/nvidiactl"})
+        if (access(node, F_OK) == 0) return false;
+    return true;
+}
+
 bool Sys_OpenDisplay(int width, int height, int depth, int hz)
 {
     (void)hz;
@@ -211,6 +225,11 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
     bool full = depth == 32 && !sysi::headless;
     if (!sysi::window) {
         Uint32 flags = SDL_WINDOW_RESIZABLE;
+        if (!sysi::headless && graphicsDeviceMissing()) {
+            SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+            // the window's own pixels go straight to the X server, not through a GL texture
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        }
         sysi::window = SDL_CreateWindow(sysTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
         if (!sysi::window) {
             std::fprintf(stderr, "morvelle: cannot open the window: %s\n", SDL_GetError());
@@ -329,6 +348,7 @@ void Sys_Cls()
 
 void Sys_Flip(int)
 {
+    sysi::giveBackNow();
     if (unseen()) {
         Sys_PumpEvents();
         return;
@@ -433,8 +453,10 @@ static SDL_Texture* textureFor(const SysImage* cimg, int frame, bool mask, uint8
         img->maskTextures[f] = reinterpret_cast<SysTexture*>(makeTexture(img, m.data()));
     }
     // the texture holds the picture now; a file can give the pixels back if the game ever reads them
-    if (img->textures[f] && !img->pixelsRead && !img->source.empty() && !(img->flags & IMG_DYNAMIC))
+    if (img->textures[f] && !img->pixelsRead && !img->source.empty() && !(img->flags & IMG_DYNAMIC)) {
         std::vector<uint32_t>().swap(img->frames[f]);
+        sysi::giveBackLater();
+    }
     kind = img->maskKind[f];
     return reinterpret_cast<SDL_Texture*>(mask && kind == KIND_SOFT ? img->maskTextures[f] : img->textures[f]);
 }

@@ -18,6 +18,7 @@ void sysi::destroyTexture(SysTexture* t)
 
 SysImage::~SysImage()
 {
+    sysi::giveBackLater();
     if (rendererGeneration != sysi::rendererGeneration) return;   // they went with their renderer
     for (SysTexture* t : textures) sysi::destroyTexture(t);
     for (SysTexture* t : maskTextures) sysi::destroyTexture(t);

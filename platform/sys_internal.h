@@ -17,4 +17,8 @@ bool framePixels(SysImage* img, int frame);
 void handleEvent(const SDL_Event& e);
 bool videoReady();
 void windowResized();
+// Pictures and sounds are large blocks freed in bursts (a scene leaving, a texture taking a picture's pixels);
+// the heap gives the freed pages back to the system at the next present.
+void giveBackLater();
+void giveBackNow();
 }

@@ -40,9 +40,6 @@ void Sys_Init(const SysConfig& cfg)
     sysi::dataRoot = cfg.dataRoot.empty() ? Sys_ProgramDir() + "data/" : cfg.dataRoot;
     if (sysi::dataRoot.back() != '/') sysi::dataRoot += "/";
     s_virtualMs = 0;
-    // pictures and sounds are large blocks that come and go with the scenes: a fixed threshold maps each
-    // one on its own and gives it back when freed, where the growing default would keep them in the heap
-    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     if (cfg.headless) {
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -63,6 +60,17 @@ void Sys_Init(const SysConfig& cfg)
 }
 
 const std::string& sysTitle() { return s_title; }
+
+// A fixed low mmap threshold would also give the pages back, but it maps and unmaps every block the GL
+// driver takes per frame, and the unmapping stalls both cores: one trim after a burst of frees costs less.
+static bool s_giveBack = false;
+void sysi::giveBackLater() { s_giveBack = true; }
+void sysi::giveBackNow()
+{
+    if (!s_giveBack) return;
+    s_giveBack = false;
+    malloc_trim(0);
+}
 
 bool sysi::videoReady() { return s_sdlVideo; }
 bool Sys_IsHeadless() { return sysi::headless; }

@@ -17,7 +17,7 @@ namespace {
 constexpr int LEVEL_ONE_X = 903, LEVEL_ONE_Y = 583;   // the first point of the level map
 constexpr int MENU_START_X = 905, MENU_PLAYER_X = 115, MENU_CHAMPIONS_X = 355, MENU_BUTTON_Y = 666;
 constexpr int CLOSE_X = 937, CLOSE_Y = 29;
-constexpr int DIALOG_LEFT_X = 412, DIALOG_RIGHT_X = 612, DIALOG_BUTTON_Y = 484;   // back and ok of the name entry
+constexpr int DIALOG_RIGHT_X = 612, DIALOG_BUTTON_Y = 484;   // ok of the name entry and the dialogs' button row
 constexpr int RESUME_X = 617, QUIT_OK_X = 617;
 constexpr int STORY_NEXT_X = 900, STORY_NEXT_Y = 710;
 constexpr int PLAY_X = 512, PLAY_Y = 554;

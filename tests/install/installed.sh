@@ -69,7 +69,8 @@ run_variant() {  # run_variant NAME [--wm]
   mkdir -p "$home/.local/share"
   cp -r "$WORK/traveller" "$home/.local/share/morvell"
   start_x "${2:-}"
-  env -u MORVELLE_DATA HOME="$home" XDG_RUNTIME_DIR="$home" XDG_DATA_HOME= "$P/bin/morvelle" > "$WORK/$name.log" 2>&1 &
+  env -u MORVELLE_DATA -u SDL_RENDER_DRIVER MORVELLE_TRACE=1 HOME="$home" XDG_RUNTIME_DIR="$home" XDG_DATA_HOME= \
+    "$P/bin/morvelle" > "$WORK/$name.log" 2>&1 &
   game=$!
   PIDS+=($game)
   [ -f "$WORK/map-ref.png" ] || wait "$harness" || fail "the harness could not draw the reference pictures"
@@ -85,6 +86,11 @@ run_variant() {  # run_variant NAME [--wm]
   done
   kill -TERM "$game"
   wait "$game" || fail "$name: the game ended with an error after SIGTERM"
+  # without a graphics device GL would only be a slower software rasteriser: SDL's own one draws instead
+  if ! ls /dev/dri/card* /dev/dri/renderD* /dev/nvidiactl > /dev/null 2>&1; then
+    grep -qx "renderer: software" "$WORK/$name.log" ||
+      fail "$name: no graphics device, yet the renderer was $(grep '^renderer:' "$WORK/$name.log")"
+  fi
 }
 
 run_variant bare
