@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
+#include <dirent.h>
 #include <unistd.h>
 
 #include "platform/sys_internal.h"
@@ -212,10 +214,14 @@ static void setFullscreen(bool full, int width, int height)
 // memory, for the same pixels. SDL_RENDER_DRIVER still chooses when the player sets it.
 static bool graphicsDeviceMissing()
 {
-    if (std::getenv("SDL_RENDER_DRIVER")) return false;
-    for (const char* node : {"/dev/dri/renderD128", "/dev/dri/card0", "/dev/dri/card1", "/dev/nvidiactl"})
-        if (access(node, F_OK) == 0) return false;
-    return true;
+    if (std::getenv("SDL_RENDER_DRIVER") || access("/dev/nvidiactl", F_OK) == 0) return false;
+    bool found = false;
+    if (DIR* dir = opendir("/dev/dri")) {
+        while (dirent* e = readdir(dir))
+            if (std::strncmp(e->d_name, "card", 4) == 0 || std::strncmp(e->d_name, "renderD", 7) == 0) found = true;
+        closedir(dir);
+    }
+    return !found;
 }
 
 bool Sys_OpenDisplay(int width, int height, int depth, int hz)
