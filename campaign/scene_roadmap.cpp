@@ -1,9 +1,12 @@
 // The level map: points along the path, the frontier's glow, level names, the level preview and the start button.
 #include "campaign/scene_roadmap.h"
 
+#include <array>
+#include <iterator>
 #include <vector>
 
 #include "app/globals.h"
+#include "campaign/level_points.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
@@ -21,18 +24,15 @@
 #include "platform/sys.h"
 
 namespace {
-// The points follow the dashed path of the map picture, level 1 in the south-east.
-constexpr TLevelPoint kLevelPoints[ROADMAP_LEVELS + 1] = {
-    {0, 0},
-    {903, 583}, {861, 607}, {801, 591}, {769, 549}, {783, 499}, {822, 466}, {867, 442}, {878, 382}, {883, 325}, {904, 271},
-    {929, 217}, {932, 169}, {924, 122}, {901, 69},  {852, 40},  {785, 38},  {732, 59},  {696, 100}, {690, 164}, {692, 213},
-    {697, 266}, {679, 319}, {624, 330}, {574, 301}, {544, 250}, {528, 200}, {512, 147}, {494, 97},  {467, 55},  {425, 42},
-    {374, 29},  {323, 20},  {266, 16},  {205, 22},  {159, 54},  {144, 100}, {162, 163}, {215, 195}, {268, 220}, {317, 231},
-    {369, 240}, {413, 266}, {435, 318}, {397, 359}, {330, 370}, {263, 373}, {204, 371}, {140, 375}, {79, 395},  {44, 433},
-    {27, 478},  {28, 528},  {38, 574},  {64, 611},  {100, 642}, {149, 657}, {212, 654}, {262, 626}, {298, 592}, {320, 545},
-    {362, 469}, {418, 434}, {484, 419}, {557, 403}, {620, 408}, {664, 441}, {690, 488}, {703, 551}, {691, 611}, {653, 663},
-    {617, 698}, {577, 718}, {521, 726}, {458, 701}, {425, 657}, {422, 607}, {439, 562}, {474, 526}, {526, 510}, {583, 516},
-};
+// Index 0 is unused: levels count from 1.
+constexpr std::array<TLevelPoint, ROADMAP_LEVELS + 1> levelPoints()
+{
+    static_assert(ROADMAP_LEVELS == std::size(kMapLevelPoints));
+    std::array<TLevelPoint, ROADMAP_LEVELS + 1> p{};
+    for (int i = 0; i < ROADMAP_LEVELS; ++i) p[i + 1] = {kMapLevelPoints[i][0], kMapLevelPoints[i][1]};
+    return p;
+}
+constexpr auto kLevelPoints = levelPoints();
 
 constexpr float CLOSE_X = 937, CLOSE_Y = 29;
 constexpr float PLAY_X = 512, PLAY_Y = 554;

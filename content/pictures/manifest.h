@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "campaign/level_points.h"
+
 namespace art {
 
 enum class FileKind { Png, Jpeg, Font, Text };
@@ -30,7 +32,7 @@ struct BorderOffset {
 const std::vector<BorderOffset>& borderOffsets();
 bool borderIsLive(int id);
 
-// Points of the level map, levels 1..80.
-extern const int kLevelPoints[80][2];
+// Points of the level map, levels 1..80, as the map scene places them.
+inline constexpr auto& kLevelPoints = kMapLevelPoints;
 
 }  // namespace art
