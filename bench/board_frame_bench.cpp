@@ -107,4 +107,16 @@ static void BM_BoardFrameWithEffects(benchmark::State& state)
 }
 BENCHMARK(BM_BoardFrameWithEffects)->Arg(kCascadePeakEffects)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The same frames with nothing handed to the renderer: what the game itself costs, apart from any driver's
+// work on its thread (GL's vertex stage runs there on a software rasteriser).
+static void BM_BoardFrameGameOnly(benchmark::State& state)
+{
+    startOnce();
+    int count = (int)state.range(0);
+    Sys_SetFrameUnseen(true);
+    measure(state, [count] { topUp(count); }, [] { mainLoopPass(false); });
+    Sys_SetFrameUnseen(false);
+}
+BENCHMARK(BM_BoardFrameGameOnly)->Arg(0)->Arg(kCascadePeakEffects)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();
