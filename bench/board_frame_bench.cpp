@@ -113,9 +113,11 @@ static void BM_BoardFrameGameOnly(benchmark::State& state)
 {
     startOnce();
     int count = (int)state.range(0);
-    Sys_SetFrameUnseen(true);
-    measure(state, [count] { topUp(count); }, [] { mainLoopPass(false); });
-    Sys_SetFrameUnseen(false);
+    measure(state, [count] { topUp(count); }, [] {
+        Sys_SetFrameUnseen(true);
+        mainLoopPass(false);
+        Sys_SetFrameUnseen(false);
+    });
 }
 BENCHMARK(BM_BoardFrameGameOnly)->Arg(0)->Arg(kCascadePeakEffects)->UseManualTime()->Unit(benchmark::kMillisecond);
 
