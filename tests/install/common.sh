@@ -7,10 +7,13 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/morvelle-install.XXXXXX")
 PIDS=()
 cleanup() {
-  local p
+  local rc=$? p
   for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
   for p in "${PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
-  rm -rf "$WORK"
+  # a failed run keeps its pictures and logs to look at; MORVELLE_KEEP_WORK=1 keeps them always
+  if [ "$rc" = 0 ] || [ "$rc" = $SKIP ]; then [ -n "${MORVELLE_KEEP_WORK:-}" ] || rm -rf "$WORK"; fi
+  [ -d "$WORK" ] && echo "pictures and logs kept in $WORK" >&2
+  return 0
 }
 trap cleanup EXIT
 
@@ -57,37 +60,53 @@ PY
   convert "$WORK/raw.png" -crop "$(cat "$WORK/crop")" +repage -resize '1024x768!' "$2"
 }
 
-# distance A B: root mean square difference of two pictures, 0 (same) .. 1
+# distance A B [MASK...]: root mean square difference of two pictures, 0 (same) .. 1; each MASK "X0,Y0 X1,Y1" is a
+# box painted over in both first (a part that may differ, such as a random miniature)
 distance() {
-  local out
-  out=$(compare -metric RMSE "$1" "$2" null: 2>&1 || true)
+  local a=$1 b=$2 out
+  shift 2
+  if [ $# -gt 0 ]; then
+    local draw=() m
+    for m in "$@"; do draw+=(-draw "rectangle $m"); done
+    convert "$a" -fill black "${draw[@]}" "$WORK/mask-a.png"
+    convert "$b" -fill black "${draw[@]}" "$WORK/mask-b.png"
+    a="$WORK/mask-a.png" b="$WORK/mask-b.png"
+  fi
+  out=$(compare -metric RMSE "$a" "$b" null: 2>&1 || true)
   echo "$out" | sed -n 's/.*(\(.*\)).*/\1/p'
 }
 
-# click_logical PID X Y: a real X click at a point of the logical picture
-click_logical() {
-  local w X Y WIDTH HEIGHT sx sy
+# screen_point PID X Y: the screen point of a point of the logical picture in the game's window
+screen_point() {
+  local w X Y WIDTH HEIGHT
   w=$(game_window "$1")
   eval "$(xdotool getwindowgeometry --shell "$w")"
-  read -r sx sy < <(python3 - "$X" "$Y" "$WIDTH" "$HEIGHT" "$2" "$3" <<'PY'
+  python3 - "$X" "$Y" "$WIDTH" "$HEIGHT" "$2" "$3" <<'PY'
 import sys
 wx, wy, ww, wh, x, y = map(float, sys.argv[1:])
 s = min(ww / 1024, wh / 768)
 print(int(wx + (ww - 1024 * s) / 2 + x * s), int(wy + (wh - 768 * s) / 2 + y * s))
 PY
-)
+}
+
+# click_logical PID X Y: a real X click at a point of the logical picture
+click_logical() {
+  local sx sy
+  read -r sx sy < <(screen_point "$@")
   xdotool mousemove "$sx" "$sy" sleep 0.2 click 1
 }
 
-# wait_for_picture PID REF FILE SECONDS: shoot the window until it looks like REF; prints the last distance
+# wait_for_picture PID REF FILE SECONDS [MASK...]: shoot the window until it looks like REF; prints the last distance
 wait_for_picture() {
-  local i d=1
-  for i in $(seq "$4"); do
-    if logical_shot "$1" "$3"; then
-      d=$(distance "$3" "$2")
+  local pid=$1 ref=$2 file=$3 end=$((SECONDS + $4)) d=1
+  shift 4
+  while :; do
+    if logical_shot "$pid" "$file"; then
+      d=$(distance "$file" "$ref" "$@")
       if python3 -c "import sys; sys.exit(0 if float('$d' or 1) < 0.06 else 1)"; then echo "$d"; return 0; fi
     fi
-    sleep 2
+    [ $SECONDS -lt $end ] || break
+    sleep 1
   done
   echo "$d"
   return 1

@@ -74,13 +74,13 @@ run_variant() {  # run_variant NAME [--wm]
   game=$!
   PIDS+=($game)
   [ -f "$WORK/map-ref.png" ] || wait "$harness" || fail "the harness could not draw the reference pictures"
-  d=$(wait_for_picture "$game" "$WORK/menu-ref.png" "$WORK/$name-menu.png" 60) ||
+  d=$(wait_for_picture "$game" "$WORK/menu-ref.png" "$WORK/$name-menu.png" 180) ||
     fail "$name: the window never showed the whole menu (distance $d)"
   echo "$name: menu distance $d, window $(xdotool getwindowgeometry "$(game_window "$game")" | tail -n 1)"
   for step in "${STEPS[@]}"; do
     read -r x y shot <<<"$step"
     click_logical "$game" "$x" "$y"
-    d=$(wait_for_picture "$game" "$WORK/$shot-ref.png" "$WORK/$name-$shot.png" 15) ||
+    d=$(wait_for_picture "$game" "$WORK/$shot-ref.png" "$WORK/$name-$shot.png" 45) ||
       fail "$name: the click at $x,$y did not lead to $shot (distance $d)"
     echo "$name: $shot distance $d"
   done
