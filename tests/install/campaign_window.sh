@@ -85,7 +85,7 @@ game=""
 # launch NAME: the game on the fresh HOME; its window shown, the pointer in it (the keyboard follows the pointer on
 # a bare server) and the splash pages skipped by a held Escape
 launch() {
-  env -u MORVELLE_DATA HOME="$HOME_DIR" XDG_RUNTIME_DIR="$HOME_DIR" XDG_DATA_HOME= "$GAME" > "$WORK/game-$1.log" 2>&1 &
+  env -u MORVELLE_DATA -u SDL_RENDER_DRIVER HOME="$HOME_DIR" XDG_RUNTIME_DIR="$HOME_DIR" XDG_DATA_HOME= "$GAME" > "$WORK/game-$1.log" 2>&1 &
   game=$!
   PIDS+=($game)
   local i
