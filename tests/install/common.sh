@@ -44,20 +44,26 @@ game_window() {  # the visible window of process $1
   xdotool search --onlyvisible --pid "$1" 2>/dev/null | tail -n 1 || true
 }
 
-# logical_shot PID FILE: the 1024 x 768 picture inside the game's window, letterbox cut away
+# logical_shot PID FILE: the 1024 x 768 picture inside the game's window, letterbox cut away (FILE.ppm is the
+# quickest to write and read)
 logical_shot() {
-  local w X Y WIDTH HEIGHT
+  local w X Y WIDTH HEIGHT crop
   w=$(game_window "$1")
   [ -n "$w" ] || return 1
   eval "$(xdotool getwindowgeometry --shell "$w")"
-  import -window "$w" "$WORK/raw.png" 2>/dev/null || return 1
-  python3 - "$WIDTH" "$HEIGHT" > "$WORK/crop" <<'PY'
-import sys
-w, h = map(int, sys.argv[1:])
-s = min(w / 1024, h / 768)
-print("%dx%d+%d+%d" % (round(1024 * s), round(768 * s), (w - round(1024 * s)) // 2, (h - round(768 * s)) // 2))
-PY
-  convert "$WORK/raw.png" -crop "$(cat "$WORK/crop")" +repage -resize '1024x768!' "$2"
+  import -window "$w" "$WORK/raw.ppm" 2>/dev/null || return 1
+  crop=$(awk -v w="$WIDTH" -v h="$HEIGHT" 'BEGIN {
+    s = w / 1024 < h / 768 ? w / 1024 : h / 768; cw = int(1024 * s + 0.5); ch = int(768 * s + 0.5)
+    printf "%dx%d+%d+%d", cw, ch, int((w - cw) / 2), int((h - ch) / 2) }')
+  if [ "${crop%%+*}" = 1024x768 ]; then
+    convert "$WORK/raw.ppm" -crop "$crop" +repage -depth 8 "$2"
+  else
+    convert "$WORK/raw.ppm" -crop "$crop" +repage -resize '1024x768!' -depth 8 "$2"
+  fi
+}
+
+below() {  # below D LIMIT: D is a number and less than LIMIT
+  awk -v d="$1" -v l="$2" 'BEGIN { exit !(d != "" && d + 0 < l + 0) }'
 }
 
 # distance A B [MASK...]: root mean square difference of two pictures, 0 (same) .. 1; each MASK "X0,Y0 X1,Y1" is a
@@ -81,12 +87,9 @@ screen_point() {
   local w X Y WIDTH HEIGHT
   w=$(game_window "$1")
   eval "$(xdotool getwindowgeometry --shell "$w")"
-  python3 - "$X" "$Y" "$WIDTH" "$HEIGHT" "$2" "$3" <<'PY'
-import sys
-wx, wy, ww, wh, x, y = map(float, sys.argv[1:])
-s = min(ww / 1024, wh / 768)
-print(int(wx + (ww - 1024 * s) / 2 + x * s), int(wy + (wh - 768 * s) / 2 + y * s))
-PY
+  awk -v wx="$X" -v wy="$Y" -v ww="$WIDTH" -v wh="$HEIGHT" -v x="$2" -v y="$3" 'BEGIN {
+    s = ww / 1024 < wh / 768 ? ww / 1024 : wh / 768
+    printf "%d %d\n", wx + (ww - 1024 * s) / 2 + x * s, wy + (wh - 768 * s) / 2 + y * s }'
 }
 
 # click_logical PID X Y: a real X click at a point of the logical picture
@@ -103,7 +106,17 @@ wait_for_picture() {
   while :; do
     if logical_shot "$pid" "$file"; then
       d=$(distance "$file" "$ref" "$@")
-      if python3 -c "import sys; sys.exit(0 if float('$d' or 1) < 0.06 else 1)"; then echo "$d"; return 0; fi
+      if below "$d" 0.06; then
+        # a screen still fading in comes nearer with every shot, and ignores clicks: wait until it stops
+        local next="$WORK/settle.${file##*.}" e
+        while [ $SECONDS -lt $end ] && logical_shot "$pid" "$next" && e=$(distance "$next" "$ref" "$@") &&
+          below "$e" "$(awk -v d="$d" 'BEGIN { print d - 0.002 }')"; do
+          mv "$next" "$file"
+          d=$e
+        done
+        echo "$d"
+        return 0
+      fi
     fi
     [ $SECONDS -lt $end ] || break
     sleep 1

@@ -16,9 +16,15 @@ SEAM_DARK, RIM_OVER_SEAM = 0.25, 0.1
 
 class Picture:
     def __init__(self, path):
-        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+        if path.endswith(".ppm"):
+            with open(path, "rb") as f:
+                ppm = f.read()
+        else:
+            ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
         # P6 header: magic, width, height, maxval and one blank, then raw RGB (whose first byte may be a blank too)
-        head = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", ppm)
+        head = re.match(rb"P6\s+(\d+)\s+\d+\s+255\s", ppm)
+        if not head:
+            sys.exit("%s: not an 8-bit PPM picture" % path)
         self.w, self.raw = int(head.group(1)), ppm[head.end():]
 
     def mean(self, cx, cy, r):
