@@ -30,8 +30,9 @@ echo "$info" | grep -q '^ Section: games' || fail "not in the games section"
 for f in ./usr/bin/morvelle ./usr/share/applications/$APP.desktop ./usr/share/metainfo/$APP.metainfo.xml \
          ./usr/share/man/man6/morvelle.6 ./usr/share/icons/hicolor/256x256/apps/$APP.png \
          ./usr/share/morvelle/levels/lvla000.lvl ./usr/share/morvelle/fonts/text.tgf; do
-  echo "$files" | grep -qxF "$f" || fail "$f is not in the package"
+  # a here-string, not a pipe: grep -q leaving early would fail the pipe's writer under pipefail
+  grep -qxF "$f" <<<"$files" || fail "$f is not in the package"
 done
 echo "$files" | grep -v '^\./usr/' && fail "files outside /usr"
-echo "$files" | grep -q 'harness\|morvelle-content\|_tests\|/saves' && fail "build tools or tests in the package"
+grep -q 'harness\|morvelle-content\|_tests\|/saves' <<<"$files" && fail "build tools or tests in the package"
 echo "PASS"
