@@ -39,6 +39,7 @@ cat > "$WORK/ref.txt" <<REF
 790 shot $R/menu-bob.png
 791 mouse 115 666
 792 click left
+839 shot $R/players2.png
 840 mouse 512 231
 841 click left
 842 mouse 512 584
@@ -105,7 +106,7 @@ expect() {
   local d mask="MASK_${1//-/_}"
   d=$(wait_for_picture "$game" "$R/$1.png" "$WORK/real-$1.png" "${2:-30}" ${!mask:+"${!mask}"}) ||
     fail "the window never showed $1 (distance $d)"
-  echo "$1: distance $d"
+  echo "$1: distance $d (at $SECONDS s)"
 }
 
 box_distance() {  # box_distance A B X Y W H
@@ -174,7 +175,7 @@ done
 # level 1: each drag read from the window's picture, until the board fades for the score board. A board that stays
 # as it was after a drag took a refused swap (a gem misread): after a few looks the next drag is another one.
 moves=0 looks=0 gone=0 same=0 last=""
-while [ $gone -lt 2 ] && [ $looks -lt 400 ]; do
+while [ $gone -lt 2 ] && [ $looks -lt 200 ]; do
   looks=$((looks + 1))
   logical_shot "$game" "$WORK/board.ppm" || fail "no picture of the board"
   rc=0
@@ -193,7 +194,7 @@ while [ $gone -lt 2 ] && [ $looks -lt 400 ]; do
   point $REST_X $REST_Y
   moves=$((moves + 1))
 done
-echo "level 1: $moves drags in $looks looks"
+echo "level 1: $moves drags in $looks looks (at $SECONDS s)"
 [ $gone -ge 2 ] || fail "level 1 never ended ($moves drags)"
 convert "$WORK/board.ppm" "$WORK/real-victory.png"
 # the score board's ok, then the map with level 2 as the frontier
@@ -223,7 +224,7 @@ expect menu-bob
 nearer menu-bob menu-bob menu $WELCOME
 # Ada chosen again: her row is the first, she has the points
 click_logical "$game" 115 666
-expect players
+expect players2
 click_logical "$game" 512 231
 click_logical "$game" 512 584
 expect menu
