@@ -22,71 +22,6 @@ int runHarness(const std::string& args, const std::string& script, const std::st
     return runHarnessScript("--data " MORVELLE_DATA_DIR " " + args, script, dir, name);
 }
 
-// Looks at the live board and picks a swap that makes a line, preferring gems the goal still needs.
-class Player {
-public:
-    explicit Player(tavoTSceneMatch3* board) : b(board) {}
-    bool atRest() const
-    {
-        if (b->_runtime <= 151 || b->_winrun != 0 || b->_gt3_swap != 0 || b->_gt3_partner1 != 0) return false;
-        if (popupHandler->State != 0) return false;
-        for (int i = 1; i <= 150; ++i)
-            if (b->_itemA[i] > 0 && b->_itemA[i] < 999 && (b->_Item_f[i] != 0 || b->_itemY[i] < 60)) return false;
-        return true;
-    }
-    bool pick(float& x1, float& y1, float& x2, float& y2) const
-    {
-        int bestValue = 0;
-        for (int i = 1; i <= 150; ++i) {
-            int k = b->_itemA[i];
-            if (k < 1 || k > 5) continue;
-            for (int d = 0; d < 2; ++d) {
-                int j = slotAt(b->_itemX[i] + (d ? 48 : 0), b->_itemY[i] + (d ? 0 : 48));
-                if (!j || b->_itemA[j] < 1 || b->_itemA[j] > 5 || b->_itemA[j] == k) continue;
-                int v = value(i, j) + value(j, i);
-                if (v > bestValue) {
-                    bestValue = v;
-                    x1 = b->_itemX[i];
-                    y1 = b->_itemY[i];
-                    x2 = b->_itemX[j];
-                    y2 = b->_itemY[j];
-                }
-            }
-        }
-        return bestValue > 0;
-    }
-
-private:
-    tavoTSceneMatch3* b;
-    int slotAt(float x, float y) const
-    {
-        for (int i = 1; i <= 150; ++i)
-            if (b->_itemA[i] > 0 && b->_itemA[i] < 999 && b->_itemX[i] == x && b->_itemY[i] == y) return i;
-        return 0;
-    }
-    // The worth of the lines that gem `from` makes when it lands where `to` stands.
-    int value(int from, int to) const
-    {
-        int k = b->_itemA[from];
-        float x = b->_itemX[to], y = b->_itemY[to];
-        auto kindAt = [&](float px, float py) {
-            int s = slotAt(px, py);
-            if (s == to) return k;
-            if (s == from) return b->_itemA[to];
-            return s ? b->_itemA[s] : 0;
-        };
-        int total = 0;
-        for (int dir = 0; dir < 2; ++dir) {
-            float dx = dir ? 48.0f : 0, dy = dir ? 0 : 48.0f;
-            int run = 1;
-            for (int n = 1; n < 5 && kindAt(x + n * dx, y + n * dy) == k; ++n) ++run;
-            for (int n = 1; n < 5 && kindAt(x - n * dx, y - n * dy) == k; ++n) ++run;
-            if (run >= 3) total += run + (g_players[1]->getItemsLeftToDestroy(g_players[1]->Level, k) > 0 ? 10 : 0);
-        }
-        return total;
-    }
-};
-
 struct Recorder {
     std::ostringstream script;
     void event(long frame, const std::string& what)
@@ -110,7 +45,7 @@ TEST(BoardPlay, RealSwapsWinTheLevelAndTheSaveHoldsTheNext)
     std::string dir = tempDir("board-play");
     ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 1), 0);
     enterBoardDirectly(1);
-    Player player(sceneMatch3);
+    SwapPicker player(sceneMatch3);
     Recorder rec;
     long pass = 0, wonAt = 0, savedAt = 0;
     int swaps = 0;
