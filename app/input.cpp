@@ -6,6 +6,7 @@
 #include "campaign/spieler.h"
 #include "framework/input.h"
 #include "framework/scene.h"
+#include "framework/trace.h"
 #include "frontend/messages.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
@@ -24,7 +25,15 @@ void pollInput()
         lockAllPowerUpsForReset();
     }
 
-    if (Sys_CloseRequested()) popupHandler->pop(POPUP_QUIT);
+    if (Sys_CloseRequested()) {
+        // the splash pages and the loading screen show no dialogs and have nothing to save: end at once
+        if (g_scene == SCENE_INTRO || g_scene == SCENE_LOADSCREEN) {
+            traceLog("close request before the main menu: ending");
+            g_quit = 1;
+        } else {
+            popupHandler->pop(POPUP_QUIT);
+        }
+    }
 
     for (int ev = Sys_PollAppEvent(); ev != APP_NONE; ev = Sys_PollAppEvent()) {
         if (ev == APP_FOCUS_LOST) g_suspend = 1;

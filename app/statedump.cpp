@@ -216,7 +216,8 @@ std::string dumpState()
     j.close();
 #define GLOBAL(g) j.num(#g, g)
     GLOBAL(g_instructionsPage); GLOBAL(g_helpFromMenu); GLOBAL(g_soundKnobDrag); GLOBAL(g_musicKnobDrag);
-    GLOBAL(g_nameLength); GLOBAL(g_firstProfilePending); GLOBAL(g_previousProfile);
+    GLOBAL(g_nameLength); GLOBAL(g_firstProfilePending); GLOBAL(g_previousProfile); GLOBAL(g_pendingSlot);
+    j.str("g_pendingName", g_pendingName);
 #undef GLOBAL
     j.open("g_config");
     j.num("musiklautsoll", g_config->musiklautsoll);

@@ -1,7 +1,7 @@
 // The champions ranking by campaign progress, and the best-times file of 80 fixed records.
 #include "campaign/besttimes.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "fonts/utf8.h"
 #include "framework/language.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/input.h"
 #include "framework/trace.h"
@@ -74,8 +74,14 @@ int TConfig::SaveToDisk()
 
 void forgetUnusedCurrentPlayer()
 {
-    if (g_currentPlayer < 1 || g_currentPlayer > 8 || !g_players[g_currentPlayer] || g_players[g_currentPlayer]->Name.empty()) {
-        if (g_currentPlayer != -1) traceLog("TConfig: profile slot " + std::to_string(g_currentPlayer) + " is not in use, none chosen");
-        g_currentPlayer = -1;
-    }
+    auto used = [](int s) { return s >= 1 && s <= 8 && g_players[s] && !g_players[s]->Name.empty(); };
+    if (used(g_currentPlayer)) return;
+    const int wanted = g_currentPlayer;
+    g_currentPlayer = -1;
+    // travellers on disk are never greeted as a new game: the first of them carries on
+    for (int s = 1; s <= 8 && g_currentPlayer == -1; ++s)
+        if (used(s)) g_currentPlayer = s;
+    if (wanted != -1 || g_currentPlayer != -1)
+        traceLog("TConfig: profile slot " + std::to_string(wanted) + " is not in use, " +
+                 (g_currentPlayer == -1 ? std::string("none chosen") : "slot " + std::to_string(g_currentPlayer) + " chosen"));
 }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/bild.h"
 #include "framework/input.h"
 #include "framework/trace.h"

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/level_points.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/trace.h"
 #include "framework/math.h"
 #include "fonts/utf8.h"

@@ -2,7 +2,7 @@
 // the story page of a level, saving in the middle of a level and the play-time count.
 #include "campaign/spieler.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/scene_story.h"
 #include "framework/math.h"
 #include "framework/scene.h"

@@ -1,7 +1,7 @@
 // The fader: darkens over eight frames, prepares the target at black, brightens again.
 #include "framework/scene.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/input.h"
 #include "platform/sys.h"
 

@@ -1,5 +1,6 @@
 # Sources of the framework folder, listed one by one.
 set(FRAMEWORK_SOURCES
+  framework/globals.cpp
   framework/scene.cpp
   framework/bild.cpp
   framework/input.cpp

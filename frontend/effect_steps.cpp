@@ -1,7 +1,7 @@
 // The effect families' steps, drawn with the board's pictures: one ageing, moving, drawing pass over the pool per call.
 #include "frontend/effects.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/math.h"

@@ -1,7 +1,7 @@
 // The effect pool: installation into the first free record.
 #include "frontend/effects.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/trace.h"
 #include "platform/sys.h"
 

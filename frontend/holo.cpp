@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
 #include "framework/bild.h"

@@ -1,7 +1,7 @@
 // Floating messages: each rises one pixel a frame, fades with the cosine of its age and goes at age 45.
 #include "frontend/messages.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "fonts/bitmapfont.h"
 #include "platform/sys.h"
 

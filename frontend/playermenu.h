@@ -7,8 +7,8 @@ constexpr int PLAYERMENU_MAX_PROFILES = 7;
 // Each draws its dialog and handles its input for one frame; the dialog driver calls them.
 int playerMenu();
 int delplayer();
-// The lowest free slot among 2..7 for a new profile, -1 when there is none.
-int freeProfileSlot();
+// The lowest free slot among from..7 for a new profile, -1 when there is none; the first profile may take slot 1.
+int freeProfileSlot(int from = 2);
 // The lowest used slot among 1..7, -1 when no profile is left.
 int firstUsedProfileSlot();
 int usedProfileCount();

@@ -1,7 +1,7 @@
 // The dialog handler: opening and closing, the box every dialog sits in, and the driver that runs the current dialog.
 #include "frontend/popup.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
@@ -18,6 +18,8 @@ int g_musicKnobDrag = 0;
 int g_nameLength = 0;
 int g_firstProfilePending = 0;
 int g_previousProfile = -1;
+int g_pendingSlot = -1;
+std::string g_pendingName;
 
 tavoTPopup::tavoTPopup()
     : imgPopupSmall(std::make_unique<tavoTBild>()), imgPopupMedium(std::make_unique<tavoTBild>()),
@@ -38,8 +40,18 @@ int tavoTPopup::pop(int id)
     g_soundKnobDrag = 0;
     g_musicKnobDrag = 0;
     soundHandler->PlayS(SOUND_POPUP, 512);
+    // keys and text typed before the name entry opened belong to the screen they were typed on
+    if (id == POPUP_NEWPLAYER) Sys_FlushText();
+    // a name entry replaced by another dialog (the quit question on a close request) is abandoned, not kept half done
+    if (State == POPUP_NEWPLAYER && runtime > 0 && id != POPUP_NEWPLAYER) {
+        g_pendingSlot = -1;
+        g_pendingName.clear();
+        g_nameLength = 0;
+        g_firstProfilePending = 0;
+    }
     runtime = 1;
     direction = 1;
+    openFrames = 0;
     State = id;
     return 1;
 }
@@ -89,6 +101,7 @@ int tavoTPopup::ingameScreenMainmenu_show()
     }
     if (runtime > 0) {
         if (direction == 1 && runtime < POPUP_RUNTIME_OPEN) runtime += 1;
+        if (direction == 1 && runtime == POPUP_RUNTIME_OPEN && openFrames < POPUP_ARM_FRAMES) openFrames += 1;
         if (direction == 2) {
             runtime -= 1;
             if (runtime < 0) {

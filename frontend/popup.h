@@ -5,6 +5,7 @@
 #include <string>
 
 class tavoTBild;
+class TSpieler;
 
 constexpr int POPUP_QUIT = 99;
 constexpr int POPUP_OPTIONS = 100;
@@ -42,11 +43,18 @@ extern int g_musicKnobDrag;
 extern int g_nameLength;
 extern int g_firstProfilePending;
 extern int g_previousProfile;
+// The slot a name entry will fill (-1 when none is open) and the name typed so far: no profile and not the current
+// player change until the name is confirmed, so an entry left any other way leaves every profile as it was.
+extern int g_pendingSlot;
+extern std::string g_pendingName;
 
 // Frames of the opening: `pop` starts at 1, the dialog is fully open and takes input at 16.
 constexpr int POPUP_RUNTIME_OPEN = 16;
 // Below this measured frame rate a dialog opens and closes at once.
 constexpr int POPUP_LOW_FPS = 28;
+// Frames a dialog that destroys progress stays fully open before its buttons act, so that the second click of the
+// double click that opened it cannot answer it, even when a slow machine opens dialogs at once.
+constexpr int POPUP_ARM_FRAMES = 12;
 
 class tavoTPopup {
 public:
@@ -78,4 +86,13 @@ public:
     int State = 0;
     int direction = 0;
     int runtime = 0;
+    // driver calls since the dialog became fully open, counted up to POPUP_ARM_FRAMES; `pop` starts it again
+    int openFrames = 0;
 };
+
+// Opens the name entry for a new profile in `slot`; `first` marks the very first profile of a game.
+void beginNameEntry(int slot, int first);
+// A traveller who has not played yet has nothing to resume: the menu's start leads straight into the journey.
+bool hasNeverPlayed(const TSpieler& pl);
+// The resume question's continue: on to the next story page or the level map; false without a current profile.
+bool continueJourney();

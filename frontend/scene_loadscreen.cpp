@@ -1,7 +1,7 @@
 // Loading screen: the bar glides up and fills while the shared pictures, board pictures and previews load.
 #include "frontend/scene_loadscreen.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/scene_intro.h"
 #include "framework/bild.h"
 #include "framework/input.h"

@@ -1,7 +1,7 @@
 // The main menu: greets the current profile and opens the dialogs that lead into the game.
 #include "frontend/scene_mainmenu.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
@@ -13,6 +13,7 @@
 #include "framework/trace.h"
 #include "frontend/effects.h"
 #include "frontend/holo.h"
+#include "frontend/playermenu.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
@@ -94,11 +95,13 @@ int tavoTSceneMainmenu::Prepare()
 void tavoTSceneMainmenu::startFirstProfile(float soundX)
 {
     soundHandler->PlayS(SOUND_BUTTON1, soundX);
-    g_currentPlayer = 1;
-    g_players[1]->Name = "";
-    g_nameLength = 0;
-    g_firstProfilePending = 1;
-    popupHandler->pop(POPUP_NEWPLAYER);
+    // the lowest free slot, never a slot that holds a traveller's journey
+    const int slot = freeProfileSlot(1);
+    if (slot < 0) {
+        traceLog("main menu: no free profile slot for a first profile");
+        return;
+    }
+    beginNameEntry(slot, 1);
 }
 
 int tavoTSceneMainmenu::Update()
@@ -129,9 +132,10 @@ int tavoTSceneMainmenu::Update()
         if (!b || b->Tick(0) != 3) continue;
         switch (i) {
         case BUTTON_START:
-            if (currentProfile()) {
+            if (const TSpieler* pl = currentProfile()) {
                 soundHandler->PlayS(SOUND_BUTTON1, 400);
-                popupHandler->pop(POPUP_RESUME);
+                if (hasNeverPlayed(*pl)) continueJourney();
+                else popupHandler->pop(POPUP_RESUME);
             } else {
                 startFirstProfile(400);
             }

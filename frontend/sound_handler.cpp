@@ -1,7 +1,7 @@
 // Sound effects by id with stereo placement, and the music title whose volume ramps and follows the fader.
 #include "frontend/sound_handler.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "framework/math.h"
 #include "framework/scene.h"

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/input.h"

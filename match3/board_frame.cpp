@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "campaign/scene_roadmap.h"
 #include "campaign/scene_story.h"

@@ -1,7 +1,7 @@
 // Hints: the search for one recognised move every 150 frames, the wiggle and arrow, and the help bomb.
 #include <utility>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"

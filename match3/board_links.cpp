@@ -1,7 +1,7 @@
 // Thin links from the board rules to the profile, effects, sounds, dialogs and pointer.
 #include "match3/board_links.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "frontend/effects.h"

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/trace.h"
 #include "match3/board_links.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/bild.h"
 #include "framework/input.h"
 #include "frontend/sound_handler.h"

@@ -1,5 +1,5 @@
 // Obstacles: moss under removed items, stones that refill their column, doors that leave a bomb or a mushroom.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"

@@ -1,7 +1,7 @@
 // Removal of a marked set with points and refills, falling, bomb blasts, the ready-lines pass and the shuffle wave.
 #include <cmath>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"

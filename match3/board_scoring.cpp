@@ -1,7 +1,7 @@
 // Points, the top bar, the goal bar, the win test and the victory sequence with its time bonus and score board.
 #include <string>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/besttimes.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"

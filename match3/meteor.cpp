@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/input.h"
 #include "framework/math.h"
 #include "framework/trace.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/input.h"

@@ -202,6 +202,8 @@ float Sys_MouseX();
 float Sys_MouseY();
 int Sys_MouseZSpeed();
 void Sys_FlushKeys();
+// Drops the typed characters not yet read, keeping the key states.
+void Sys_FlushText();
 void Sys_FlushMouse();
 int Sys_GetChar();
 int Sys_PollAppEvent();          // next pending focus event, APP_NONE when there is none

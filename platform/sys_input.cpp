@@ -156,6 +156,12 @@ void Sys_FlushKeys()
     s_chars.clear();
 }
 
+void Sys_FlushText()
+{
+    Sys_PumpEvents();
+    s_chars.clear();
+}
+
 void Sys_FlushMouse()
 {
     Sys_PumpEvents();

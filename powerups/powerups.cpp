@@ -1,7 +1,7 @@
 // What every power-up button shares: availability, unlocking, charging, hover and tooltip, the click, its messages.
 #include "powerups/powerups.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/input.h"

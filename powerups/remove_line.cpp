@@ -1,7 +1,7 @@
 // Remove line: the player picks a row on the board and its items vanish one after another from left to right.
 #include "powerups/powerups.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/input.h"
 #include "frontend/sound_handler.h"
 #include "match3/board_links.h"

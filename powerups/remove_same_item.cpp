@@ -1,7 +1,7 @@
 // Remove same items: the player picks a gem and every gem of its kind vanishes, one after another in slot order.
 #include "powerups/powerups.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/bild.h"
 #include "framework/input.h"
 #include "frontend/sound_handler.h"

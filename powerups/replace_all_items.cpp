@@ -1,7 +1,7 @@
 // Replace all items: a comet flies from the button to the board's centre and starts the shuffle wave there.
 #include "powerups/powerups.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/bild.h"
 #include "framework/input.h"
 #include "frontend/sound_handler.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
 #include "framework/input.h"

@@ -84,10 +84,11 @@ TEST(CampaignPlay, AFreshPlayerWinsTheFirstLevelAndTheNextStartCarriesOn)
     s.run(5);
     shot("welcome");
 
-    // start: the resume question, on into story pages 1 and 2, then the map and its help
+    // start: a traveller who never played is not asked to resume, straight into story pages 1 and 2, then the map
+    // and its help
     s.click(MENU_START_X, MENU_BUTTON_Y);
-    ASSERT_TRUE(s.waitFor([] { return dialogOpen(POPUP_RESUME); }, 60));
-    s.click(RESUME_X, DIALOG_BUTTON_Y);
+    ASSERT_TRUE(s.waitFor([] { return g_scene == SCENE_STORY || popupHandler->runtime > 0; }, 60));
+    ASSERT_EQ(popupHandler->runtime, 0) << "dialog " << popupHandler->State;
     ASSERT_TRUE(s.waitFor([] { return sceneReady(SCENE_STORY); }, 100));
     ASSERT_EQ(sceneStory->_page, 1);
     shot("story1");

@@ -61,7 +61,9 @@ TEST_F(PlayerMenu, NewPlayerTakesTheLowestFreeSlotFromTwoAndStopsAtSeven)
     openManager();
     clickAt(323, 584);
     EXPECT_EQ(popupHandler->State, POPUP_NEWPLAYER);
-    EXPECT_EQ(g_currentPlayer, 2);
+    // the new slot is only promised: the current profile stays until the name is confirmed
+    EXPECT_EQ(g_pendingSlot, 2);
+    EXPECT_EQ(g_currentPlayer, 3);
     EXPECT_EQ(g_previousProfile, 3);
     EXPECT_EQ(g_nameLength, 0);
     // six profiles in 2..7 and slot 1 free: the button is live but nothing is made; slot 8 is never filled
@@ -100,6 +102,10 @@ TEST_F(PlayerMenu, DeleteErasesTheFileAndTheLowestRemainingProfileBecomesCurrent
     EXPECT_EQ(fileNameLength(5), 3);
     clickAt(701, 584);
     until([] { return popupHandler->runtime == 16; }, 30);
+    // the erasing button waits a moment after the dialog opens
+    clickAt(612, 484);
+    EXPECT_EQ(g_currentPlayer, 5);
+    until([] { return popupHandler->openFrames >= POPUP_ARM_FRAMES; }, 30);
     clickAt(612, 484);
     EXPECT_EQ(g_currentPlayer, 3);
     EXPECT_EQ(popupHandler->State, POPUP_MANAGER);
@@ -111,14 +117,46 @@ TEST_F(PlayerMenu, DeleteErasesTheFileAndTheLowestRemainingProfileBecomesCurrent
     g_players[6]->SaveToDisk();
     until([] { return popupHandler->runtime == 16; }, 30);
     clickAt(701, 584);
-    until([] { return popupHandler->runtime == 16; }, 30);
+    until([] { return popupHandler->openFrames >= POPUP_ARM_FRAMES; }, 30);
     g_firstProfilePending = 0;
     clickAt(612, 484);
     EXPECT_EQ(g_currentPlayer, -1);
     EXPECT_EQ(fileNameLength(3), 0);
-    until([] { return g_currentPlayer == 1; }, 80);
-    EXPECT_EQ(g_currentPlayer, 1);
+    until([] { return g_pendingSlot == 1; }, 80);
+    EXPECT_EQ(popupHandler->State, POPUP_NEWPLAYER);
     EXPECT_EQ(g_firstProfilePending, 1);
+    EXPECT_EQ(g_currentPlayer, -1);
+}
+
+TEST_F(PlayerMenu, DeletingWithSlotOneInUseChoosesSlotOneAndAnEscapedMenuTakesNoClick)
+{
+    makeProfile(1, "Ada", 4, 300);
+    makeProfile(4, "Dan", 2, 900);
+    g_currentPlayer = 4;
+    openManager();
+    clickAt(701, 584);
+    until([] { return popupHandler->openFrames >= POPUP_ARM_FRAMES; }, 40);
+    clickAt(612, 484);
+    EXPECT_EQ(g_currentPlayer, 1);
+    EXPECT_EQ(fileNameLength(4), 0);
+    EXPECT_EQ(fileNameLength(1), 3);
+    EXPECT_EQ(popupHandler->State, POPUP_MANAGER);
+
+    // Escape and a click on a row in one frame: the menu closes and the row is not chosen
+    makeProfile(2, "Bo", 1, 10);
+    openManager();
+    ASSERT_EQ(g_playerOrder[2], 2);
+    const float top = 384 - 360 / 2.0f;
+    float rowY = 0;
+    for (float y = top + 10; y < top + 120 && !rowY; y += 2) {
+        clickAt(512, y);
+        if (g_currentPlayer == 2) rowY = y;
+    }
+    ASSERT_GT(rowY, 0);
+    g_currentPlayer = 1;
+    pressWithClick(KEY_ESCAPE, 512, rowY);
+    EXPECT_EQ(popupHandler->direction, 2);
+    EXPECT_EQ(g_currentPlayer, 1);
 }
 
 TEST_F(PlayerMenu, WelcomeLineNamesTheProfileOrGreetsATravellerStillUnnamed)

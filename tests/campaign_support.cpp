@@ -138,6 +138,18 @@ void CampaignGame::press(int key)
     frames(1);
 }
 
+void CampaignGame::pressWithClick(int key, float x, float y)
+{
+    Sys_InjectMouseMove(x, y);
+    frames(1);
+    Sys_InjectKey(key, true);
+    Sys_InjectMouseButton(1, true);
+    Sys_InjectMouseButton(1, false);
+    frames(1);
+    Sys_InjectKey(key, false);
+    frames(1);
+}
+
 void CampaignGame::makeProfile(int slot, const std::string& name, int storyLevel, int points)
 {
     TSpieler& p = *g_players[slot];

@@ -46,6 +46,8 @@ protected:
     static void clickAt(float x, float y);
     static void moveTo(float x, float y);
     static void press(int key);
+    // A key press and a left click at (x, y) that reach the game in the same frame.
+    static void pressWithClick(int key, float x, float y);
     // A used profile in a slot with the given name, frontier and points.
     static void makeProfile(int slot, const std::string& name, int storyLevel, int points);
     static std::string saveDir();

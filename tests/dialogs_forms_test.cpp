@@ -116,89 +116,141 @@ TEST_F(DialogFixture, OptionsCreditsOpensTheCreditsWithItsSound)
 
 TEST_F(DialogFixture, NameEntryTypesUpToTwelveWithinTheWidthAndIgnoresControls)
 {
-    makeProfile("");
-    g_nameLength = 0;
-    g_firstProfilePending = 1;
-    open(POPUP_NEWPLAYER);
+    beginNameEntry(1, 1);
+    for (int i = 0; i < 15; ++i) frame();
     Sys_InjectKey(KEY_BACKSPACE, true);
     Sys_InjectKey(KEY_BACKSPACE, false);
     frame();
-    EXPECT_EQ(g_players[1]->Name, "");
+    EXPECT_EQ(g_pendingName, "");
     EXPECT_EQ(g_nameLength, 0);
     Sys_InjectText("Ab\t\x1b\x7f\xc4\x80x");   // tab, escape, delete and U+0100 are dropped
     for (int i = 0; i < 8; ++i) frame();
-    EXPECT_EQ(g_players[1]->Name, "Abx");
+    EXPECT_EQ(g_pendingName, "Abx");
     EXPECT_EQ(g_nameLength, 3);
+    // typing touches no profile and not the current player
+    EXPECT_EQ(g_players[1]->Name, "");
+    EXPECT_EQ(g_currentPlayer, -1);
     Sys_InjectText("\xc3\xa9");   // é is code 233: the font draws it, the file holds it
     frame();
-    EXPECT_EQ(g_players[1]->Name, "Abx\xc3\xa9");
+    EXPECT_EQ(g_pendingName, "Abx\xc3\xa9");
     Sys_InjectKey(KEY_BACKSPACE, true);
     Sys_InjectKey(KEY_BACKSPACE, false);
     frame();
-    EXPECT_EQ(g_players[1]->Name, "Abx");
+    EXPECT_EQ(g_pendingName, "Abx");
     EXPECT_EQ(g_nameLength, 3);
 
     // narrow letters: the 13th is refused
-    g_players[1]->Name.clear();
+    g_pendingName.clear();
     g_nameLength = 0;
     Sys_InjectText("iiiiiiiiiiiiii");
     for (int i = 0; i < 16; ++i) frame();
-    EXPECT_EQ(g_players[1]->Name, "iiiiiiiiiiii");
+    EXPECT_EQ(g_pendingName, "iiiiiiiiiiii");
     EXPECT_EQ(g_nameLength, 12);
 
     // wide letters stop at 140 pixels
-    g_players[1]->Name.clear();
+    g_pendingName.clear();
     g_nameLength = 0;
     Sys_InjectText("WWWWWWWWWWWW");
     for (int i = 0; i < 14; ++i) frame();
     EXPECT_LT(g_nameLength, 12);
-    const std::string wide = g_players[1]->Name;
+    const std::string wide = g_pendingName;
     EXPECT_GE(g_fontText->GetTxtWidth(wide), 140);
     EXPECT_LT(g_fontText->GetTxtWidth(wide.substr(0, wide.size() - 1)), 140);
 }
 
 TEST_F(DialogFixture, NameEntryFinishesWithTheDefaultNameOrGoesBack)
 {
-    makeProfile("   ");
-    g_nameLength = 0;
-    g_firstProfilePending = 1;
-    open(POPUP_NEWPLAYER);
+    beginNameEntry(1, 1);
+    for (int i = 0; i < 15; ++i) frame();
+    Sys_InjectText("   ");
+    for (int i = 0; i < 3; ++i) frame();
     sounds->played.clear();
     Sys_InjectKey(KEY_ENTER, true);
     Sys_InjectKey(KEY_ENTER, false);
     frame();
     EXPECT_EQ(g_players[1]->Name, "Traveller");
+    EXPECT_EQ(g_currentPlayer, 1);
+    EXPECT_EQ(g_pendingSlot, -1);
     EXPECT_EQ(g_firstProfilePending, 0);
     EXPECT_EQ(popupHandler->direction, 2);
     EXPECT_EQ(sounds->played[SOUND_ENTERPING], 1);
     EXPECT_NE(fileText(dir + "players1.ppp").find("Traveller"), std::string::npos);
     EXPECT_EQ(fileText(dir + "settings.txt").substr(0, 14), "1\r\n140\r\n210\r\n1");
 
-    // back on the very first profile: no profile at all
-    makeProfile("Half");
-    g_firstProfilePending = 1;
-    g_previousProfile = 4;
-    open(POPUP_NEWPLAYER);
+    // back on the very first profile: no profile at all, nothing written
+    g_players[1]->Erase();
+    g_currentPlayer = -1;
+    beginNameEntry(1, 1);
+    for (int i = 0; i < 15; ++i) frame();
+    Sys_InjectText("Half");
+    for (int i = 0; i < 4; ++i) frame();
     pointAt(412, 484);
     frame(true);
     EXPECT_EQ(g_players[1]->Name, "");
     EXPECT_EQ(g_currentPlayer, -1);
+    EXPECT_EQ(g_pendingSlot, -1);
     EXPECT_EQ(g_previousProfile, -1);
     EXPECT_EQ(g_firstProfilePending, 0);
     EXPECT_EQ(popupHandler->direction, 2);
 
-    // back from a further profile: the previous one is current again, the manager opens at once
+    // back from a further profile: the current one never changed, the manager opens at once
     g_players[3]->Name = "Old";
-    g_players[5]->Name = "New";
-    g_currentPlayer = 5;
-    g_previousProfile = 3;
-    open(POPUP_NEWPLAYER);
+    g_currentPlayer = 3;
+    g_config->SaveToDisk();
+    beginNameEntry(5, 0);
+    popupHandler->runtime = POPUP_RUNTIME_OPEN;
+    Sys_InjectText("New");
+    for (int i = 0; i < 3; ++i) frame();
     frame(true);
     EXPECT_EQ(g_players[5]->Name, "");
     EXPECT_EQ(g_currentPlayer, 3);
     EXPECT_EQ(popupHandler->State, POPUP_MANAGER);
     EXPECT_EQ(popupHandler->runtime, POPUP_RUNTIME_OPEN);
     EXPECT_EQ(fileText(dir + "settings.txt").substr(0, 14), "1\r\n140\r\n210\r\n3");
+}
+
+TEST_F(DialogFixture, NameEntryIgnoresWhatWasTypedBeforeItOpenedAndStartsAFreshJourney)
+{
+    // Enter and letters typed on the menu, still unread, when the entry opens
+    Sys_InjectText("Zed");
+    Sys_InjectKey(KEY_ENTER, true);
+    Sys_InjectKey(KEY_ENTER, false);
+    beginNameEntry(1, 1);
+    for (int i = 0; i < 20; ++i) frame();
+    EXPECT_EQ(popupHandler->State, POPUP_NEWPLAYER);
+    EXPECT_EQ(popupHandler->direction, 1);
+    EXPECT_EQ(g_pendingName, "");
+    EXPECT_EQ(g_currentPlayer, -1);
+    EXPECT_EQ(fileText(dir + "players1.ppp"), "");
+
+    // a free slot whose file still holds a journey: the new name starts from level 1 with no points
+    TSpieler& slot = *g_players[2];
+    slot.StoryLevel = slot.Level = 23;
+    slot.StoryPoints = 4321;
+    g_players[1]->Name = "Ada";
+    g_currentPlayer = 1;
+    beginNameEntry(2, 0);
+    for (int i = 0; i < 15; ++i) frame();
+    Sys_InjectText("Bea");
+    for (int i = 0; i < 3; ++i) frame();
+    pointAt(612, 484);
+    frame(true);
+    EXPECT_EQ(g_currentPlayer, 2);
+    EXPECT_EQ(slot.Name, "Bea");
+    EXPECT_EQ(slot.StoryLevel, 1);
+    EXPECT_EQ(slot.StoryPoints, 0);
+
+    // another dialog replacing the entry (the quit question of a close request) abandons it
+    beginNameEntry(3, 0);
+    for (int i = 0; i < 15; ++i) frame();
+    Sys_InjectText("Cy");
+    for (int i = 0; i < 2; ++i) frame();
+    popupHandler->pop(POPUP_QUIT);
+    EXPECT_EQ(g_pendingSlot, -1);
+    EXPECT_EQ(g_pendingName, "");
+    EXPECT_EQ(g_currentPlayer, 2);
+    EXPECT_EQ(g_players[3]->Name, "");
+    EXPECT_NE(fileText(dir + "settings.txt").find("\r\n2\r\n"), std::string::npos);
 }
 
 TEST_F(DialogFixture, ResumeAndNewGameQuestions)
@@ -214,7 +266,7 @@ TEST_F(DialogFixture, ResumeAndNewGameQuestions)
     pointAt(407, 484);
     frame(true);
     EXPECT_EQ(popupHandler->State, POPUP_NEWGAME);
-    EXPECT_EQ(popupHandler->runtime, POPUP_RUNTIME_OPEN);
+    for (int i = 0; i < 15; ++i) frame();
     frame(false, false, true);
     EXPECT_EQ(popupHandler->State, POPUP_RESUME);
     pointAt(617, 484);
@@ -235,7 +287,8 @@ TEST_F(DialogFixture, ResumeAndNewGameQuestions)
     sceneHandler->FaderDir = FADER_DIR_IN;
     p.isHelp = 0;
     open(POPUP_NEWGAME);
-    pointAt(417, 484);
+    for (int i = 0; i < POPUP_ARM_FRAMES; ++i) frame();
+    pointAt(607, 484);
     frame(true);
     EXPECT_EQ(p.Name, "Runner");
     EXPECT_EQ(p.isHelp, 0);
@@ -243,4 +296,44 @@ TEST_F(DialogFixture, ResumeAndNewGameQuestions)
     EXPECT_EQ(p.StoryPoints, 0);
     EXPECT_EQ(sceneHandler->FaderShow, SCENE_STORY);
     EXPECT_NE(fileText(dir + "players1.ppp").find("Runner"), std::string::npos);
+}
+
+TEST_F(DialogFixture, ADoubleClickOnNewJourneyNeverAnswersTheConfirmation)
+{
+    makeProfile("Runner");
+    TSpieler& p = *g_players[1];
+    p.Level = p.StoryLevel = 23;
+    p.StoryPoints = 4321;
+    p.SaveToDisk();
+    const std::string saved = fileText(dir + "players1.ppp");
+    // at full speed and on a machine so slow that dialogs open at once; the second press comes up to half a second
+    // later, where the first one was or where "yes" now is
+    for (const int fps : {40, 20}) {
+        g_fps = fps;
+        for (const int delay : {1, 3, 6, fps / 2}) {
+            for (const float x : {407.0f, 607.0f}) {
+                open(POPUP_RESUME);
+                sounds->played.clear();
+                pointAt(407, 484);
+                frame(true);
+                ASSERT_EQ(popupHandler->State, POPUP_NEWGAME);
+                EXPECT_EQ(sounds->played[SOUND_POPUP], 1);
+                for (int i = 1; i < delay; ++i) frame();
+                pointAt(x, 484);
+                frame(true);
+                EXPECT_EQ(p.Level, 23) << "fps " << fps << ", second press " << delay << " frames later at " << x;
+                EXPECT_EQ(fileText(dir + "players1.ppp"), saved);
+                EXPECT_NE(sceneHandler->FaderDir, FADER_DIR_OUT);
+                popupHandler->State = popupHandler->runtime = 0;
+            }
+        }
+    }
+    g_fps = 40;
+    // a deliberate yes, once the dialog has settled, starts the new journey
+    open(POPUP_NEWGAME);
+    for (int i = 0; i < POPUP_ARM_FRAMES; ++i) frame();
+    pointAt(607, 484);
+    frame(true);
+    EXPECT_EQ(p.Level, 1);
+    EXPECT_EQ(sceneHandler->FaderShow, SCENE_STORY);
 }

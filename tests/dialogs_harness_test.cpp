@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "campaign/spieler.h"
 #include "tests/dialogs_support.h"
 #include "tests/harness_support.h"
 #include "tests/spine_support.h"
@@ -154,9 +155,7 @@ TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
                          at(605, "key enter") + look(640, "named") + at(650, "mouse 353 666") + at(651, "click left") +
                          look(690, "champions") + at(691, "key escape") + at(730, "mouse 663 666") +
                          at(731, "click left") + look(770, "options") + at(771, "key escape") +
-                         at(810, "mouse 905 666") + at(811, "click left") + look(850, "resume") +
-                         at(851, "mouse 407 484") + at(852, "click left") + look(870, "newgame") +
-                         at(871, "mouse 417 484") + at(872, "click left") + look(930, "story1") +
+                         at(810, "mouse 905 666") + at(811, "click left") + look(870, "story1") +
                          at(931, "mouse 900 710") + at(932, "click left") + look(980, "story2") +
                          at(981, "click left") + look(1110, "maphelp") + at(1111, "mouse 512 586") +
                          at(1112, "click left") + look(1150, "map") + at(1151, "quit");
@@ -164,9 +163,8 @@ TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
     struct Step {
         const char* name;
         int scene, dialog;
-    } steps[] = {{"name", 0, 105},    {"named", 0, 0},    {"champions", 0, 111}, {"options", 0, 100},
-                 {"resume", 0, 107},  {"newgame", 0, 432}, {"story1", 14, 0},    {"story2", 14, 0},
-                 {"maphelp", 13, 112}, {"map", 13, 0}};
+    } steps[] = {{"name", 0, 105},   {"named", 0, 0},   {"champions", 0, 111}, {"options", 0, 100},
+                 {"story1", 14, 0},  {"story2", 14, 0}, {"maphelp", 13, 112},  {"map", 13, 0}};
     for (const Step& s : steps) {
         std::string json = readFile(d + s.name + ".json");
         EXPECT_EQ(dumpField(json, "g_scene"), s.scene) << s.name;
@@ -176,4 +174,118 @@ TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
     EXPECT_EQ(dumpField(readFile(d + "named.json"), "g_currentPlayer"), 1);
     EXPECT_NE(readFile(d + "champions.json").find("\"Ada\""), std::string::npos);
     EXPECT_NE(readFile(d + "save/players1.ppp").find("Ada"), std::string::npos);
+}
+
+namespace {
+// Writes a named profile with a journey into a save folder, as an earlier session of the game left it.
+void craftProfile(const std::string& save, int slot, const std::string& name, int level, int points)
+{
+    TSpieler p;
+    p.SetURL(save + "players" + std::to_string(slot) + ".ppp");
+    p.Erase();
+    p.Name = name;
+    p.Level = p.StoryLevel = level;
+    p.StoryPoints = points;
+    ASSERT_EQ(p.SaveToDisk(), 1);
+}
+
+std::string settingsWithCurrent(int slot) { return "1\r\n140\r\n210\r\n" + std::to_string(slot) + "\r\n0\r\n140\r\n"; }
+
+// The current slot a settings file names (its fourth line).
+int currentInSettings(const std::string& text)
+{
+    size_t at = 0;
+    for (int line = 0; line < 3 && at != std::string::npos; ++line) at = text.find('\n', at) + 1;
+    return at == std::string::npos || at == 0 ? -12345 : std::atoi(text.c_str() + at);
+}
+
+std::string line(int frame, const std::string& what) { return std::to_string(frame) + " " + what + "\n"; }
+const std::string kSkipSplash = line(2, "keydown escape") + line(30, "keyup escape");
+}
+
+TEST(DialogRuns, ANameEntryLeftByTheWindowsCloseButtonChangesNoProfile)
+{
+    std::string d = tempDir("dialog-run-close-entry");
+    const std::string save = d + "save/";
+    std::filesystem::create_directories(save);
+    ensureHeadless();
+    craftProfile(save, 1, "Ada", 23, 4321);
+    craftProfile(save, 3, "Cy", 2, 50);
+    std::ofstream(save + "settings.txt") << settingsWithCurrent(3);
+    const std::string ada = readFile(save + "players1.ppp"), cy = readFile(save + "players3.ppp");
+
+    // player menu, new player, a name half typed, then the window's close button: back first, then ok
+    std::string script = kSkipSplash + line(600, "mouse 115 666") + line(601, "click left") + line(640, "mouse 323 584") +
+                         line(641, "click left") + line(650, "text Zo") + line(660, "close") +
+                         line(700, "dump " + d + "asked.json") + line(701, "key escape") +
+                         line(760, "dump " + d + "back.json") + line(800, "mouse 115 666") + line(801, "click left") +
+                         line(840, "mouse 323 584") + line(841, "click left") + line(850, "text Zo") +
+                         line(860, "close") + line(900, "key enter");
+    ASSERT_EQ(runHarness("--frames 1200", script, d), 0) << readFile(d + "script.out");
+    const std::string asked = readFile(d + "asked.json"), back = readFile(d + "back.json");
+    EXPECT_EQ(popupField(asked, "State"), POPUP_QUIT);
+    EXPECT_EQ(dumpField(asked, "g_currentPlayer"), 3);
+    // back on the quit question: the entry is gone, not reopened, and the current player is who it was
+    EXPECT_EQ(popupField(back, "State"), 0);
+    EXPECT_EQ(dumpField(back, "g_currentPlayer"), 3);
+    EXPECT_EQ(dumpField(back, "g_pendingSlot"), -1);
+    EXPECT_EQ(currentInSettings(readFile(save + "settings.txt")), 3);
+    EXPECT_EQ(readFile(save + "players1.ppp"), ada);
+    EXPECT_EQ(readFile(save + "players3.ppp"), cy);
+    EXPECT_EQ(readFile(save + "players2.ppp").find("Zo"), std::string::npos);
+
+    // the next start greets Cy and asks for no name
+    ASSERT_EQ(runHarness("--frames 700", kSkipSplash + line(600, "dump " + d + "next.json"), d), 0);
+    const std::string next = readFile(d + "next.json");
+    EXPECT_EQ(dumpField(next, "g_currentPlayer"), 3);
+    EXPECT_EQ(popupField(next, "State"), 0);
+    EXPECT_EQ(readFile(save + "players1.ppp"), ada);
+}
+
+TEST(DialogRuns, TheFirstNameEntryCanBeDismissedAndNothingTypedBeforeItReachesIt)
+{
+    std::string d = tempDir("dialog-run-first-entry");
+    // keys typed on the loading screen, then the entry the menu opens by itself dismissed with back
+    std::string script = kSkipSplash + line(100, "text  Bo") + line(110, "key enter") + line(120, "key space") +
+                         line(560, "dump " + d + "ask.json") + line(561, "mouse 412 484") + line(562, "click left") +
+                         line(700, "dump " + d + "dismissed.json") + line(700, "shot " + d + "dismissed.png") +
+                         // champions can be looked at before naming; closing it with Enter types nothing
+                         line(710, "mouse 355 666") + line(711, "click left") + line(750, "dump " + d + "champ.json") +
+                         line(751, "keydown enter") + line(753, "keyup enter") + line(755, "text Q") +
+                         // start asks for the name; the close button and back on the quit question leave no profile
+                         line(800, "mouse 905 666") + line(801, "click left") + line(840, "dump " + d + "start.json") +
+                         line(850, "close") + line(890, "key escape") + line(950, "dump " + d + "after.json") +
+                         // and a real name at last
+                         line(960, "mouse 905 666") + line(961, "click left") + line(1000, "text Ann") +
+                         line(1010, "key enter") + line(1040, "dump " + d + "named.json") + line(1041, "quit");
+    ASSERT_EQ(runHarness("--frames 1100", script, d), 0) << readFile(d + "script.out");
+    const std::string ask = readFile(d + "ask.json"), dismissed = readFile(d + "dismissed.json");
+    EXPECT_EQ(popupField(ask, "State"), POPUP_NEWPLAYER);
+    EXPECT_EQ(popupField(ask, "direction"), 1);
+    EXPECT_NE(ask.find("\"g_pendingName\":\"\""), std::string::npos) << "text typed on the loading screen";
+    EXPECT_EQ(dumpField(ask, "g_currentPlayer"), -1);
+    EXPECT_EQ(popupField(dismissed, "State"), 0);
+    EXPECT_EQ(dumpField(dismissed, "g_currentPlayer"), -1);
+    EXPECT_EQ(popupField(readFile(d + "champ.json"), "State"), POPUP_CHAMP);
+    const std::string start = readFile(d + "start.json");
+    EXPECT_EQ(popupField(start, "State"), POPUP_NEWPLAYER);
+    EXPECT_NE(start.find("\"g_pendingName\":\"\""), std::string::npos) << "Enter or text typed on the menu";
+    const std::string after = readFile(d + "after.json");
+    EXPECT_EQ(popupField(after, "State"), 0);
+    EXPECT_EQ(dumpField(after, "g_currentPlayer"), -1);
+    const std::string named = readFile(d + "named.json");
+    EXPECT_EQ(dumpField(named, "g_currentPlayer"), 1);
+    EXPECT_NE(named.find("\"Name\":\"Ann\""), std::string::npos);
+    EXPECT_NE(readFile(d + "save/players1.ppp").find("Ann"), std::string::npos);
+}
+
+TEST(DialogRuns, AWindowCloseRequestOnTheSplashPagesOrTheLoadingScreenEndsTheGame)
+{
+    for (const int frame : {5, 150}) {
+        std::string d = tempDir("dialog-run-early-close");
+        std::string script = (frame > 100 ? kSkipSplash : std::string()) + line(frame, "close") +
+                             line(frame + 200, "dump " + d + "never.json");
+        ASSERT_EQ(runHarness("--frames 2000", script, d), 0) << readFile(d + "script.out");
+        EXPECT_FALSE(std::filesystem::exists(d + "never.json")) << "still running after a close request at " << frame;
+    }
 }

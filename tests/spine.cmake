@@ -18,3 +18,5 @@ if(MORVELLE_SANITIZE)
   target_compile_definitions(spine_tests PRIVATE MORVELLE_SANITIZED)
 endif()
 gtest_discover_tests(spine_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+# The include graph between the folders: app/ on top, no new cycle.
+add_test(NAME spine_include_graph COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/include_graph.sh)

@@ -1,7 +1,7 @@
 // The champions table: the profiles ranked by how far they came, seven rows.
 #include <string>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/widgets.h"
 #include "campaign/besttimes.h"
 #include "fonts/bitmapfont.h"

@@ -1,5 +1,5 @@
 // What the dialogs share: buttons and keys gated to the fully open dialog, closing, aligned text.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/input.h"
 #include "frontend/widgets.h"
 #include "fonts/bitmapfont.h"
@@ -12,6 +12,12 @@ bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey
 {
     // the button draws at every runtime; a dialog acts on it only when fully open, never in the last closing frame
     return drawButton(x, y, 3, layer, text(captionKey)) == 3 && dialogTakesInput(p);
+}
+
+bool dialogButtonArmed(tavoTPopup& p, float x, float y, const std::string& captionKey)
+{
+    const bool armed = p.openFrames >= POPUP_ARM_FRAMES;
+    return drawButton(x, y, 3, armed ? 2 : -1, text(captionKey)) == 3 && dialogTakesInput(p);
 }
 
 bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && dialogTakesInput(p); }

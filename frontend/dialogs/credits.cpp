@@ -1,5 +1,5 @@
 // The credits: who made the game, closed by its close button, Escape or Enter.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/widgets.h"
 #include "fonts/bitmapfont.h"
 #include "frontend/dialogs/dialogs.h"

@@ -1,5 +1,5 @@
 // The delete confirmation: erases the current profile's file and makes the lowest remaining profile current.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
@@ -27,7 +27,7 @@ int delplayer()
         pp.pop(POPUP_MANAGER);
         pp.runtime = POPUP_RUNTIME_OPEN;
     }
-    if (dialogButton(pp, 612, 484, "ok")) {
+    if (dialogButtonArmed(pp, 612, 484, "ok")) {
         if (current) {
             g_players[g_currentPlayer]->Erase();
             g_players[g_currentPlayer]->SaveToDisk();

@@ -39,6 +39,8 @@ void installWindowModeSwitch(void (*toggle)());
 // Fully open, not closing, and no scene fade on the way out.
 bool dialogTakesInput(const tavoTPopup& p);
 bool dialogButton(tavoTPopup& p, float x, float y, const std::string& captionKey, int layer = 2);
+// A button that destroys progress: it acts only once the dialog has been fully open for POPUP_ARM_FRAMES.
+bool dialogButtonArmed(tavoTPopup& p, float x, float y, const std::string& captionKey);
 bool dialogEnter(tavoTPopup& p);
 bool dialogEscape(tavoTPopup& p);
 void closeDialog(tavoTPopup& p);

@@ -1,5 +1,5 @@
 // The board's menu: help pages, leave to the map with the level kept for later, options, or play on.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/input.h"
 #include "framework/scene.h"

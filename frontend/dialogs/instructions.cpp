@@ -1,7 +1,7 @@
 // The seven illustrated instruction pages: moss, bombs, stones and the four power-ups, each with small example boards.
 #include <string>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/widgets.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"

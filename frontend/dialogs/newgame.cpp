@@ -1,5 +1,5 @@
 // The new-game confirmation: yes restarts the campaign of the current profile, no goes back to the resume question.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/scene.h"
@@ -12,8 +12,9 @@ int runNewGame(tavoTPopup& p)
     textCentred(text("newgame2"), 512, 309);
     textCentred(text("newgame3"), 512, 344);
     textCentred(text("newgame4"), 512, 374);
-    const bool yes = dialogButton(p, 417, 484, "yes");
-    const bool no = dialogButton(p, 607, 484, "no");
+    // "yes" sits away from the resume question's new-journey button that opened this dialog
+    const bool no = dialogButton(p, 417, 484, "no");
+    const bool yes = dialogButtonArmed(p, 607, 484, "yes");
     if (yes) {
         if (TSpieler* pl = currentProfile()) {
             // a new journey for the same traveller: name and options stay

@@ -1,7 +1,7 @@
 // The name entry of a new profile: typed characters up to 12 and 140 pixels, return or ok to finish, back to cancel.
 #include <vector>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/widgets.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
@@ -40,19 +40,40 @@ void typeInto(std::string& name, int ch)
     name = utf8Encode(codes);
 }
 
-void finish(tavoTPopup& p, bool byButton)
+bool entryOpen() { return g_pendingSlot >= 1 && g_pendingSlot <= 8 && g_players[g_pendingSlot]; }
+
+void endEntry()
 {
-    checkPlayerName();
+    g_pendingSlot = -1;
+    g_pendingName.clear();
     g_nameLength = 0;
+}
+
+void finish(tavoTPopup& p)
+{
+    // the slot starts a fresh journey under the new name: nothing a free slot's file held carries over
+    TSpieler& pl = *g_players[g_pendingSlot];
+    pl.Erase();
+    pl.Name = g_pendingName;
+    g_currentPlayer = g_pendingSlot;
+    checkPlayerName();
+    endEntry();
     g_config->SaveToDisk();
-    if (byButton)
-        savePlayer(g_currentPlayer);
-    else if (TSpieler* pl = currentProfile())
-        pl->SaveToDisk();
+    savePlayer(g_currentPlayer);
     g_firstProfilePending = 0;
     closeDialog(p);
     soundHandler->PlayS(SOUND_ENTERPING, 512);
 }
+}
+
+void beginNameEntry(int slot, int first)
+{
+    g_previousProfile = g_currentPlayer;
+    g_pendingSlot = slot;
+    g_pendingName.clear();
+    g_nameLength = 0;
+    g_firstProfilePending = first;
+    popupHandler->pop(POPUP_NEWPLAYER);
 }
 
 int runNewPlayer(tavoTPopup& p)
@@ -61,26 +82,23 @@ int runNewPlayer(tavoTPopup& p)
     p.box(POPUP_SIZE_BIG, text("newplayer"));
     p.imgPaperCanvas->PaintXY(512, 384);
     textCentred(text("enterplayername"), 512, 299);
-    TSpieler* pl = currentProfile();
+    const bool entry = entryOpen();
     const bool open = p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1;
     bool done = false;
-    if (pl && open && ch == CHAR_RETURN) done = true;
-    else if (pl && p.direction == 1 && ch > 0 && ch != CHAR_RETURN) typeInto(pl->Name, ch);
-    if (pl) textCentred(pl->Name + "_", 512, 363);
+    if (entry && open && ch == CHAR_RETURN) done = true;
+    else if (entry && p.direction == 1 && ch > 0 && ch != CHAR_RETURN) typeInto(g_pendingName, ch);
+    if (entry) textCentred(g_pendingName + "_", 512, 363);
     const bool back = dialogButton(p, 412, 484, "back");
     const bool ok = dialogButton(p, 612, 484, "ok");
-    if (done || ok) {
-        finish(p, ok);
-    } else if (back) {
-        if (pl) pl->Name.clear();
+    if ((done || ok) && entry) {
+        finish(p);
+    } else if (back || ((done || ok) && !entry)) {
+        endEntry();
         if (g_firstProfilePending == 1) {
-            g_currentPlayer = -1;
             g_previousProfile = -1;
             g_firstProfilePending = 0;
             closeDialog(p);
         } else {
-            g_currentPlayer = g_previousProfile;
-            g_config->SaveToDisk();
             p.pop(POPUP_MANAGER);
             p.runtime = POPUP_RUNTIME_OPEN;
         }

@@ -1,7 +1,7 @@
 // The options: music and sound sliders, full screen, help pages and the game pointer, credits, ok saves.
 #include <algorithm>
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "framework/input.h"
 #include "frontend/widgets.h"
 #include "campaign/config.h"

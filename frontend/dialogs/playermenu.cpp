@@ -1,7 +1,7 @@
 // The profile manager: profiles listed by points with their level, a click chooses one, new and delete buttons.
 #include "frontend/playermenu.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
@@ -26,9 +26,9 @@ void textAt(const std::string& s, float x, float y, int align)
 bool used(int slot) { return g_players[slot] && !g_players[slot]->Name.empty(); }
 }
 
-int freeProfileSlot()
+int freeProfileSlot(int from)
 {
-    for (int s = 2; s <= PLAYERMENU_MAX_PROFILES; ++s)
+    for (int s = from; s <= PLAYERMENU_MAX_PROFILES; ++s)
         if (!used(s)) return s;
     return -1;
 }
@@ -60,6 +60,8 @@ int playerMenu()
     textAt(text("game"), M, T - 8, 1);
     textAt(text("points"), R, T - 8, 2);
 
+    // read before the rows: a menu closed by a key in this frame takes no click on a row
+    const bool closeKey = dialogEscape(pp) || dialogEnter(pp);
     int n = 0;
     for (int k = 1; k <= 8; ++k) {
         const int p = g_playerOrder[k];
@@ -76,7 +78,7 @@ int playerMenu()
         Sys_SetAlpha(1);
         const float mx = mousePointer->_x, my = mousePointer->_y;
         const bool hovered = mx > 512 - W / 2 && mx < 512 + W / 2 && my > y + 5 && my < T + h * (float)(n + 1);
-        if (hovered && g_input->_MausFireLeft == 1 && pp.runtime == POPUP_RUNTIME_OPEN && pp.direction == 1) {
+        if (hovered && !closeKey && g_input->_MausFireLeft == 1 && dialogTakesInput(pp)) {
             g_input->_MausFireLeft = 0;
             g_currentPlayer = p;
         }
@@ -92,7 +94,7 @@ int playerMenu()
         }
     }
 
-    if (dialogButton(pp, 512, BUTTON_Y, "ok") || dialogEscape(pp) || dialogEnter(pp)) {
+    if (dialogButton(pp, 512, BUTTON_Y, "ok") || closeKey) {
         g_config->SaveToDisk();
         sceneMainmenu->_reloadBG();
         closeDialog(pp);
@@ -100,11 +102,7 @@ int playerMenu()
     if (dialogButton(pp, 323, BUTTON_Y, "newplayer", n < PLAYERMENU_MAX_PROFILES ? 2 : -1)) {
         const int s = freeProfileSlot();
         if (s > 0) {
-            g_previousProfile = g_currentPlayer;
-            g_currentPlayer = s;
-            g_players[s]->Name = "";
-            g_nameLength = 0;
-            pp.pop(POPUP_NEWPLAYER);
+            beginNameEntry(s, 0);
             pp.runtime = POPUP_RUNTIME_OPEN;
         }
     }

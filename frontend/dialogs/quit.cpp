@@ -1,5 +1,5 @@
 // The quit question: back keeps playing, ok saves the profile and leaves the game through the fade.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"

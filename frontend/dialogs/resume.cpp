@@ -1,5 +1,5 @@
 // The resume question of the main menu's start: continue the journey where it stopped, or begin a new one.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/widgets.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
@@ -17,18 +17,27 @@ int runResume(tavoTPopup& p)
     if (closeClicked || dialogEscape(p) || dialogEnter(p)) {
         closeDialog(p);
     } else if (newGame) {
-        p.State = POPUP_NEWGAME;
+        // opened, not switched: the confirmation must not take the rest of a double click
+        p.pop(POPUP_NEWGAME);
     } else if (resume) {
-        TSpieler* pl = currentProfile();
-        if (!pl) {
-            closeDialog(p);
-            return 1;
-        }
-        pl->checkStoryPage();
-        // a profile without a stored level keeps the level it stands at
-        if (pl->resumeLevel >= 1 && pl->resumeLevel <= 80) pl->Level = pl->resumeLevel;
-        if (pl->isStoryFinished) pl->isStoryPageShow = 0;
-        sceneHandler->fade_out(pl->isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
+        if (!continueJourney()) closeDialog(p);
     }
     return 1;
+}
+
+bool hasNeverPlayed(const TSpieler& pl)
+{
+    return pl.StoryLevel <= 1 && pl.Level <= 1 && pl.StoryPoints == 0 && pl.isResume == 0 && pl.isStoryFinished == 0;
+}
+
+bool continueJourney()
+{
+    TSpieler* pl = currentProfile();
+    if (!pl) return false;
+    pl->checkStoryPage();
+    // a profile without a stored level keeps the level it stands at
+    if (pl->resumeLevel >= 1 && pl->resumeLevel <= 80) pl->Level = pl->resumeLevel;
+    if (pl->isStoryFinished) pl->isStoryPageShow = 0;
+    sceneHandler->fade_out(pl->isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
+    return true;
 }

@@ -1,5 +1,5 @@
 // The level map's help: how to pick a level and what the waypoints mean.
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "frontend/widgets.h"
 #include "fonts/bitmapfont.h"
 #include "frontend/dialogs/dialogs.h"

@@ -1,7 +1,7 @@
 // The dialog table the driver walks; a new dialog is one row here and one file beside it.
 #include "frontend/dialogs/dialogs.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 #include "campaign/scene_roadmap.h"
 #include "frontend/playermenu.h"
 #include "frontend/popup.h"
