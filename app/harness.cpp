@@ -27,7 +27,9 @@ int keyCode(const std::string& name)
     static const std::map<std::string, int> keys = {
         {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE}, {"space", KEY_SPACE}, {"r", KEY_R}, {"backspace", KEY_BACKSPACE},
         {"f1", KEY_F1}, {"f2", KEY_F2}, {"f3", KEY_F3}, {"f4", KEY_F4}, {"f5", KEY_F5},
-        {"f6", KEY_F6}, {"f7", KEY_F7}, {"f8", KEY_F8}, {"f9", KEY_F9}, {"f10", KEY_F10}};
+        {"f6", KEY_F6}, {"f7", KEY_F7}, {"f8", KEY_F8}, {"f9", KEY_F9}, {"f10", KEY_F10},
+        {"left", KEY_LEFT}, {"right", KEY_RIGHT}, {"up", KEY_UP}, {"down", KEY_DOWN}, {"w", KEY_W}, {"a", KEY_A},
+        {"s", KEY_S}, {"d", KEY_D}, {"1", KEY_1}, {"2", KEY_2}, {"3", KEY_3}, {"4", KEY_4}};
     auto it = keys.find(name);
     return it == keys.end() ? -1 : it->second;
 }
@@ -72,6 +74,15 @@ std::string parseLine(const std::string& raw, int lineNo, std::vector<Event>& ou
         if (n != 1 || buttonCode(e.args[0]) < 0) return verb + " needs left or right";
     } else if (verb == "keydown" || verb == "keyup" || verb == "key") {
         if (n != 1 || keyCode(e.args[0]) < 0) return verb + " needs a key name";
+    } else if (verb == "pad") {
+        if (n != 1 || (e.args[0] != "connect" && e.args[0] != "disconnect" && Sys_PadButtonFromName(e.args[0]) < 0))
+            return "pad needs connect, disconnect or a button name";
+    } else if (verb == "paddown" || verb == "padup") {
+        if (n != 1 || Sys_PadButtonFromName(e.args[0]) < 0) return verb + " needs a button name";
+    } else if (verb == "padaxis") {
+        if (n != 2 || Sys_PadAxisFromName(e.args[0]) < 0 || !isNumber(e.args[1])) return "padaxis needs an axis name and a value";
+        const long v = std::strtol(e.args[1].c_str(), nullptr, 10);
+        if (v < -32768 || v > 32767) return "padaxis values lie in -32768..32767";
     } else if (verb == "focus") {
         if (n != 1 || (e.args[0] != "lost" && e.args[0] != "gained")) return "focus needs lost or gained";
     } else if (verb == "shot" || verb == "dump") {
@@ -99,6 +110,16 @@ void applyInput(const Event& e)
         Sys_InjectKey(keyCode(e.args[0]), true);
         Sys_InjectKey(keyCode(e.args[0]), false);
     } else if (e.verb == "text") Sys_InjectText(e.rest);
+    else if (e.verb == "pad" && e.args[0] == "connect") Sys_InjectPadConnect();
+    else if (e.verb == "pad" && e.args[0] == "disconnect") Sys_InjectPadDisconnect();
+    else if (e.verb == "pad") {
+        // pressed for one frame: SDL sees the press and the release in two updates
+        Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), true);
+        Sys_PadDown(0);
+        Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), false);
+    } else if (e.verb == "paddown") Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), true);
+    else if (e.verb == "padup") Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), false);
+    else if (e.verb == "padaxis") Sys_InjectPadAxis(Sys_PadAxisFromName(e.args[0]), std::atoi(e.args[1].c_str()));
     else if (e.verb == "focus") Sys_InjectFocus(e.args[0] == "gained");
     else if (e.verb == "close") Sys_InjectClose();
 }

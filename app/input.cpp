@@ -38,6 +38,13 @@ void pollInput()
     for (int ev = Sys_PollAppEvent(); ev != APP_NONE; ev = Sys_PollAppEvent()) {
         if (ev == APP_FOCUS_LOST) g_suspend = 1;
         if (ev == APP_FOCUS_GAINED) g_suspend = 0;
+        // a pad pulled out mid-level stops the clock as a lost window does, without hiding the window
+        if (ev == APP_PAD_REMOVED && g_scene == SCENE_MATCH3 && g_pause == -1) {
+            traceLog("a game controller was unplugged: pause");
+            g_pause = 1;
+            if (g_currentPlayer > -1) savePlayer(g_currentPlayer);
+            g_config->SaveToDisk();
+        }
     }
 
     if (g_suspend == 1 && g_pause == -1) {

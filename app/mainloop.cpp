@@ -185,6 +185,7 @@ void openGraphics()
         Sys_SetLogicalSize(1024, 768);
     }
     setIcon();
+    Sys_PadInit();
 }
 
 void toggleFullscreen()

@@ -44,7 +44,8 @@ void drawPause()
 void updatePause()
 {
     drawPause();
-    if (g_input->_MausFireLeft == 1) g_pause = -1;
+    // a key or a pad player carries on with their own confirm
+    if (g_input->_MausFireLeft == 1 || g_input->_Confirm == 1) g_pause = -1;
 }
 
 int keepSecond(int, int second) { return second; }

@@ -9,6 +9,47 @@ void tavoTInput::FlushInput()
     _MausFireLeft = _MausFireRight = _MausDownLeft = _MausDownRight = _MausZSpd = 0;
     _Enter = _Escape = _Space = 0;
     _F10 = _F9 = _F8 = _F7 = _F6 = _F5 = _F4 = _F3 = _F2 = _F1 = 0;
+    _NavLeft = _NavRight = _NavUp = _NavDown = _Confirm = _Cancel = _PadStart = 0;
+}
+
+int TNavRepeat::step(bool held)
+{
+    if (!held) {
+        heldFrames = 0;
+        return 0;
+    }
+    heldFrames += 1;
+    if (heldFrames == 1) return 1;
+    return heldFrames > NAV_REPEAT_DELAY && (heldFrames - NAV_REPEAT_DELAY) % NAV_REPEAT_EVERY == 0 ? 1 : 0;
+}
+
+void tavoTInput::updateNavigation()
+{
+    enum { LEFT, RIGHT, UP, DOWN };
+    static const int keys[4][2] = {{KEY_LEFT, KEY_A}, {KEY_RIGHT, KEY_D}, {KEY_UP, KEY_W}, {KEY_DOWN, KEY_S}};
+    static const int dpad[4] = {PAD_DPLEFT, PAD_DPRIGHT, PAD_DPUP, PAD_DPDOWN};
+    const int x = Sys_PadAxis(PAD_LEFTX), y = Sys_PadAxis(PAD_LEFTY);
+    const int push[4] = {-x, x, -y, y};
+    int* out[4] = {&_NavLeft, &_NavRight, &_NavUp, &_NavDown};
+    bool byKeys = false, byPad = false;
+    for (int d = LEFT; d <= DOWN; ++d) {
+        _stick[d] = push[d] > (_stick[d] ? PAD_STICK_OFF : PAD_STICK_ON);
+        const bool key = Sys_KeyDown(keys[d][0]) || Sys_KeyDown(keys[d][1]);
+        const bool pad = Sys_PadDown(dpad[d]) || _stick[d];
+        *out[d] = _repeat[d].step(key || pad);
+        byKeys = byKeys || (key && *out[d]);
+        byPad = byPad || (pad && *out[d]);
+    }
+    const bool keyConfirm = Sys_KeyHit(KEY_ENTER) > 0 || Sys_KeyHit(KEY_SPACE) > 0;
+    const bool padConfirm = Sys_PadHit(PAD_A) > 0, padCancel = Sys_PadHit(PAD_B) > 0;
+    _PadStart = Sys_PadHit(PAD_START) > 0 ? 1 : 0;
+    _Confirm = keyConfirm || padConfirm ? 1 : 0;
+    if (padCancel) _Escape = 1;
+    _Cancel = _Escape;
+    byKeys = byKeys || keyConfirm || (_Escape && !padCancel);
+    byPad = byPad || padConfirm || padCancel || _PadStart;
+    if (byPad) _LastDevice = INPUT_PAD;
+    else if (byKeys) _LastDevice = INPUT_KEYS;
 }
 
 void tavoTInput::Update()
@@ -32,6 +73,12 @@ void tavoTInput::Update()
     int* fkeys[10] = {&_F1, &_F2, &_F3, &_F4, &_F5, &_F6, &_F7, &_F8, &_F9, &_F10};
     for (int i = 0; i < 10; ++i)
         if (Sys_KeyDown(KEY_F1 + i)) *fkeys[i] = 1;
+    updateNavigation();
+    // the pointer moved or clicked: the mouse is in charge again
+    if (_MausOK == 1 && (_MausX != _lastMouseX || _MausY != _lastMouseY || _MausFireLeft || _MausFireRight))
+        _LastDevice = INPUT_MOUSE;
+    _lastMouseX = _MausX;
+    _lastMouseY = _MausY;
 }
 
 tavoTMousePointer::tavoTMousePointer()

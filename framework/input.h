@@ -6,6 +6,21 @@
 
 class tavoTBild;
 
+// The kind of input a player used last: the keyboard focus shows after keys or a pad and hides when the mouse moves.
+enum TInputDevice { INPUT_MOUSE = 0, INPUT_KEYS = 1, INPUT_PAD = 2 };
+// A held direction steps once, waits NAV_REPEAT_DELAY frames, then steps every NAV_REPEAT_EVERY frames.
+constexpr int NAV_REPEAT_DELAY = 10;
+constexpr int NAV_REPEAT_EVERY = 3;
+// A stick counts as pushed beyond PAD_STICK_ON and as let go below PAD_STICK_OFF, so that it does not flutter.
+constexpr int PAD_STICK_ON = 16000;
+constexpr int PAD_STICK_OFF = 10000;
+
+// One direction's press and repeat, fed once a frame with whether it is held.
+struct TNavRepeat {
+    int heldFrames = 0;
+    int step(bool held);
+};
+
 class tavoTInput {
 public:
     virtual ~tavoTInput() = default;
@@ -24,6 +39,17 @@ public:
     int _Escape = 0;
     int _Space = 0;
     int _F10 = 0, _F9 = 0, _F8 = 0, _F7 = 0, _F6 = 0, _F5 = 0, _F4 = 0, _F3 = 0, _F2 = 0, _F1 = 0;
+    // Moving and choosing by keys (arrows, WASD, Enter, Space, Escape) or a pad (D-pad, left stick, south, east
+    // and Start buttons): 1 in a frame with a press or a repeat. The pad's east button also counts as Escape.
+    int _NavLeft = 0, _NavRight = 0, _NavUp = 0, _NavDown = 0;
+    int _Confirm = 0, _Cancel = 0, _PadStart = 0;
+    int _LastDevice = INPUT_MOUSE;
+
+private:
+    void updateNavigation();
+    TNavRepeat _repeat[4];
+    bool _stick[4] = {};
+    float _lastMouseX = 0, _lastMouseY = 0;
 };
 
 constexpr int _POINTER_NORMAL = 1;

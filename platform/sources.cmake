@@ -4,6 +4,7 @@ set(PLATFORM_SOURCES
   platform/sys_image.cpp
   platform/sys_audio.cpp
   platform/sys_input.cpp
+  platform/sys_pad.cpp
   platform/sys_files.cpp
   platform/sys_misc.cpp
   platform/sys_process.cpp

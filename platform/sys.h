@@ -190,9 +190,18 @@ bool Sys_DecodeSound(const std::string& path, std::vector<int16_t>& pcm, int& ch
 
 enum SysKey {
     KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32, KEY_BACKSPACE = 8, KEY_R = 82,
+    KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40, KEY_A = 65, KEY_D = 68, KEY_S = 83, KEY_W = 87,
+    KEY_1 = 49, KEY_2, KEY_3, KEY_4,
     KEY_F1 = 112, KEY_F2, KEY_F3, KEY_F4, KEY_F5, KEY_F6, KEY_F7, KEY_F8, KEY_F9, KEY_F10
 };
-enum SysAppEvent { APP_NONE = 0, APP_FOCUS_LOST = 1, APP_FOCUS_GAINED = 2 };
+enum SysAppEvent { APP_NONE = 0, APP_FOCUS_LOST = 1, APP_FOCUS_GAINED = 2, APP_PAD_ADDED = 3, APP_PAD_REMOVED = 4 };
+
+// Game controller buttons and axes by position (SDL's order), so that every pad layout maps alike.
+enum SysPadButton {
+    PAD_A, PAD_B, PAD_X, PAD_Y, PAD_BACK, PAD_GUIDE, PAD_START, PAD_LEFTSTICK, PAD_RIGHTSTICK,
+    PAD_LEFTSHOULDER, PAD_RIGHTSHOULDER, PAD_DPUP, PAD_DPDOWN, PAD_DPLEFT, PAD_DPRIGHT, PAD_BUTTON_COUNT
+};
+enum SysPadAxis { PAD_LEFTX, PAD_LEFTY, PAD_RIGHTX, PAD_RIGHTY, PAD_TRIGGERLEFT, PAD_TRIGGERRIGHT, PAD_AXIS_COUNT };
 
 bool Sys_KeyDown(int key);
 int Sys_KeyHit(int key);
@@ -210,7 +219,21 @@ int Sys_PollAppEvent();          // next pending focus event, APP_NONE when ther
 bool Sys_CloseRequested();       // cleared by reading
 void Sys_ShowCursor(bool show);
 void Sys_PumpEvents();
+// Game controllers: opened as they are plugged in; a button is held while any pad holds it.
+bool Sys_PadInit();
+bool Sys_PadDown(int button);
+int Sys_PadHit(int button);         // presses since the last read
+int Sys_PadAxis(int axis);          // the strongest deflection among the pads, -32768..32767
+int Sys_PadCount();
+void Sys_FlushPads();
+int Sys_PadButtonFromName(const std::string& name);   // SDL's names: "a", "start", "dpleft"; -1 when unknown
+int Sys_PadAxisFromName(const std::string& name);     // "leftx", "righttrigger"; -1 when unknown
 // Scripted input, used by the harness and tests; fed through the same queue as real events.
+// A scripted pad is a virtual controller on SDL's own controller path.
+bool Sys_InjectPadConnect();
+void Sys_InjectPadDisconnect();
+void Sys_InjectPadButton(int button, bool down);
+void Sys_InjectPadAxis(int axis, int value);
 void Sys_InjectMouseMove(float x, float y);
 void Sys_InjectMouseButton(int button, bool down);
 void Sys_InjectKey(int key, bool down);

@@ -13,15 +13,24 @@ static std::deque<int> s_chars;
 static std::deque<int> s_appEvents;
 static bool s_close;
 
-static int virtualKey(SDL_Keycode k)
+// Letters, digits and arrows by their place on the keyboard, so that WASD and the arrows sit where a player's
+// fingers are on any layout; the named keys by what they are.
+static int virtualKey(const SDL_Keysym& key)
 {
+    const SDL_Keycode k = key.sym;
+    const SDL_Scancode sc = key.scancode;
     if (k == SDLK_RETURN || k == SDLK_KP_ENTER) return KEY_ENTER;
     if (k == SDLK_ESCAPE) return KEY_ESCAPE;
     if (k == SDLK_SPACE) return KEY_SPACE;
     if (k == SDLK_BACKSPACE) return KEY_BACKSPACE;
     if (k == SDLK_TAB) return 9;
-    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
-    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (sc == SDL_SCANCODE_LEFT) return KEY_LEFT;
+    if (sc == SDL_SCANCODE_RIGHT) return KEY_RIGHT;
+    if (sc == SDL_SCANCODE_UP) return KEY_UP;
+    if (sc == SDL_SCANCODE_DOWN) return KEY_DOWN;
+    if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return 'A' + (sc - SDL_SCANCODE_A);
+    if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return '1' + (sc - SDL_SCANCODE_1);
+    if (sc == SDL_SCANCODE_0) return '0';
     if (k >= SDLK_F1 && k <= SDLK_F12) return KEY_F1 + (k - SDLK_F1);
     return -1;
 }
@@ -63,9 +72,9 @@ void sysi::handleEvent(const SDL_Event& e)
 {
     switch (e.type) {
     case SDL_KEYDOWN:
-        if (!e.key.repeat) keyEvent(virtualKey(e.key.keysym.sym), true);
+        if (!e.key.repeat) keyEvent(virtualKey(e.key.keysym), true);
         break;
-    case SDL_KEYUP: keyEvent(virtualKey(e.key.keysym.sym), false); break;
+    case SDL_KEYUP: keyEvent(virtualKey(e.key.keysym), false); break;
     case SDL_TEXTINPUT: textEvent(e.text.text); break;
     case SDL_MOUSEMOTION:
         s_mouseX = (float)e.motion.x;
@@ -80,6 +89,10 @@ void sysi::handleEvent(const SDL_Event& e)
         break;
     }
     case SDL_MOUSEWHEEL: s_wheel += e.wheel.y; break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP: sysi::handlePadEvent(e, s_appEvents); break;
     case SDL_QUIT: s_close = true; break;
     case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) s_appEvents.push_back(APP_FOCUS_LOST);
@@ -93,8 +106,13 @@ void sysi::handleEvent(const SDL_Event& e)
 
 void Sys_PumpEvents()
 {
-    // scripted runs take their input from the script only
-    if (!sysi::videoReady() || sysi::headless) return;
+    // scripted runs take their input from the script only, their pads included
+    if (!sysi::videoReady()) return;
+    if (sysi::headless) {
+        sysi::pumpPads(s_appEvents);
+        return;
+    }
+    SDL_GameControllerUpdate();
     SDL_Event e;
     while (SDL_PollEvent(&e)) sysi::handleEvent(e);
 }

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <deque>
+
 #include "platform/sys.h"
 
 namespace sysi {
@@ -15,6 +17,10 @@ void destroyTexture(SysTexture* t);
 // Gives a frame its pixels back when they were dropped after the texture was made; false when they are lost.
 bool framePixels(SysImage* img, int frame);
 void handleEvent(const SDL_Event& e);
+// Controller events update the pads and queue APP_PAD_ADDED / APP_PAD_REMOVED.
+void handlePadEvent(const SDL_Event& e, std::deque<int>& appEvents);
+// Takes only the controllers' events from SDL's queue: a scripted run reads nothing else from it.
+void pumpPads(std::deque<int>& appEvents);
 bool videoReady();
 void windowResized();
 // Pictures and sounds are large blocks freed in bursts (a scene leaving, a texture taking a picture's pixels);

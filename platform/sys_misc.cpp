@@ -23,6 +23,7 @@ static std::string s_title = "Morvelle 1.0";
 void sysAudioInit(bool headless);
 void sysAudioShutdown();
 void sysDisplayShutdown();
+void sysPadShutdown();
 
 std::string Sys_ProgramDir()
 {
@@ -78,6 +79,7 @@ bool Sys_IsHeadless() { return sysi::headless; }
 void Sys_Shutdown()
 {
     sysAudioShutdown();
+    sysPadShutdown();
     sysDisplayShutdown();
     if (s_sdlVideo) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     s_sdlVideo = false;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "app/globals.h"
 #include "framework/bild.h"
@@ -195,4 +196,80 @@ TEST(MathHelpers, VectorsAnglesVersionsAndGrids)
     ASSERT_GE(g_trace.size(), 2u);
     EXPECT_NE(g_trace[0].find("Neuer Layer (test) initialisiert (5,3)"), std::string::npos);
     EXPECT_NE(g_trace[1].find("(test)P(5|0)"), std::string::npos);
+}
+
+TEST(Navigation, HeldDirectionsRepeatSticksHaveHysteresisAndTheLastDeviceFollowsThePlayer)
+{
+    ensureHeadless();
+    ASSERT_TRUE(Sys_PadInit());
+    tavoTInput in;
+    in._MausOK = 1;
+    auto frame = [&] {
+        in.FlushInput();
+        in.Update();
+    };
+    frame();
+    ASSERT_EQ(in._LastDevice, INPUT_MOUSE);
+
+    // an arrow held for 20 frames: a step at once, then after the delay one every few frames
+    Sys_InjectKey(KEY_LEFT, true);
+    std::vector<int> steps;
+    for (int f = 1; f <= 20; ++f) {
+        frame();
+        if (in._NavLeft) steps.push_back(f);
+        EXPECT_EQ(in._NavRight + in._NavUp + in._NavDown, 0);
+    }
+    Sys_InjectKey(KEY_LEFT, false);
+    const int r = NAV_REPEAT_DELAY + NAV_REPEAT_EVERY;
+    EXPECT_EQ(steps, (std::vector<int>{1, r, r + NAV_REPEAT_EVERY, r + 2 * NAV_REPEAT_EVERY}));
+    EXPECT_EQ(in._LastDevice, INPUT_KEYS);
+    frame();
+    EXPECT_EQ(in._NavLeft, 0);
+    // WASD by their places, Enter and Space confirm
+    Sys_InjectKey(KEY_S, true);
+    frame();
+    EXPECT_EQ(in._NavDown, 1);
+    Sys_InjectKey(KEY_S, false);
+    Sys_InjectKey(KEY_SPACE, true);
+    Sys_InjectKey(KEY_SPACE, false);
+    frame();
+    EXPECT_EQ(in._Confirm, 1);
+    frame();
+    EXPECT_EQ(in._Confirm, 0);
+
+    // the pad: a stick pushed past the threshold, eased back a little, then let go
+    ASSERT_TRUE(Sys_InjectPadConnect());
+    Sys_InjectPadAxis(PAD_LEFTX, PAD_STICK_ON + 1000);
+    frame();
+    EXPECT_EQ(in._NavRight, 1);
+    EXPECT_EQ(in._LastDevice, INPUT_PAD);
+    Sys_InjectPadAxis(PAD_LEFTX, (PAD_STICK_ON + PAD_STICK_OFF) / 2);
+    for (int f = 2; f <= NAV_REPEAT_DELAY + NAV_REPEAT_EVERY; ++f) frame();
+    EXPECT_EQ(in._NavRight, 1) << "a stick eased back but still pushed keeps repeating";
+    Sys_InjectPadAxis(PAD_LEFTX, PAD_STICK_OFF - 1000);
+    frame();
+    EXPECT_EQ(in._NavRight, 0);
+    Sys_InjectPadAxis(PAD_LEFTX, 0);
+    // the east button is Escape as well as cancel; south confirms; Start is its own
+    Sys_InjectPadButton(PAD_B, true);
+    frame();
+    EXPECT_EQ(in._Escape, 1);
+    EXPECT_EQ(in._Cancel, 1);
+    Sys_InjectPadButton(PAD_B, false);
+    Sys_InjectPadButton(PAD_A, true);
+    frame();
+    EXPECT_EQ(in._Confirm, 1);
+    Sys_InjectPadButton(PAD_A, false);
+    Sys_InjectPadButton(PAD_START, true);
+    frame();
+    EXPECT_EQ(in._PadStart, 1);
+    Sys_InjectPadButton(PAD_START, false);
+    Sys_InjectPadDisconnect();
+
+    // the mouse moves: it is in charge again
+    Sys_InjectMouseMove(100, 100);
+    frame();
+    EXPECT_EQ(in._LastDevice, INPUT_MOUSE);
+    while (Sys_PollAppEvent() != APP_NONE) {
+    }
 }

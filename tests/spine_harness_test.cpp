@@ -98,6 +98,14 @@ TEST(Harness, BadScriptLineIsNamed)
     EXPECT_NE(readFile(dir + "script.out").find("script.txt:2:"), std::string::npos);
     EXPECT_NE(runHarness("--frames 5", "x click left\n", dir), 0);
     EXPECT_NE(runHarness("--frames 5", "3 key tab\n", dir), 0);
+    for (const char* bad : {"1 pad\n", "1 pad trigger\n", "1 paddown connect\n", "1 padaxis leftx 40000\n",
+                            "1 padaxis a 0\n", "1 padup\n"})
+        EXPECT_NE(runHarness("--frames 5", bad, dir), 0) << bad;
+    EXPECT_EQ(runHarness("--frames 5", "1 pad connect\n2 paddown dpleft\n3 padup dpleft\n3 pad a\n4 padaxis lefty -32768\n"
+                                       "5 pad disconnect\n",
+                         dir),
+              0)
+        << readFile(dir + "script.out");
 }
 
 TEST(Harness, FramesLeftUndrawnChangeNoShot)
@@ -117,4 +125,29 @@ TEST(Harness, FramesLeftUndrawnChangeNoShot)
     }
     EXPECT_GT(pictures[0].size(), 30000u);
     EXPECT_TRUE(pictures[0] == pictures[1]);
+}
+
+TEST(Harness, APadUnpluggedMidLevelPausesUntilItsOwnConfirm)
+{
+    std::string dir = tempDir("harness-pad-pause");
+    std::string script =
+        "1 pad connect\n"
+        "60 keydown enter\n"
+        "61 keyup enter\n"
+        "200 pad disconnect\n"
+        "201 dump " + dir + "unplugged.json\n"
+        "230 pad connect\n"
+        "240 dump " + dir + "plugged.json\n"
+        "250 pad a\n"
+        "252 dump " + dir + "resumed.json\n";
+    ASSERT_EQ(runHarness("--board 2 --frames 255", script, dir), 0) << readFile(dir + "script.out");
+    const std::string unplugged = readFile(dir + "unplugged.json"), plugged = readFile(dir + "plugged.json");
+    EXPECT_EQ(dumpField(unplugged, "g_pause"), 1);
+    EXPECT_EQ(dumpField(unplugged, "g_suspend"), 0) << "the window is not minimised for a pad";
+    EXPECT_EQ(dumpField(plugged, "g_pause"), 1) << "plugging it back in is no answer";
+    EXPECT_EQ(dumpField(readFile(dir + "resumed.json"), "g_pause"), -1);
+    // the level is kept as a lost window keeps it
+    const std::string profile = readFile(dir + "save/players1.ppp");
+    ASSERT_GE(profile.size(), 7436u);
+    EXPECT_EQ(intAt(profile, 52), 1);
 }

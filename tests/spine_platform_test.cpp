@@ -432,6 +432,55 @@ TEST(Input, HitCountersAndHeldKeys)
     EXPECT_FALSE(Sys_CloseRequested());
 }
 
+TEST(Input, AVirtualPadPlugsInPressesAndUnplugsThroughTheControllerPath)
+{
+    ensureHeadless();
+    ASSERT_TRUE(Sys_PadInit());
+    while (Sys_PollAppEvent() != APP_NONE) {
+    }
+    ASSERT_TRUE(Sys_InjectPadConnect());
+    EXPECT_EQ(Sys_PollAppEvent(), APP_PAD_ADDED);
+    EXPECT_EQ(Sys_PadCount(), 1);
+
+    Sys_InjectPadButton(PAD_A, true);
+    EXPECT_TRUE(Sys_PadDown(PAD_A));
+    EXPECT_EQ(Sys_PadHit(PAD_A), 1);
+    EXPECT_EQ(Sys_PadHit(PAD_A), 0);
+    EXPECT_FALSE(Sys_PadDown(PAD_B));
+    Sys_InjectPadButton(PAD_A, false);
+    EXPECT_FALSE(Sys_PadDown(PAD_A));
+    Sys_InjectPadAxis(PAD_LEFTX, -30000);
+    EXPECT_EQ(Sys_PadAxis(PAD_LEFTX), -30000);
+    Sys_InjectPadAxis(PAD_LEFTX, 0);
+
+    // SDL's own names, by position
+    EXPECT_EQ(Sys_PadButtonFromName("dpleft"), PAD_DPLEFT);
+    EXPECT_EQ(Sys_PadButtonFromName("leftshoulder"), PAD_LEFTSHOULDER);
+    EXPECT_EQ(Sys_PadButtonFromName("start"), PAD_START);
+    EXPECT_EQ(Sys_PadButtonFromName("trigger"), -1);
+    EXPECT_EQ(Sys_PadAxisFromName("righttrigger"), PAD_TRIGGERRIGHT);
+    EXPECT_EQ(Sys_PadAxisFromName("a"), -1);
+
+    // a pad pulled out with a button held leaves nothing held
+    Sys_InjectPadButton(PAD_DPUP, true);
+    EXPECT_TRUE(Sys_PadDown(PAD_DPUP));
+    Sys_InjectPadDisconnect();
+    EXPECT_EQ(Sys_PadCount(), 0);
+    EXPECT_EQ(Sys_PollAppEvent(), APP_PAD_REMOVED);
+    EXPECT_FALSE(Sys_PadDown(PAD_DPUP));
+    Sys_FlushPads();
+    EXPECT_EQ(Sys_PadHit(PAD_DPUP), 0);
+
+    // plugged in again, it works at once
+    ASSERT_TRUE(Sys_InjectPadConnect());
+    EXPECT_EQ(Sys_PollAppEvent(), APP_PAD_ADDED);
+    Sys_InjectPadButton(PAD_B, true);
+    EXPECT_EQ(Sys_PadHit(PAD_B), 1);
+    Sys_InjectPadDisconnect();
+    while (Sys_PollAppEvent() != APP_NONE) {
+    }
+}
+
 TEST(Numbers, RandomDrawsAreBoundedAndRepeatable)
 {
     Sys_SeedRnd(7);
