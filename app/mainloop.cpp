@@ -18,6 +18,7 @@
 #include "framework/language.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 #include "frontend/scene_loadscreen.h"
 #include "frontend/scene_mainmenu.h"
@@ -207,6 +208,7 @@ void runFrame()
     g_frameCount += 1;
     sceneHandler->fading();
     updateScene(g_scene);
+    focusEndFrame();
     if (g_frameCount > 30) soundHandler->sounds();
     bool menuScene = g_scene != SCENE_INTRO && g_scene != SCENE_LOADSCREEN;
     if (g_suspend == 0 && g_pause == 1 && menuScene) updatePause();

@@ -34,8 +34,10 @@ void tavoTInput::updateNavigation()
     bool byKeys = false, byPad = false;
     for (int d = LEFT; d <= DOWN; ++d) {
         _stick[d] = push[d] > (_stick[d] ? PAD_STICK_OFF : PAD_STICK_ON);
-        const bool key = Sys_KeyDown(keys[d][0]) || Sys_KeyDown(keys[d][1]);
-        const bool pad = Sys_PadDown(dpad[d]) || _stick[d];
+        // a tap shorter than a frame still counts
+        const bool key = Sys_KeyHit(keys[d][0]) > 0 || Sys_KeyHit(keys[d][1]) > 0 || Sys_KeyDown(keys[d][0]) ||
+                         Sys_KeyDown(keys[d][1]);
+        const bool pad = Sys_PadHit(dpad[d]) > 0 || Sys_PadDown(dpad[d]) || _stick[d];
         *out[d] = _repeat[d].step(key || pad);
         byKeys = byKeys || (key && *out[d]);
         byPad = byPad || (pad && *out[d]);
@@ -46,7 +48,7 @@ void tavoTInput::updateNavigation()
     _Confirm = keyConfirm || padConfirm ? 1 : 0;
     if (padCancel) _Escape = 1;
     _Cancel = _Escape;
-    byKeys = byKeys || keyConfirm || (_Escape && !padCancel);
+    // Enter, Space and Escape keep the meanings they always had: only the arrows and a pad show the focus
     byPad = byPad || padConfirm || padCancel || _PadStart;
     if (byPad) _LastDevice = INPUT_PAD;
     else if (byKeys) _LastDevice = INPUT_KEYS;

@@ -1,6 +1,8 @@
 // Holo buttons: hover and click like the picture buttons, with a still glow or a 32-frame wobble beneath.
 #include "frontend/holo.h"
 
+#include "frontend/focus.h"
+
 #include <memory>
 #include <vector>
 
@@ -105,6 +107,9 @@ int THoloButton::Tick(int)
     bool over = mx > (float)(x - w) && mx < (float)(x + w) && my > (float)(y - h) && my < (float)(y + h);
     bool live = over && l == g_inputLayer && sceneHandler->FaderDir != FADER_DIR_OUT && g_pause == -1 &&
                 (popupHandler->runtime == 16 || popupHandler->runtime == 0);
+    const int focus = focusTarget((float)x, (float)y, (float)w, (float)h,
+                                  l == g_inputLayer && sceneHandler->FaderDir != FADER_DIR_OUT && g_pause == -1 &&
+                                      (popupHandler->runtime == 16 || popupHandler->runtime == 0));
     if (live) {
         result = 2;
         if (g_input->_MausFireLeft == 1) {
@@ -112,6 +117,10 @@ int THoloButton::Tick(int)
             g_input->_MausFireLeft = 0;
             soundHandler->PlayS(SOUND_BUTTON1, (float)x);
         }
+    }
+    if (focus == FOCUS_PRESSED) {
+        result = 3;
+        soundHandler->PlayS(SOUND_BUTTON1, (float)x);
     }
     g_imgButtons[1]->PaintXY((float)x, (float)y);
     g_fontText->DrawText(s, (float)x - 2, (float)y - 22, 1, 1);
@@ -122,6 +131,8 @@ int THoloButton::Tick(int)
         g_fontText->DrawText(s, (float)x - 2, (float)y - 22, 1, 1);
         Sys_SetBlend(BLEND_ALPHA);
     }
+    // the ring goes round the button, not round the whole plate the pointer may hit
+    if (focus != FOCUS_NONE) focusDrawRing((float)x, (float)y, g_imgButtons[1]->W / 2, g_imgButtons[1]->H / 2 - 2);
     Sys_SetColor(k, k, k);
     Sys_SetAlpha(a);
     return result;

@@ -8,6 +8,7 @@
 #include "framework/bild.h"
 #include "framework/trace.h"
 #include "frontend/dialogs/dialogs.h"
+#include "frontend/focus.h"
 #include "frontend/sound_handler.h"
 #include "platform/sys.h"
 
@@ -111,7 +112,9 @@ int tavoTPopup::ingameScreenMainmenu_show()
         }
         if (TDialogEntry run = findDialog(State)) {
             g_inputLayer = 2;
+            focusDialogBegin();
             run(*this);
+            focusDialogEnd();
         } else {
             traceLog("popup " + std::to_string(State) + " has no dialog, closed");
             State = 0;

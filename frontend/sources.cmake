@@ -1,6 +1,7 @@
 # Sources of the frontend folder, listed one by one.
 set(FRONTEND_SOURCES
   frontend/popup.cpp
+  frontend/focus.cpp
   frontend/dialogs/table.cpp
   frontend/dialogs/common.cpp
   frontend/dialogs/quit.cpp

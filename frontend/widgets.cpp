@@ -1,6 +1,8 @@
 // The shared widgets, the pictures they and the screens share, and small screen texts.
 #include "frontend/widgets.h"
 
+#include "frontend/focus.h"
+
 #include <memory>
 
 #include "framework/globals.h"
@@ -225,6 +227,7 @@ int drawButton(float x, float y, int kind, int layer, const std::string& caption
     const float r = st.color_red, g = st.color_green, b = st.color_blue, a = st.color_alpha;
 
     int result = 0;
+    const int focus = focusTarget(cx, cy, hw, hh, widgetLive(layer));
     if (pointerInside(cx, cy, hw, hh) && widgetLive(layer)) {
         result = 2;
         if (g_input->_MausFireLeft == 1) {
@@ -232,6 +235,10 @@ int drawButton(float x, float y, int kind, int layer, const std::string& caption
             g_input->_MausFireLeft = 0;
             soundHandler->PlayS(SOUND_BUTTON1, cx);
         }
+    }
+    if (focus == FOCUS_PRESSED) {
+        result = 3;
+        soundHandler->PlayS(SOUND_BUTTON1, cx);
     }
     Sys_SetScale(1.0f, 1.0f);
     if (g_inputLayer != layer) Sys_SetColor(r / 2, g / 2, b / 2);
@@ -245,6 +252,7 @@ int drawButton(float x, float y, int kind, int layer, const std::string& caption
         g_fontText->DrawText(caption, cx - 2, cy + d + 4, 1, 1);
         Sys_SetBlend(BLEND_ALPHA);
     }
+    if (focus != FOCUS_NONE) focusDrawRing(cx, cy, hw, hh);
     return result;
 }
 
@@ -285,8 +293,18 @@ int drawSliderKnob(float x, float y, int kind, int layer)
 int drawCloseButton(float x, float y)
 {
     const float hw = g_imgCloseHover->W / 2, hh = g_imgCloseHover->H / 2;
+    const bool live = sceneHandler->FaderDir != FADER_DIR_OUT && g_pause == -1 &&
+                      (popupHandler->runtime == 0 || popupHandler->runtime == 16);
+    const int focus = focusTarget(x, y, hw, hh, live);
+    if (focus == FOCUS_PRESSED) {
+        g_imgCloseHover->PaintXY(x, y);
+        focusDrawRing(x, y, hw, hh);
+        soundHandler->PlayS(SOUND_BUTTON1, x);
+        return 1;
+    }
     if (pointerInside(x, y, hw, hh)) {
         g_imgCloseHover->PaintXY(x, y);
+        if (focus != FOCUS_NONE) focusDrawRing(x, y, hw, hh);
         if (g_input->_MausFireLeft == 1) {
             soundHandler->PlayS(SOUND_BUTTON1, x);
             return 1;
@@ -294,6 +312,7 @@ int drawCloseButton(float x, float y)
         return 0;
     }
     g_imgClose->PaintXY(x, y);
+    if (focus != FOCUS_NONE) focusDrawRing(x, y, hw, hh);
     return 0;
 }
 

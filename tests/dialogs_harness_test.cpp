@@ -289,3 +289,24 @@ TEST(DialogRuns, AWindowCloseRequestOnTheSplashPagesOrTheLoadingScreenEndsTheGam
         EXPECT_FALSE(std::filesystem::exists(d + "never.json")) << "still running after a close request at " << frame;
     }
 }
+
+TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
+{
+    std::string d = tempDir("dialog-run-keys");
+    // no mouse event at all: the first arrow shows the focus on start, the next moves it left to options
+    std::string script = kSkipSplash + line(600, "text Ada") + line(605, "key enter") + line(650, "key left") +
+                         line(655, "dump " + d + "shown.json") + line(660, "key left") + line(661, "keydown enter") +
+                         line(662, "keyup enter") + line(700, "dump " + d + "options.json") +
+                         line(700, "shot " + d + "options.png") + line(701, "key right") + line(702, "keydown enter") +
+                         line(703, "keyup enter") + line(740, "dump " + d + "closed.json") + line(741, "key right") +
+                         line(742, "key right") + line(743, "keydown enter") + line(744, "keyup enter") +
+                         line(800, "dump " + d + "start.json") + line(801, "quit");
+    ASSERT_EQ(runHarness("--frames 900", script, d), 0) << readFile(d + "script.out");
+    EXPECT_EQ(popupField(readFile(d + "shown.json"), "State"), 0) << "the first arrow only shows the focus";
+    EXPECT_EQ(popupField(readFile(d + "options.json"), "State"), POPUP_OPTIONS);
+    const std::string closed = readFile(d + "closed.json");
+    EXPECT_EQ(popupField(closed, "State"), 0);
+    EXPECT_EQ(popupField(closed, "direction"), 2) << "ok, the button right of credits, closed the options";
+    // right of options lies start: Ada never played, so it leads straight into the story
+    EXPECT_EQ(dumpField(readFile(d + "start.json"), "g_scene"), 14);
+}

@@ -1,0 +1,146 @@
+// The focus: targets registered in drawing order, the nearest one in an arrow's direction, a ring that pulses.
+#include "frontend/focus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "framework/globals.h"
+#include "framework/input.h"
+#include "frontend/popup.h"
+#include "platform/sys.h"
+
+namespace {
+struct Target {
+    float x, y, hw, hh;
+    bool live, dialog;
+};
+std::vector<Target> s_targets;
+bool s_inDialog = false;
+bool s_has = false;
+float s_fx = 0, s_fy = 0;
+bool s_wasShown = false;
+// where the focus stood on the screen when a dialog came up over it, to come back to when it closes
+bool s_dialogWasUp = false;
+bool s_sceneHas = false;
+float s_sceneFx = 0, s_sceneFy = 0;
+// frames of one pulse of the ring
+constexpr int RING_PULSE_FRAMES = 40;
+
+bool at(const Target& t, float x, float y) { return std::fabs(t.x - x) < 1 && std::fabs(t.y - y) < 1; }
+
+// The nearest candidate ahead in direction (dx, dy); a step off the line costs twice a step along it.
+const Target* ahead(const std::vector<const Target*>& from, int dx, int dy)
+{
+    const Target* best = nullptr;
+    float bestCost = 0;
+    for (const Target* t : from) {
+        const float along = (t->x - s_fx) * (float)dx + (t->y - s_fy) * (float)dy;
+        const float across = std::fabs((t->x - s_fx) * (float)dy) + std::fabs((t->y - s_fy) * (float)dx);
+        // ahead means within a cone about the arrow's direction
+        if (along <= 1 || across > 2 * along) continue;
+        const float cost = along + 2 * across;
+        if (!best || cost < bestCost) {
+            best = t;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+}
+
+bool focusShown() { return g_input && g_input->_LastDevice != INPUT_MOUSE; }
+
+int focusTarget(float x, float y, float hw, float hh, bool live)
+{
+    s_targets.push_back({x, y, hw, hh, live, s_inDialog});
+    if (!s_has || !focusShown() || std::fabs(x - s_fx) >= 1 || std::fabs(y - s_fy) >= 1) return FOCUS_NONE;
+    if (live && g_input->_Confirm == 1) {
+        g_input->_Confirm = 0;
+        g_input->_Enter = 0;
+        g_input->_Space = 0;
+        return FOCUS_PRESSED;
+    }
+    return FOCUS_HELD;
+}
+
+void focusDialogBegin() { s_inDialog = true; }
+void focusDialogEnd() { s_inDialog = false; }
+
+void focusEndFrame()
+{
+    const bool dialogUp = popupHandler && popupHandler->runtime > 0;
+    std::vector<const Target*> live;
+    for (const Target& t : s_targets)
+        if (t.live && t.dialog == dialogUp) live.push_back(&t);
+    const bool shown = focusShown();
+    if (dialogUp != s_dialogWasUp) {
+        if (dialogUp) {
+            s_sceneHas = s_has;
+            s_sceneFx = s_fx;
+            s_sceneFy = s_fy;
+            s_has = false;
+        } else {
+            s_has = s_sceneHas;
+            s_fx = s_sceneFx;
+            s_fy = s_sceneFy;
+        }
+        s_dialogWasUp = dialogUp;
+    }
+    if (!live.empty()) {
+        bool still = false;
+        for (const Target* t : live) still = still || (s_has && at(*t, s_fx, s_fy));
+        if (!still) {
+            s_has = true;
+            s_fx = live.front()->x;
+            s_fy = live.front()->y;
+        } else if (shown && s_wasShown) {
+            // the first arrow only shows where the focus is
+            const int dx = g_input->_NavRight - g_input->_NavLeft, dy = g_input->_NavDown - g_input->_NavUp;
+            const Target* next = (dx || dy) ? ahead(live, dx != 0 ? dx : 0, dx != 0 ? 0 : dy) : nullptr;
+            if (next) {
+                s_fx = next->x;
+                s_fy = next->y;
+            }
+        }
+    }
+    s_wasShown = shown;
+    s_targets.clear();
+    s_inDialog = false;
+}
+
+// A rounded frame of line segments, `r` the corner radius.
+static void roundedFrame(float x0, float y0, float x1, float y1, float r)
+{
+    constexpr int ARC_STEPS = 6;
+    const float cx[4] = {x1 - r, x0 + r, x0 + r, x1 - r}, cy[4] = {y0 + r, y0 + r, y1 - r, y1 - r};
+    float px = x1, py = y0 + r;
+    for (int corner = 0; corner < 4; ++corner) {
+        for (int i = 0; i <= ARC_STEPS; ++i) {
+            const float a = (float)(corner * ARC_STEPS + i) * 1.5707963f / (float)ARC_STEPS;
+            const float qx = cx[corner] + r * std::cos(a), qy = cy[corner] - r * std::sin(a);
+            Sys_DrawLine(px, py, qx, qy);
+            px = qx;
+            py = qy;
+        }
+    }
+    Sys_DrawLine(px, py, x1, y0 + r);
+}
+
+void focusDrawRing(float x, float y, float hw, float hh)
+{
+    const SysDrawStateGuard keep(SysDrawStateGuard::COLOR | SysDrawStateGuard::ALPHA | SysDrawStateGuard::BLEND);
+    const float phase = (float)(g_frameCount % RING_PULSE_FRAMES) / (float)RING_PULSE_FRAMES;
+    const float glow = 0.75f + 0.25f * std::sin(phase * 6.2831853f);
+    Sys_SetScale(1, 1);
+    Sys_SetRotation(0);
+    Sys_SetBlend(BLEND_ALPHA);
+    // warm gold, as the frames of the boxes, bright at the rim and fading outwards
+    Sys_SetColor(255, 214, 110);
+    const float r = std::min(hh, 16.0f);
+    for (int i = 0; i < 5; ++i) {
+        Sys_SetAlpha(glow * (i < 2 ? 1.0f : 0.55f - 0.15f * (float)(i - 2)));
+        const float m = 2.0f + (float)i;
+        roundedFrame(x - hw - m, y - hh - m, x + hw + m, y + hh + m, r + m);
+    }
+}
