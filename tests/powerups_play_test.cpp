@@ -189,3 +189,60 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
     for (const char* shot : {"tooltip", "removeline", "removesameitems", "throwexplosive", "replaceallitems", "meteor", "bombs"})
         EXPECT_GT(readFile(dir + shot + ".png").size(), 1000u) << shot;
 }
+
+TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
+{
+    std::string dir = tempDir("powerup-menu");
+    ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 5), 0);
+    enterBoardDirectly(10);
+    tavoTSceneMatch3& b = *sceneMatch3;
+    Script s;
+    long pass = 1;
+    auto run = [&](long until) {
+        for (; pass < until; ++pass) mainLoopPass(false);
+    };
+    auto waitFor = [&](const std::function<bool()>& done, long limit) {
+        long end = pass + limit;
+        while (pass < end && !done()) mainLoopPass(false), ++pass;
+        return done();
+    };
+    auto clickAt = [&](float x, float y) {
+        s.event(pass, "mouse " + at(x, y));
+        run(pass + 3);
+        s.event(pass, "click left");
+        run(pass + 1);
+    };
+    TSpieler& player = *g_players[g_currentPlayer];
+    player.StoryPoints = 100000;
+    tavoTPowerUp& line = *puRemoveLine;
+    ASSERT_TRUE(waitFor([&] { return b._runtime > 160 && boardAtRest(b); }, 600));
+    clickAt(line._x, line._y);
+    ASSERT_EQ(line.isUnlocked, 1);
+    run(pass + 5);
+    clickAt(line._x, line._y);
+    ASSERT_EQ(line.isSelected, 1);
+    const int points = player.StoryPoints, levelPoints = player.LevelPoints;
+
+    // Continue sits over the hidden board: the menu takes the click and closes, the row is not picked
+    clickAt(tavoTSceneMatch3::_MENUBUTTON_X, tavoTSceneMatch3::_MENUBUTTON_Y);
+    ASSERT_TRUE(waitFor([&] { return popupHandler->runtime == 16; }, 60));
+    clickAt(607, 454);
+    EXPECT_EQ(line.isRunning, 0);
+    EXPECT_EQ(player.StoryPoints, points);
+    EXPECT_TRUE(waitFor([&] { return popupHandler->State == 0 && popupHandler->runtime == 0; }, 60));
+    EXPECT_EQ(line.isSelected, 1);
+    EXPECT_EQ(line.isRunning, 0);
+    EXPECT_EQ(player.LevelPoints, levelPoints);
+
+    // Exit does the same and leaves for the map, the points untouched
+    clickAt(tavoTSceneMatch3::_MENUBUTTON_X, tavoTSceneMatch3::_MENUBUTTON_Y);
+    ASSERT_TRUE(waitFor([&] { return popupHandler->runtime == 16; }, 60));
+    clickAt(417, 454);
+    EXPECT_EQ(line.isRunning, 0);
+    EXPECT_TRUE(waitFor([&] { return g_scene == SCENE_ROADMAP; }, 60));
+    EXPECT_EQ(player.StoryPoints, points);
+    EXPECT_EQ(player.LevelPoints, levelPoints);
+    Sys_SetFrameUnseen(false);
+    quitGame();
+    shutdownGame();
+}
