@@ -225,6 +225,37 @@ TEST_F(Meteor, EachFragmentLandsOnceThoughItsRecordIsTakenOverAndAGoneTargetGets
     EXPECT_EQ(g_powerUpBusy, 0);
 }
 
+TEST_F(Meteor, TwoItemsLeftAreTwoTargetsAndAFragmentThePoolRefusesLandsOnce)
+{
+    int keep[2] = {slotAt(5, 6), slotAt(8, 8)};
+    for (int i = 1; i <= 150; ++i)
+        if (b->_itemA[i] >= 1 && b->_itemA[i] <= 5 && i != keep[0] && i != keep[1]) {
+            b->_itemA[i] = _ITEM_XSTEIN;
+            b->_cellStone[b->_itemCell[i]] = 1;
+        }
+    launch(1, 300);
+    for (int n = 0; n < 50; ++n) meteorFrame();
+    m->Hitted();
+    int frames = 0;
+    while (m->raincounter < 2) {
+        meteorFrame();
+        ++frames;
+    }
+    std::vector<int> targets(m->impact, m->impact + 3);
+    std::sort(targets.begin(), targets.end());
+    EXPECT_EQ(targets, (std::vector<int>{0, std::min(keep[0], keep[1]), std::max(keep[0], keep[1])}));
+    // one free record: the first fragment falls, the second is refused and lands at once, and lands only once
+    for (int s = 1; s < MAX_EFFECTS; ++s)
+        if (g_effects[s]->id == 0 && s != 5000) g_effects[s]->id = 22004;
+    while (m->inAction && frames < 150) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 83);
+    EXPECT_EQ(b->_itemA[keep[0]], _ITEM_BOMB);
+    EXPECT_EQ(b->_itemA[keep[1]], _ITEM_BOMB);
+}
+
 TEST_F(Meteor, OnABoardOfStonesTheFragmentsFindNothing)
 {
     for (int i = 1; i <= 150; ++i)
