@@ -49,6 +49,16 @@ protected:
         m->positionY = y;
         m->directionY = 0;
     }
+    // A meteor from the left, hit in its upper half once it is well on the board.
+    void hitOnTheBoard()
+    {
+        launch(1, 300);
+        for (int n = 0; n < 100; ++n) meteorFrame();
+        mousePointer->_x = m->positionX + 2.8f + 25;
+        mousePointer->_y = m->positionY + 10;
+        meteorFrame(true);
+        ASSERT_EQ(m->isHit, 1);
+    }
     // One board frame as far as the meteor goes: its update, then the effects.
     void meteorFrame(bool click = false)
     {
@@ -187,12 +197,7 @@ TEST_F(Meteor, AMissedMeteorEndsOffScreenAndTheNextOneComes)
 
 TEST_F(Meteor, EachFragmentLandsOnceThoughItsRecordIsTakenOverAndAGoneTargetGetsNoBomb)
 {
-    launch(1, 300);
-    for (int n = 0; n < 100; ++n) meteorFrame();
-    mousePointer->_x = m->positionX + 2.8f + 25;
-    mousePointer->_y = m->positionY + 10;
-    meteorFrame(true);
-    ASSERT_EQ(m->isHit, 1);
+    hitOnTheBoard();
     int frames = 0;
     while (m->raincounter < 2) {
         meteorFrame();
@@ -278,12 +283,7 @@ TEST_F(Meteor, OnABoardOfStonesTheFragmentsFindNothing)
 
 TEST_F(Meteor, ANewBoardEndsAMeteorStillRainingFromTheLastOne)
 {
-    launch(1, 300);
-    for (int n = 0; n < 100; ++n) meteorFrame();
-    mousePointer->_x = m->positionX + 2.8f + 25;
-    mousePointer->_y = m->positionY + 10;
-    meteorFrame(true);
-    ASSERT_EQ(m->isHit, 1);
+    hitOnTheBoard();
     while (m->raincounter < 5) meteorFrame();
     ASSERT_EQ(g_powerUpBusy, 1);
 

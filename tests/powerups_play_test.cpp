@@ -79,6 +79,21 @@ int middleGem(const tavoTSceneMatch3& b)
 }
 
 std::string at(float x, float y) { return std::to_string((int)x) + " " + std::to_string((int)y); }
+
+// The main-loop passes of the game running in this process, counted from 1 as the harness counts them.
+struct Passes {
+    long pass = 1;
+    void run(long until)
+    {
+        for (; pass < until; ++pass) mainLoopPass(false);
+    }
+    bool waitFor(const std::function<bool()>& done, long limit)
+    {
+        long end = pass + limit;
+        while (pass < end && !done()) mainLoopPass(false), ++pass;
+        return done();
+    }
+};
 }
 
 TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
@@ -89,15 +104,10 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
     enterBoardDirectly(10);
     tavoTSceneMatch3& b = *sceneMatch3;
     Script s;
-    long pass = 1;
-    auto run = [&](long until) {
-        for (; pass < until; ++pass) mainLoopPass(false);
-    };
-    auto waitFor = [&](const std::function<bool()>& done, long limit) {
-        long end = pass + limit;
-        while (pass < end && !done()) mainLoopPass(false), ++pass;
-        return done();
-    };
+    Passes game;
+    long& pass = game.pass;
+    auto run = [&](long until) { game.run(until); };
+    auto waitFor = [&](const std::function<bool()>& done, long limit) { return game.waitFor(done, limit); };
 
     // points from the developer key: enough for all four
     run(160);
@@ -197,15 +207,10 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
     enterBoardDirectly(10);
     tavoTSceneMatch3& b = *sceneMatch3;
     Script s;
-    long pass = 1;
-    auto run = [&](long until) {
-        for (; pass < until; ++pass) mainLoopPass(false);
-    };
-    auto waitFor = [&](const std::function<bool()>& done, long limit) {
-        long end = pass + limit;
-        while (pass < end && !done()) mainLoopPass(false), ++pass;
-        return done();
-    };
+    Passes game;
+    long& pass = game.pass;
+    auto run = [&](long until) { game.run(until); };
+    auto waitFor = [&](const std::function<bool()>& done, long limit) { return game.waitFor(done, limit); };
     auto clickAt = [&](float x, float y) {
         s.event(pass, "mouse " + at(x, y));
         run(pass + 3);

@@ -100,6 +100,19 @@ std::vector<uint8_t> jpeg(int w, int h)
     return out;
 }
 
+// The header of a 24-bit BMP of w x h (a negative h is stored top-down) with 16 bytes of pixels.
+std::vector<uint8_t> bmpHeader(int32_t w, int32_t h)
+{
+    std::vector<uint8_t> bmp(54 + 16, 0);
+    bmp[0] = 'B', bmp[1] = 'M';
+    put32le(bmp, 10, 54);
+    put32le(bmp, 14, 40);
+    put32le(bmp, 18, (uint32_t)w);
+    put32le(bmp, 22, (uint32_t)h);
+    bmp[28] = 24;
+    return bmp;
+}
+
 bool decodes(const std::vector<uint8_t>& b)
 {
     int w = 0, h = 0;
@@ -215,13 +228,7 @@ TEST(HostilePictures, HeadersClaimingHugePicturesAreRefusedBeforeAnyBuffer)
     EXPECT_TRUE(decodes(fits));
 
     // BMP: the smallest height cannot be negated, and a side over the limit is refused.
-    std::vector<uint8_t> bmp(54 + 16, 0);
-    bmp[0] = 'B', bmp[1] = 'M';
-    put32le(bmp, 10, 54);
-    put32le(bmp, 14, 40);
-    put32le(bmp, 18, 2);
-    put32le(bmp, 22, 2);
-    bmp[28] = 24;
+    std::vector<uint8_t> bmp = bmpHeader(2, 2);
     EXPECT_TRUE(decodes(bmp));
     put32le(bmp, 22, 0x80000000u);
     EXPECT_FALSE(decodes(bmp));
@@ -249,18 +256,9 @@ TEST(HostilePictures, NarrowButVeryTallPicturesAreRefusedLikeWideOnes)
     EXPECT_FALSE(decodes(jpeg(2, 8193)));
     EXPECT_TRUE(traced("JPEG picture of 2 x 8193 refused"));
 
-    std::vector<uint8_t> bmp(54 + 16, 0);
-    bmp[0] = 'B', bmp[1] = 'M';
-    put32le(bmp, 10, 54);
-    put32le(bmp, 14, 40);
-    put32le(bmp, 18, 1);
-    put32le(bmp, 22, 9000);
-    bmp[28] = 24;
-    EXPECT_FALSE(decodes(bmp));
+    EXPECT_FALSE(decodes(bmpHeader(1, 9000)));
     EXPECT_TRUE(traced("BMP picture of 1 x 9000 refused"));
-    put32le(bmp, 18, 2);
-    put32le(bmp, 22, (uint32_t)-8193);   // top-down
-    EXPECT_FALSE(decodes(bmp));
+    EXPECT_FALSE(decodes(bmpHeader(2, -8193)));   // top-down
     EXPECT_TRUE(traced("BMP picture of 2 x 8193 refused"));
 
     std::vector<uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0x28, 0x23, 24, 0x20};   // 1 x 9000
