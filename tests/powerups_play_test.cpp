@@ -204,6 +204,7 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
 {
     std::string dir = tempDir("powerup-menu");
     ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 5), 0);
+    g_devMode = 1;
     enterBoardDirectly(10);
     tavoTSceneMatch3& b = *sceneMatch3;
     Script s;
@@ -217,10 +218,14 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
         s.event(pass, "click left");
         run(pass + 1);
     };
+    // points from the developer key, then remove line unlocked and selected
+    run(160);
+    s.event(pass, "keydown f2");
+    run(200);
+    s.event(pass, "keyup f2");
     TSpieler& player = *g_players[g_currentPlayer];
-    player.StoryPoints = 100000;
     tavoTPowerUp& line = *puRemoveLine;
-    ASSERT_TRUE(waitFor([&] { return b._runtime > 160 && boardAtRest(b); }, 600));
+    ASSERT_TRUE(waitFor([&] { return boardAtRest(b); }, 600));
     clickAt(line._x, line._y);
     ASSERT_EQ(line.isUnlocked, 1);
     run(pass + 5);
@@ -238,6 +243,8 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
     EXPECT_EQ(line.isSelected, 1);
     EXPECT_EQ(line.isRunning, 0);
     EXPECT_EQ(player.LevelPoints, levelPoints);
+    s.event(pass, std::string("dump ") + dir + "continued.json");
+    run(pass + 1);
 
     // Exit does the same and leaves for the map, the points untouched
     clickAt(tavoTSceneMatch3::_MENUBUTTON_X, tavoTSceneMatch3::_MENUBUTTON_Y);
@@ -247,7 +254,23 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
     EXPECT_TRUE(waitFor([&] { return g_scene == SCENE_ROADMAP; }, 60));
     EXPECT_EQ(player.StoryPoints, points);
     EXPECT_EQ(player.LevelPoints, levelPoints);
+    s.event(pass, std::string("dump ") + dir + "left.json");
+    long last = pass + 1;
     Sys_SetFrameUnseen(false);
     quitGame();
     shutdownGame();
+
+    // the same inputs through the harness binary
+    ASSERT_EQ(runHarness("--save " + dir + "play --seed 5 --board 10 --dev --frames " + std::to_string(last), s.text.str(), dir,
+                         "play"),
+              0)
+        << readFile(dir + "play.out");
+    std::string continued = readFile(dir + "continued.json"), left = readFile(dir + "left.json");
+    EXPECT_EQ(field(continued, "popupHandler", "State"), 0);
+    EXPECT_EQ(field(continued, "puRemoveLine", "isSelected"), 1);
+    EXPECT_EQ(field(continued, "puRemoveLine", "isRunning"), 0);
+    EXPECT_EQ(field(continued, "player", "LevelPoints"), levelPoints);
+    EXPECT_EQ(dumpField(left, "g_scene"), SCENE_ROADMAP);
+    EXPECT_EQ(field(left, "player", "StoryPoints"), points);
+    EXPECT_EQ(field(left, "player", "LevelPoints"), levelPoints);
 }
