@@ -49,6 +49,8 @@ struct Script {
             Sys_InjectMouseButton(1, true);
             Sys_InjectMouseButton(1, false);
         }
+        if (verb == "press") Sys_InjectMouseButton(1, true);
+        if (verb == "release") Sys_InjectMouseButton(1, false);
         if (verb == "keydown") Sys_InjectKey(keys.at(a), true);
         if (verb == "keyup") Sys_InjectKey(keys.at(a), false);
     }
@@ -200,7 +202,7 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
         EXPECT_GT(readFile(dir + shot + ".png").size(), 1000u) << shot;
 }
 
-TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
+TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRowAndAPickedRowLeavesNoSelection)
 {
     std::string dir = tempDir("powerup-menu");
     ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 5), 0);
@@ -246,14 +248,32 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
     s.event(pass, std::string("dump ") + dir + "continued.json");
     run(pass + 1);
 
+    // a row picked by a click: the press leaves no gem selected for a swap once the row has gone and refilled
+    int gem = middleGem(b);
+    ASSERT_GT(gem, 0);
+    s.event(pass, "mouse " + at(b._itemX[gem], b._itemY[gem]));
+    run(pass + 3);
+    s.event(pass, "press left");   // held for a few frames, as a hand clicks
+    run(pass + 4);
+    s.event(pass, "release left");
+    run(pass + 1);
+    EXPECT_EQ(line.isRunning, 1);
+    EXPECT_TRUE(waitFor([&] { return line.isRunning == 0 && boardAtRest(b); }, 400));
+    EXPECT_EQ(b._gt3_partner1, 0);
+    s.event(pass, std::string("dump ") + dir + "picked.json");
+    run(pass + 1);
+    clickAt(line._x, line._y);
+    ASSERT_EQ(line.isSelected, 1);
+    const int pointsAfterRow = player.StoryPoints, levelPointsAfterRow = player.LevelPoints;
+
     // Exit does the same and leaves for the map, the points untouched
     clickAt(tavoTSceneMatch3::_MENUBUTTON_X, tavoTSceneMatch3::_MENUBUTTON_Y);
     ASSERT_TRUE(waitFor([&] { return popupHandler->runtime == 16; }, 60));
     clickAt(417, 454);
     EXPECT_EQ(line.isRunning, 0);
     EXPECT_TRUE(waitFor([&] { return g_scene == SCENE_ROADMAP; }, 60));
-    EXPECT_EQ(player.StoryPoints, points);
-    EXPECT_EQ(player.LevelPoints, levelPoints);
+    EXPECT_EQ(player.StoryPoints, pointsAfterRow);
+    EXPECT_EQ(player.LevelPoints, levelPointsAfterRow);
     s.event(pass, std::string("dump ") + dir + "left.json");
     long last = pass + 1;
     Sys_SetFrameUnseen(false);
@@ -270,7 +290,8 @@ TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRow)
     EXPECT_EQ(field(continued, "puRemoveLine", "isSelected"), 1);
     EXPECT_EQ(field(continued, "puRemoveLine", "isRunning"), 0);
     EXPECT_EQ(field(continued, "player", "LevelPoints"), levelPoints);
+    EXPECT_EQ(field(readFile(dir + "picked.json"), "sceneMatch3", "_gt3_partner1"), 0);
     EXPECT_EQ(dumpField(left, "g_scene"), SCENE_ROADMAP);
-    EXPECT_EQ(field(left, "player", "StoryPoints"), points);
-    EXPECT_EQ(field(left, "player", "LevelPoints"), levelPoints);
+    EXPECT_EQ(field(left, "player", "StoryPoints"), pointsAfterRow);
+    EXPECT_EQ(field(left, "player", "LevelPoints"), levelPointsAfterRow);
 }
