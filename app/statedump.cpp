@@ -235,6 +235,7 @@ std::string dumpState()
     j.open("sceneMatch3");
     j.num("_runtime", sceneMatch3->_runtime);
     j.num("_winrun", sceneMatch3->_winrun);
+    j.num("_gt3_partner1", sceneMatch3->_gt3_partner1);
     j.close();
     if (g_currentPlayer > -1 && g_currentPlayer < MAX_PLAYERS && g_players[g_currentPlayer]) {
         const TSpieler& p = *g_players[g_currentPlayer];

@@ -70,8 +70,6 @@ TBitmapFont::~TBitmapFont() = default;
 
 namespace {
 
-const char* const kCorrupted = "Unable to load the bitmapfont due to corrupted or unsuported file format";
-
 // Copies one PNG from the stream, chunk by chunk up to and including IEND, so the reader stops right after it.
 bool readPng(SysStream& s, std::vector<uint8_t>& out)
 {
@@ -147,7 +145,8 @@ void TBitmapFont::readRecords(SysStream& s, int flags)
         if (layer == "SHADOW") rec.layer = eDrawCharStatus::Shadow;
         else if (layer == "BORDER") rec.layer = eDrawCharStatus::Border;
         else if (layer == "FACE") rec.layer = eDrawCharStatus::Face;
-        else throw TBitmapFontLoadException(kCorrupted, this);
+        // A layer this reader does not know is read to its end and dropped like a code outside the table.
+        const bool unknownLayer = layer != "SHADOW" && layer != "BORDER" && layer != "FACE";
 
         s.ReadInt();   // image length, not needed: the PNG's own chunks tell where it ends
         std::vector<uint8_t> png;
@@ -166,8 +165,10 @@ void TBitmapFont::readRecords(SysStream& s, int flags)
         }
         // The trailing separator may be cut off at the very end of the file.
         skipSeparator(s);
-        if (outside) {
-            traceLog("Bitmapfont: character code " + std::to_string(rec.code) + " lies outside 0..65535, record skipped");
+        if (outside || unknownLayer) {
+            traceLog(outside ? "Bitmapfont: character code " + std::to_string(rec.code) + " lies outside 0..65535, record skipped"
+                             : "Bitmapfont: layer \"" + layer + "\" of character " + std::to_string(rec.code) +
+                                   " is not known, record skipped");
             Sys_FreeImage(rec.image);
             continue;
         }

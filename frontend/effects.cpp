@@ -11,6 +11,10 @@ int collectGlowPicture(int kind)
     return (kind >= 1 && kind <= 15) ? table[kind] : 0;
 }
 
+namespace {
+unsigned s_installations = 0;
+}
+
 int clearEffects()
 {
     for (int s = 1; s < MAX_EFFECTS; ++s) g_effects[s]->id = 0;
@@ -30,6 +34,7 @@ int installEffect(float x, float y, int id, float lx, float ly)
     if (slot > 0) {
         tavoTEffect& e = *g_effects[slot];
         e.id = id;
+        e.serial = ++s_installations;
         e.x = x;
         e.y = y;
         e.lx = lx;
@@ -51,4 +56,9 @@ int installEffect(float x, float y, int id, float lx, float ly)
     }
     if (id == 105010) traceLog("effecthandler: vad effect installiet, effect-id: " + std::to_string(slot));
     return slot;
+}
+
+bool effectRunning(int slot, unsigned serial)
+{
+    return slot > 0 && slot < MAX_EFFECTS && g_effects[slot]->id != 0 && g_effects[slot]->serial == serial;
 }

@@ -20,11 +20,15 @@ public:
     float rotspeed = 0;
     float meteorspeed = 0;
     int meteordie = 0;
+    // Set anew by every installation, so a record taken over by a later effect is told apart from the first.
+    unsigned serial = 0;
 };
 
 int loadEffectImages();
 int clearEffects();
 int installEffect(float x, float y, int id, float lx, float ly);
+// True while the effect installed as `serial` in that slot still runs.
+bool effectRunning(int slot, unsigned serial);
 int updateEffects();
 // The glow picture a collect flight of kind k' draws; 0 draws nothing.
 int collectGlowPicture(int kind);

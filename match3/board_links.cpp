@@ -4,10 +4,12 @@
 #include "framework/globals.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "framework/scene.h"
 #include "frontend/effects.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
+#include "powerups/powerups.h"
 
 TSpieler* m3Player()
 {
@@ -24,5 +26,17 @@ void m3PlaySound(int id, float x)
 }
 
 int m3PopupRuntime() { return popupHandler ? popupHandler->runtime : 0; }
+
+bool m3BoardTakesClicks()
+{
+    if (g_inputLayer != 1 || g_pause != -1) return false;
+    if (popupHandler && (popupHandler->State > 0 || popupHandler->runtime > 0)) return false;
+    return !(sceneHandler && sceneHandler->FaderDir == FADER_DIR_OUT);
+}
+
+bool m3TargetPicking()
+{
+    return (puRemoveLine && puRemoveLine->isSelected == 1) || (puRemoveSameItem && puRemoveSameItem->isSelected == 1);
+}
 
 const SysImage* m3PointerProbe() { return g_imgProbe ? g_imgProbe->data : nullptr; }

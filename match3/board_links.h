@@ -11,5 +11,9 @@ int m3InstallEffect(float x, float y, int id, float lx, float ly);
 void m3PlaySound(int id, float x);
 // Frames the current dialog has been open; 0 when none.
 int m3PopupRuntime();
+// True when a click on the board is the board's: no dialog open or opening, no pause screen, no fade-out.
+bool m3BoardTakesClicks();
+// True while a power-up waits for the player to pick its target on the board, or works on the one picked.
+bool m3TargetPicking();
 // The pointer's hit probe picture; null while it is not loaded.
 const SysImage* m3PointerProbe();

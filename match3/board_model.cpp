@@ -80,6 +80,7 @@ int tavoTSceneMatch3::_item_prepare(float x, float y, int kind, int f)
     for (int k = 1; k <= M3_ITEM_SLOTS; ++k) {
         if (_itemA[k] != 0) continue;
         _itemA[k] = kind;
+        _itemSerial[k] = ++_itemsMade;
         _itemX[k] = x;
         _itemY[k] = y;
         _Item_f[k] = f;

@@ -39,6 +39,11 @@ int tavoTSceneMatch3::_pointerOnItem(int i)
 int tavoTSceneMatch3::_make_swaps()
 {
     _abwahl = 0;
+    // a press that picks a power-up's target belongs to it for as long as the button is held
+    const bool held = g_input && g_input->_MausDownLeft == 1;
+    if (m3TargetPicking() && held) _pressForPowerUp = 1;
+    if (!held) _pressForPowerUp = 0;
+    if (m3TargetPicking() || _pressForPowerUp == 1) return 0;
     if (_inruhe != 1 || _winrun != 0 || g_powerUpBusy != 0 || m3PopupRuntime() > 0 || _swapping != 0 || _gt3_swap != 0)
         return 0;
     for (int i = 1; i <= _item_Max; ++i) {

@@ -132,15 +132,7 @@ int tavoTSceneMatch3::_item_slide()
         for (int i = 1; i <= n; ++i) {
             if (!isMovable(_itemA[i])) continue;
             for (int step = 1; step <= 12; ++step) {
-                bool blocked = false;
-                for (int k = 1; k <= n; ++k) {
-                    if (k == i || _itemA[k] == 0 || _itemX[k] != _itemX[i]) continue;
-                    if (_itemY[i] < _itemY[k] && _itemY[k] <= _itemY[i] + 48) {
-                        blocked = true;
-                        break;
-                    }
-                }
-                if (blocked) {
+                if (_restsOnSomething(i, n)) {
                     _Item_f[i] = 0;
                     if (_Item_FallDynamic[i] == -1) _Item_FallDynamic[i] = 6;
                     break;
@@ -163,6 +155,24 @@ int tavoTSceneMatch3::_item_slide()
     }
     _inruhe = 1;
     return 0;
+}
+
+bool tavoTSceneMatch3::_restsOnSomething(int i, int n) const
+{
+    for (int k = 1; k <= n; ++k) {
+        if (k == i || _itemA[k] == 0 || _itemX[k] != _itemX[i]) continue;
+        if (_itemY[i] < _itemY[k] && _itemY[k] <= _itemY[i] + 48) return true;
+    }
+    return false;
+}
+
+int tavoTSceneMatch3::_boardAtRest()
+{
+    if (_gt3_swap != 0 || _swapping != 0) return 0;
+    int n = _item_Max < M3_LAST_SLOT ? _item_Max : M3_LAST_SLOT;
+    for (int i = 1; i <= n; ++i)
+        if (isMovable(_itemA[i]) && !_restsOnSomething(i, n)) return 0;
+    return 1;
 }
 
 int tavoTSceneMatch3::_bombcheck(int b, int)

@@ -1,6 +1,8 @@
 // The meteor: its start, flight and hit test, the burst, and the rain of three fragments that turn items into bombs.
 #include "match3/meteor.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -137,24 +139,31 @@ int TMeteor::rain()
     raincounter += 1;
     if (raincounter == kChooseTargets) {
         g_powerUpBusy = 1;
-        for (int& t : impact) t = getTarget();
+        for (int& t : impact) t = 0;
+        for (int i = 0; i < 3; ++i) {
+            impact[i] = getTarget();
+            impactItem[i] = b._itemSerial[impact[i]];
+        }
     }
     if (raincounter == kLaunch) {
         for (int i = 0; i < 3; ++i) {
             gfxid[i] = impact[i] > 0 ? m3InstallEffect(b._itemX[impact[i]], b._itemY[impact[i]], 108900, 0, 0) : 0;
+            gfxserial[i] = gfxid[i] > 0 ? g_effects[gfxid[i]]->serial : 0;
             traceLog("Self.gfxid[i]: " + std::to_string(gfxid[i]));
         }
     }
     if (raincounter > kLaunch) {
         for (int i = 0; i < 3; ++i) {
             // a fragment the pool refused (slot 0) counts as landed
-            if (gfxid[i] > 0 && g_effects[gfxid[i]]->id != 0) continue;
-            // a fragment whose item has gone meanwhile lands on nothing
-            if (impact[i] > 0 && b._itemA[impact[i]] != 0) b._itemA[impact[i]] = _ITEM_BOMB;
+            if (landed[i] != 0 || effectRunning(gfxid[i], gfxserial[i])) continue;
+            landed[i] = 1;
             donecount += 1;
+            // a target that has gone meanwhile, its slot empty or holding a newcomer, gets no bomb
+            int t = impact[i];
+            if (t > 0 && b._itemA[t] != 0 && b._itemSerial[t] == impactItem[i]) b._itemA[t] = _ITEM_BOMB;
         }
     }
-    if (donecount == 3 || raincounter > kRainLimit) Stop();
+    if (donecount >= 3 || raincounter > kRainLimit) Stop();
     return 0;
 }
 
@@ -165,7 +174,9 @@ int TMeteor::getTarget()
     for (int j = 1; j <= M3_LAST_SLOT; ++j) {
         int a = b._itemA[j];
         if (a < 1 || a > 998 || a == _ITEM_BOMB || a == _bug || (a >= _ITEM_PU1 && a <= _ITEM_PU4)) continue;
-        if (b._cellStone[b._itemCell[j]] == 1) continue;
+        // a fragment falls onto the spot where the item rests; a falling item would have left it
+        if (b._itemCell[j] <= 0 || b._cellStone[b._itemCell[j]] == 1) continue;
+        if (std::find(std::begin(impact), std::end(impact), j) != std::end(impact)) continue;
         fit.push_back(j);
     }
     if (fit.empty()) return 0;
@@ -176,7 +187,10 @@ int TMeteor::Stop()
 {
     g_powerUpBusy = 0;
     inAction = isHit = isRaining = runtime = raincounter = donecount = animCount = 0;
-    for (int i = 0; i < 3; ++i) impact[i] = gfxid[i] = 0;
+    for (int i = 0; i < 3; ++i) {
+        impact[i] = gfxid[i] = landed[i] = 0;
+        gfxserial[i] = impactItem[i] = 0;
+    }
     CalcNextAppearance();
     return 0;
 }

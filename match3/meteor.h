@@ -14,7 +14,7 @@ public:
     virtual int Start();
     virtual int Hitted();
     virtual int rain();
-    // A random item slot a fragment may turn into a bomb; 0 when the board holds none.
+    // A random item slot a fragment may turn into a bomb, resting in a cell and not yet a target; 0 when none is left.
     virtual int getTarget();
     virtual int Stop();
     virtual int CalcNextAppearance();
@@ -39,4 +39,9 @@ public:
     int impact[3] = {};
     int gfxid[3] = {};
     int donecount = 0;
+    // Effect slots are taken over as soon as a fragment ends, and item slots as soon as an item goes: each fragment
+    // is known by its effect's installation, each target by the item it was drawn for.
+    unsigned gfxserial[3] = {};
+    unsigned impactItem[3] = {};
+    int landed[3] = {};
 };

@@ -45,7 +45,7 @@ tavoTSceneMatch3::tavoTSceneMatch3()
     zeroArray(_itemA); zeroArray(_itemX); zeroArray(_itemY); zeroArray(_itemCell); zeroArray(_itemBef);
     zeroArray(_Item_Tipp); zeroArray(_Item_f); zeroArray(_Item_Glow); zeroArray(_Item_Alter);
     zeroArray(_Item_FallDynamic); zeroArray(_Item_Rumble); zeroArray(_Item_New); zeroArray(_Item_bombspreng);
-    zeroArray(_Item_FallZiel);
+    zeroArray(_Item_FallZiel); zeroArray(_itemSerial);
     for (int& k : _itemKaefCol) k = -1;
     zeroArray(_m3rowcount); zeroArray(_m3rowx);
     for (float& y : _m3rowy) y = 1000;

@@ -86,6 +86,8 @@ public:
     virtual int _bombcheck(int bomb, int other);
     virtual int _makeno3groups();
     virtual int _gt1_gt2_gt3_swapping();
+    // 1 when nothing moves: no item can fall, no swap runs, no shuffle wave.
+    virtual int _boardAtRest();
     // The six board steps of one frame in their fixed order.
     virtual int _boardSteps();
 
@@ -176,6 +178,9 @@ public:
     int _Item_New[M3_SLOTS];
     int _Item_bombspreng[M3_SLOTS];
     int _Item_FallZiel[M3_SLOTS];
+    // Which item a slot holds: new for every item made, so a slot emptied and filled again is told apart.
+    unsigned _itemSerial[M3_SLOTS];
+    unsigned _itemsMade = 0;
 
     // Columns
     int _m3rowcount[M3_COLUMNS];
@@ -200,6 +205,8 @@ public:
     int _gt3_partner1fumm = 0, _gt3_partner2fumm = 0;
     int _nixdo = 0;
     int _inruhe = 0;
+    // 1 while the held button was pressed for a power-up's target: it selects no gem until released.
+    int _pressForPowerUp = 0;
 
     // Removal state
     int _abwahl = 0;
@@ -249,6 +256,8 @@ public:
 
 private:
     int _readLevelFile(int level);
+    // True when an item in slot i has something within one cell below it (slots 1..n looked at).
+    bool _restsOnSomething(int i, int n) const;
     // The steps of the victory.
     void _winCredit(TSpieler& p);
     void _winDrawPicture(TSpieler& p, int boardFrom);

@@ -20,6 +20,9 @@ struct SysSound {
     int channels = 0;
     std::atomic<int> volume{MIX_MAX_VOLUME};
     std::atomic<bool> held{false};   // paused or cued: the mixer hears silence and the title keeps its place
+    // the title has nothing more to play: its end without a loop, or a whole round from the start gave no sample
+    std::atomic<bool> ended{false};
+    bool silentRound = false;   // started over and nothing heard since
 };
 
 struct Channel {
@@ -235,8 +238,7 @@ static bool openStream(SysSound* s)
 size_t Sys_ReadStream(SysSound* s, int16_t* out, size_t frames)
 {
     size_t done = 0;
-    bool rewound = false;
-    while (done < frames && s->open) {
+    while (done < frames && s->open && !s->ended) {
         char buf[8192];
         size_t want = (frames - done) * (size_t)s->channels * 2;
         if (want > sizeof buf) want = sizeof buf;
@@ -244,12 +246,15 @@ size_t Sys_ReadStream(SysSound* s, int16_t* out, size_t frames)
         long n = ov_read(&s->vf, buf, (int)want, 0, 2, 1, &section);
         if (n == OV_HOLE) continue;
         if (n <= 0) {
-            // the end, or a damaged page: a loop starts over once, anything else falls silent
-            if (!(s->flags & SND_LOOP) || rewound || ov_pcm_seek(&s->vf, 0) != 0) break;
-            rewound = true;
+            // the end, or a damaged page: a loop starts over, unless its last round had nothing to hear
+            if (!(s->flags & SND_LOOP) || s->silentRound || ov_pcm_seek(&s->vf, 0) != 0) {
+                s->ended = true;
+                break;
+            }
+            s->silentRound = true;
             continue;
         }
-        rewound = false;
+        s->silentRound = false;
         const int16_t* pcm = reinterpret_cast<const int16_t*>(buf);
         size_t got = (size_t)n / 2 / (size_t)s->channels;
         for (size_t i = 0; i < got; ++i) {
@@ -368,9 +373,12 @@ static void start(int ch, SysSound* snd, bool cue)
         applyMix(ch);
         Mix_PlayChannel(ch - 1, snd->chunk, (snd->flags & SND_LOOP) ? -1 : 0);
         if (cue) Mix_Pause(ch - 1);
-    } else if (s_device && snd->open) {
+    } else if (snd->open) {
         // unhooked, the mixer's thread cannot be reading it
         ov_pcm_seek(&snd->vf, 0);
+        snd->ended = false;
+        snd->silentRound = false;
+        if (!s_device) return;
         snd->held = cue;
         s_streamChannel = ch;
         applyMix(ch);
@@ -430,6 +438,10 @@ bool Sys_ChannelPlaying(int ch)
 {
     Channel* c = chan(ch);
     if (!c || !c->active || c->paused || c->cued || !c->snd) return false;
+    if (c->snd->ended) {
+        c->active = false;
+        return false;
+    }
     if (c->snd->flags & SND_LOOP) return true;
     uint32_t elapsed = Sys_Millisecs() - c->start - c->pausedTotal;
     if (elapsed < (uint32_t)c->snd->lengthMs) return true;

@@ -183,9 +183,9 @@ int tavoTPowerUp::_onHover()
     else if (isUnlocked == 0) _imgDisabled->Paint();
     Sys_SetBlend(BLEND_ALPHA);
     Sys_SetAlpha(a);
-    const tavoTSceneMatch3& b = *sceneMatch3;
-    if (b._winrun == 0 && m3PopupRuntime() == 0 && b._inruhe == 1 && b._swapping == 0 && g_input->_MausFireLeft == 1 &&
-        g_powerUpBusy == 0) {
+    tavoTSceneMatch3& b = *sceneMatch3;
+    if (b._winrun == 0 && m3PopupRuntime() == 0 && b._swapping == 0 && g_input->_MausFireLeft == 1 && g_powerUpBusy == 0 &&
+        b._boardAtRest() == 1) {
         _hover_runtime = 0;
         _onClick();
     }
@@ -237,7 +237,8 @@ int tavoTPowerUp::_removeTarget(int i, bool lineFilter, bool flareBeforeMoss)
     // an emptied slot has nothing to remove, and a refill there would overfill its column
     if (a <= 0) return 0;
     if (a <= p->maxItemsToDestroy) p->itemsDestroyed[a] += 1;
-    if (lineFilter && (a >= _ITEM_BRAKE || a == _ITEM_XSTEIN || a == _bug || (a >= _ITEM_PU1 && a <= _ITEM_PU4))) return 0;
+    // the row keeps its stones and doors in place
+    if (lineFilter && (a == _ITEM_XSTEIN || !tavoTPU_RemoveLine::_isRowTarget(a))) return 0;
     float x = b._itemX[i], y = b._itemY[i];
     b._incpoints(x - 5, y - 7, b._gemPoints);
     m3InstallEffect(x, y, 95800 + a, 0, -15);
@@ -307,6 +308,12 @@ int tavoTPU_TwoStep::_select()
 {
     isSelected = 1;
     g_input->_MausFireLeft = 0;
+    // the board's presses now pick the target, and a gem held by its slot number could be removed and refilled
+    tavoTSceneMatch3& b = *sceneMatch3;
+    if (b._gt3_swap == 0) {
+        b._gt3_partner1 = 0;
+        b._gt3_partner1fumm = 0;
+    }
     return 0;
 }
 

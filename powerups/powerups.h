@@ -127,6 +127,8 @@ public:
 
     int _selectedRow = 0;
     std::list<_TtmpInteger> _listOfTargets;
+    // Kinds a row can be picked by: any item but doors, beetles, power-up items and brakes.
+    static bool _isRowTarget(int kind);
 };
 
 class tavoTPU_RemoveSameItem : public tavoTPU_TwoStep {

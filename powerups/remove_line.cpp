@@ -13,6 +13,11 @@ tavoTPU_RemoveLine::tavoTPU_RemoveLine()
     _define("Remove Line", 80, 718, 27500, 4500, 3, "data/powerups/removeline/");
 }
 
+bool tavoTPU_RemoveLine::_isRowTarget(int a)
+{
+    return a > 0 && a < _ITEM_BRAKE && a != _ITEM_XDOOR && a != _bug && !(a >= _ITEM_PU1 && a <= _ITEM_PU4);
+}
+
 int tavoTPU_RemoveLine::Prepare()
 {
     _resetRuntime();
@@ -30,12 +35,12 @@ int tavoTPU_RemoveLine::Update()
     _checkStatus();
     if (isHover == 1) _onHover();
     if (isRunning == 1) _work();
-    if (isSelected != 1) return 0;
+    // under a dialog the board is hidden and the click is the dialog's
+    if (isSelected != 1 || !m3BoardTakesClicks()) return 0;
     tavoTSceneMatch3& b = *sceneMatch3;
     Sys_SetScale(1, 1);
     for (int i = 1; i <= M3_LAST_SLOT; ++i) {
-        int a = b._itemA[i];
-        if (a <= 0 || a >= _ITEM_BRAKE || a == _bug || (a >= _ITEM_PU1 && a <= _ITEM_PU4) || !b._pointerOnItem(i)) continue;
+        if (!_isRowTarget(b._itemA[i]) || !b._pointerOnItem(i)) continue;
         for (int j = 1; j <= M3_LAST_SLOT; ++j)
             if (b._itemY[j] == b._itemY[i]) b._cellGlow[b._itemCell[j]] = 9;
         b._cellGlow[b._itemCell[i]] = 9;

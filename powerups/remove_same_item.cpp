@@ -29,7 +29,8 @@ int tavoTPU_RemoveSameItem::Update()
     _debugInfo();
     _checkStatus();
     if (isHover == 1) _onHover();
-    if (isSelected == 1) {
+    // under a dialog the board is hidden and the click is the dialog's
+    if (isSelected == 1 && m3BoardTakesClicks()) {
         tavoTSceneMatch3& b = *sceneMatch3;
         Sys_SetScale(1, 1);
         for (int i = 1; i <= M3_LAST_SLOT; ++i) {

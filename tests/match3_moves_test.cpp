@@ -23,6 +23,36 @@ TEST_F(Match3Test, NoPressIsTakenBeforeFrame151)
     EXPECT_EQ(b->_nixdo, 1);   // reset by the press, then counted by the hint step
 }
 
+TEST_F(Match3Test, PressingTheSelectedGemAgainDropsItAndAHeldPressTakesItBack)
+{
+    build(10, kBlock);
+    quietPattern();
+    framesTo(160);
+    int a = slotAt(5, 5);
+    pointAt(5, 5, true);
+    frame();
+    release();
+    frame();
+    ASSERT_EQ(b->_gt3_partner1, a);
+    pointAt(5, 5, true, 1);   // the second press, in its first frame
+    frame();
+    EXPECT_EQ(b->_gt3_partner1, 0);
+    pointAt(5, 5, true, 2);   // still held: selected again
+    frame();
+    EXPECT_EQ(b->_gt3_partner1, a);
+    pointAt(5, 5, true, 3);   // held on, it stays
+    frame();
+    EXPECT_EQ(b->_gt3_partner1, a);
+    release();
+    frame();
+    EXPECT_EQ(b->_gt3_partner1, a);
+    pointAt(5, 5, true, 1);   // a short second press leaves nothing selected
+    frame();
+    release();
+    frame();
+    EXPECT_EQ(b->_gt3_partner1, 0);
+}
+
 TEST_F(Match3Test, RefusedSwapSlidesSevenFramesAndSwingsBack)
 {
     build(10, kBlock);

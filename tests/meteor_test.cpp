@@ -1,6 +1,7 @@
 // The meteor: its start rule, flight and hit box, the rain of bombs, the freeze under a dialog and the miss.
 #include <algorithm>
 
+#include "app/globals.h"
 #include "framework/trace.h"
 #include "frontend/effects.h"
 #include "frontend/popup.h"
@@ -47,6 +48,16 @@ protected:
         } while (m->corner != corner);
         m->positionY = y;
         m->directionY = 0;
+    }
+    // A meteor from the left, hit in its upper half once it is well on the board.
+    void hitOnTheBoard()
+    {
+        launch(1, 300);
+        for (int n = 0; n < 100; ++n) meteorFrame();
+        mousePointer->_x = m->positionX + 2.8f + 25;
+        mousePointer->_y = m->positionY + 10;
+        meteorFrame(true);
+        ASSERT_EQ(m->isHit, 1);
     }
     // One board frame as far as the meteor goes: its update, then the effects.
     void meteorFrame(bool click = false)
@@ -130,9 +141,11 @@ TEST_F(Meteor, AHitOnTheUpperHalfScoresAndRainsThreeBombs)
             EXPECT_EQ(g_powerUpBusy, 1);
         }
     }
-    // the fall takes 80 steps; the impact it leaves often takes over the same record for 13 more
-    EXPECT_GE(frames, 83);
-    EXPECT_LE(frames, 96);
+    // the fall takes 80 steps; its landing is seen in the next rain frame
+    EXPECT_EQ(frames, 83);
+    EXPECT_NE(targets[0], targets[1]);
+    EXPECT_NE(targets[0], targets[2]);
+    EXPECT_NE(targets[1], targets[2]);
     for (int t : targets) {
         ASSERT_GT(t, 0);
         EXPECT_EQ(b->_itemA[t], _ITEM_BOMB);
@@ -159,6 +172,17 @@ TEST_F(Meteor, AMissedMeteorEndsOffScreenAndTheNextOneComes)
     b->_runtime += 1;
     EXPECT_EQ(m->Start(), 0);
 
+    // leftwards it ends the same way, once the whole picture has left the screen
+    launch(2, 300);
+    frames = 0;
+    while (m->inAction && frames < 600) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 394);   // from 1052 at 2.8 a frame until its right edge passes 0
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), SOUND_METEOR_MISS), 2);
+    EXPECT_GE(m->nextAppearance, b->_runtime + 501);
+
     // flying off the top ends it as well
     launch(2, 120);
     m->directionY = -1.4f;
@@ -169,6 +193,72 @@ TEST_F(Meteor, AMissedMeteorEndsOffScreenAndTheNextOneComes)
     }
     EXPECT_LT(m->positionY + 56, 0);
     EXPECT_GT(m->positionX, 0);
+}
+
+TEST_F(Meteor, EachFragmentLandsOnceThoughItsRecordIsTakenOverAndAGoneTargetGetsNoBomb)
+{
+    hitOnTheBoard();
+    int frames = 0;
+    while (m->raincounter < 2) {
+        meteorFrame();
+        ++frames;
+    }
+    // The fragments fall in records 30, 31 and 32, and every record below them is busy but 29: the first landing
+    // impact takes that, each later one the record of the fragment that landed before it, so only 32 stays free.
+    constexpr int kHold = 22004;   // an effect that does nothing and stays
+    for (int s = 1; s < 30; ++s) g_effects[s]->id = kHold;
+    meteorFrame();
+    ++frames;
+    ASSERT_EQ(std::vector<int>(m->gfxid, m->gfxid + 3), (std::vector<int>{30, 31, 32}));
+    g_effects[29]->id = 0;
+    int targets[3];
+    std::copy(m->impact, m->impact + 3, targets);
+
+    // the second target is cleared away and its slot filled again before the fragments land
+    int gone = targets[1];
+    b->_itemA[gone] = 0;
+    ASSERT_EQ(b->_item_prepare(b->_itemX[gone], -20, 2, 0), gone);
+    while (m->inAction && frames < 150) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 83);
+    EXPECT_EQ(b->_itemA[targets[0]], _ITEM_BOMB);
+    EXPECT_EQ(b->_itemA[targets[2]], _ITEM_BOMB);
+    EXPECT_EQ(b->_itemA[gone], 2);
+    EXPECT_EQ(itemCount(_ITEM_BOMB), 2);
+    EXPECT_EQ(g_powerUpBusy, 0);
+}
+
+TEST_F(Meteor, TwoItemsLeftAreTwoTargetsAndAFragmentThePoolRefusesLandsOnce)
+{
+    int keep[2] = {slotAt(5, 6), slotAt(8, 8)};
+    for (int i = 1; i <= 150; ++i)
+        if (b->_itemA[i] >= 1 && b->_itemA[i] <= 5 && i != keep[0] && i != keep[1]) {
+            b->_itemA[i] = _ITEM_XSTEIN;
+            b->_cellStone[b->_itemCell[i]] = 1;
+        }
+    launch(1, 300);
+    for (int n = 0; n < 50; ++n) meteorFrame();
+    m->Hitted();
+    int frames = 0;
+    while (m->raincounter < 2) {
+        meteorFrame();
+        ++frames;
+    }
+    std::vector<int> targets(m->impact, m->impact + 3);
+    std::sort(targets.begin(), targets.end());
+    EXPECT_EQ(targets, (std::vector<int>{0, std::min(keep[0], keep[1]), std::max(keep[0], keep[1])}));
+    // one free record: the first fragment falls, the second is refused and lands at once, and lands only once
+    for (int s = 1; s < MAX_EFFECTS; ++s)
+        if (g_effects[s]->id == 0 && s != 5000) g_effects[s]->id = 22004;
+    while (m->inAction && frames < 150) {
+        meteorFrame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 83);
+    EXPECT_EQ(b->_itemA[keep[0]], _ITEM_BOMB);
+    EXPECT_EQ(b->_itemA[keep[1]], _ITEM_BOMB);
 }
 
 TEST_F(Meteor, OnABoardOfStonesTheFragmentsFindNothing)
@@ -193,12 +283,7 @@ TEST_F(Meteor, OnABoardOfStonesTheFragmentsFindNothing)
 
 TEST_F(Meteor, ANewBoardEndsAMeteorStillRainingFromTheLastOne)
 {
-    launch(1, 300);
-    for (int n = 0; n < 100; ++n) meteorFrame();
-    mousePointer->_x = m->positionX + 2.8f + 25;
-    mousePointer->_y = m->positionY + 10;
-    meteorFrame(true);
-    ASSERT_EQ(m->isHit, 1);
+    hitOnTheBoard();
     while (m->raincounter < 5) meteorFrame();
     ASSERT_EQ(g_powerUpBusy, 1);
 

@@ -49,6 +49,8 @@ struct Script {
             Sys_InjectMouseButton(1, true);
             Sys_InjectMouseButton(1, false);
         }
+        if (verb == "press") Sys_InjectMouseButton(1, true);
+        if (verb == "release") Sys_InjectMouseButton(1, false);
         if (verb == "keydown") Sys_InjectKey(keys.at(a), true);
         if (verb == "keyup") Sys_InjectKey(keys.at(a), false);
     }
@@ -79,6 +81,21 @@ int middleGem(const tavoTSceneMatch3& b)
 }
 
 std::string at(float x, float y) { return std::to_string((int)x) + " " + std::to_string((int)y); }
+
+// The main-loop passes of the game running in this process, counted from 1 as the harness counts them.
+struct Passes {
+    long pass = 1;
+    void run(long until)
+    {
+        for (; pass < until; ++pass) mainLoopPass(false);
+    }
+    bool waitFor(const std::function<bool()>& done, long limit)
+    {
+        long end = pass + limit;
+        while (pass < end && !done()) mainLoopPass(false), ++pass;
+        return done();
+    }
+};
 }
 
 TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
@@ -89,15 +106,10 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
     enterBoardDirectly(10);
     tavoTSceneMatch3& b = *sceneMatch3;
     Script s;
-    long pass = 1;
-    auto run = [&](long until) {
-        for (; pass < until; ++pass) mainLoopPass(false);
-    };
-    auto waitFor = [&](const std::function<bool()>& done, long limit) {
-        long end = pass + limit;
-        while (pass < end && !done()) mainLoopPass(false), ++pass;
-        return done();
-    };
+    Passes game;
+    long& pass = game.pass;
+    auto run = [&](long until) { game.run(until); };
+    auto waitFor = [&](const std::function<bool()>& done, long limit) { return game.waitFor(done, limit); };
 
     // points from the developer key: enough for all four
     run(160);
@@ -144,6 +156,8 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
 
     // a meteor on F8, caught in its upper half once it is well on the screen
     ASSERT_TRUE(waitFor([&] { return boardAtRest(b); }, 400));
+    int bombsBefore = 0;
+    for (int i = 1; i <= 150; ++i) bombsBefore += b._itemA[i] == _ITEM_BOMB;
     s.event(pass, "keydown f8");
     run(pass + 1);
     s.event(pass, "keyup f8");
@@ -166,7 +180,7 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
     long last = pass + 1;
     int bombs = 0;
     for (int i = 1; i <= 150; ++i) bombs += b._itemA[i] == _ITEM_BOMB;
-    EXPECT_GE(bombs, 1);
+    EXPECT_EQ(bombs - bombsBefore, 3);   // three fragments on three items
     EXPECT_GE(pass - hitAt, 83);
     Sys_SetFrameUnseen(false);
     quitGame();
@@ -188,4 +202,98 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
     EXPECT_EQ(after.find("\"g_powerUpBusy\":0") != std::string::npos, true);
     for (const char* shot : {"tooltip", "removeline", "removesameitems", "throwexplosive", "replaceallitems", "meteor", "bombs"})
         EXPECT_GT(readFile(dir + shot + ".png").size(), 1000u) << shot;
+}
+
+TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRowAndAPickedRowLeavesNoSelection)
+{
+    std::string dir = tempDir("powerup-menu");
+    ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 5), 0);
+    g_devMode = 1;
+    enterBoardDirectly(10);
+    tavoTSceneMatch3& b = *sceneMatch3;
+    Script s;
+    Passes game;
+    long& pass = game.pass;
+    auto run = [&](long until) { game.run(until); };
+    auto waitFor = [&](const std::function<bool()>& done, long limit) { return game.waitFor(done, limit); };
+    auto clickAt = [&](float x, float y) {
+        s.event(pass, "mouse " + at(x, y));
+        run(pass + 3);
+        s.event(pass, "click left");
+        run(pass + 1);
+    };
+    // points from the developer key, then remove line unlocked and selected
+    run(160);
+    s.event(pass, "keydown f2");
+    run(200);
+    s.event(pass, "keyup f2");
+    TSpieler& player = *g_players[g_currentPlayer];
+    tavoTPowerUp& line = *puRemoveLine;
+    ASSERT_TRUE(waitFor([&] { return boardAtRest(b); }, 600));
+    clickAt(line._x, line._y);
+    ASSERT_EQ(line.isUnlocked, 1);
+    run(pass + 5);
+    clickAt(line._x, line._y);
+    ASSERT_EQ(line.isSelected, 1);
+    const int points = player.StoryPoints, levelPoints = player.LevelPoints;
+
+    // Continue sits over the hidden board: the menu takes the click and closes, the row is not picked
+    clickAt(tavoTSceneMatch3::_MENUBUTTON_X, tavoTSceneMatch3::_MENUBUTTON_Y);
+    ASSERT_TRUE(waitFor([&] { return popupHandler->runtime == 16; }, 60));
+    clickAt(607, 454);
+    EXPECT_EQ(line.isRunning, 0);
+    EXPECT_EQ(player.StoryPoints, points);
+    EXPECT_TRUE(waitFor([&] { return popupHandler->State == 0 && popupHandler->runtime == 0; }, 60));
+    EXPECT_EQ(line.isSelected, 1);
+    EXPECT_EQ(line.isRunning, 0);
+    EXPECT_EQ(player.LevelPoints, levelPoints);
+    s.event(pass, std::string("dump ") + dir + "continued.json");
+    run(pass + 1);
+
+    // a row picked by a click: the press leaves no gem selected for a swap once the row has gone and refilled
+    int gem = middleGem(b);
+    ASSERT_GT(gem, 0);
+    s.event(pass, "mouse " + at(b._itemX[gem], b._itemY[gem]));
+    run(pass + 3);
+    s.event(pass, "press left");   // held for a few frames, as a hand clicks
+    run(pass + 4);
+    s.event(pass, "release left");
+    run(pass + 1);
+    EXPECT_EQ(line.isRunning, 1);
+    EXPECT_TRUE(waitFor([&] { return line.isRunning == 0 && boardAtRest(b); }, 400));
+    EXPECT_EQ(b._gt3_partner1, 0);
+    s.event(pass, std::string("dump ") + dir + "picked.json");
+    run(pass + 1);
+    clickAt(line._x, line._y);
+    ASSERT_EQ(line.isSelected, 1);
+    const int pointsAfterRow = player.StoryPoints, levelPointsAfterRow = player.LevelPoints;
+
+    // Exit does the same and leaves for the map, the points untouched
+    clickAt(tavoTSceneMatch3::_MENUBUTTON_X, tavoTSceneMatch3::_MENUBUTTON_Y);
+    ASSERT_TRUE(waitFor([&] { return popupHandler->runtime == 16; }, 60));
+    clickAt(417, 454);
+    EXPECT_EQ(line.isRunning, 0);
+    EXPECT_TRUE(waitFor([&] { return g_scene == SCENE_ROADMAP; }, 60));
+    EXPECT_EQ(player.StoryPoints, pointsAfterRow);
+    EXPECT_EQ(player.LevelPoints, levelPointsAfterRow);
+    s.event(pass, std::string("dump ") + dir + "left.json");
+    long last = pass + 1;
+    Sys_SetFrameUnseen(false);
+    quitGame();
+    shutdownGame();
+
+    // the same inputs through the harness binary
+    ASSERT_EQ(runHarness("--save " + dir + "play --seed 5 --board 10 --dev --frames " + std::to_string(last), s.text.str(), dir,
+                         "play"),
+              0)
+        << readFile(dir + "play.out");
+    std::string continued = readFile(dir + "continued.json"), left = readFile(dir + "left.json");
+    EXPECT_EQ(field(continued, "popupHandler", "State"), 0);
+    EXPECT_EQ(field(continued, "puRemoveLine", "isSelected"), 1);
+    EXPECT_EQ(field(continued, "puRemoveLine", "isRunning"), 0);
+    EXPECT_EQ(field(continued, "player", "LevelPoints"), levelPoints);
+    EXPECT_EQ(field(readFile(dir + "picked.json"), "sceneMatch3", "_gt3_partner1"), 0);
+    EXPECT_EQ(dumpField(left, "g_scene"), SCENE_ROADMAP);
+    EXPECT_EQ(field(left, "player", "StoryPoints"), pointsAfterRow);
+    EXPECT_EQ(field(left, "player", "LevelPoints"), levelPointsAfterRow);
 }

@@ -38,6 +38,7 @@ protected:
                                   {"powerupbusy", "Wait a moment..."}, {"powerupunlocked", "Unlocked!"}};
         for (auto& t : texts) g_lang->lang[t[0]] = t[1];
         g_powerUpBusy = 0;
+        g_inputLayer = 1;   // the board's own layer, as its frame sets it
     }
     // Board at rest in play: past the start, every resting item linked to its cell.
     void settle()
@@ -75,6 +76,12 @@ protected:
     {
         mousePointer->_x = mousePointer->_y = -500;
         for (int n = 0; n < 200 && (pu.isRunning || pu.isSelected); ++n) puFrame();
+        settleFalls();
+    }
+    // Lets the refills fall into their cells; no line is looked for meanwhile.
+    void settleFalls()
+    {
+        for (int n = 0; n < 100 && b->_boardAtRest() == 0; ++n) b->_item_slide();
     }
     void unlockFree(tavoTPowerUp& pu)
     {

@@ -117,9 +117,18 @@ TEST_F(PowerUps, ClicksWaitForTheBoardAndTheTooltipForTheTwentyFirstFrame)
     b->_swapping = 16;
     clickButton(all);
     b->_swapping = 0;
+    // one gem still falling: the board is not at rest
+    int falling = slotAt(6, 4);
+    b->_itemY[falling] -= 24;
+    clickButton(all);
     EXPECT_EQ(all.isRunning, 0);
     EXPECT_TRUE(sounds.empty());
     EXPECT_EQ(g_input->_MausFireLeft, 1);   // none of them took the click
+    settleFalls();
+    EXPECT_EQ(b->_itemY[falling], cellY(4));
+    clickButton(all);
+    EXPECT_EQ(all.isRunning, 1);
+    runUntilIdle(all);
 
     // hovering counts frames; leaving the button restarts the count
     mousePointer->_x = 500;
@@ -303,9 +312,9 @@ TEST_F(PowerUps, ThrowExplosivePicksAtFrameOneAndBlowsAtFrameSeventySeven)
     int only = slotAt(7, 7);
     for (int i = 1; i <= 150; ++i)
         if (b->_itemA[i] >= 1 && b->_itemA[i] <= 5 && i != only) b->_itemA[i] = _ITEM_XSTEIN;
-    int high = b->_item_prepare(cellX(6), -20, 2, 0);
     clickButton(te);
     ASSERT_EQ(te.isRunning, 1);
+    int high = b->_item_prepare(cellX(6), -20, 2, 0);   // comes in after the click, which waits for the board at rest
     puFrame();
     EXPECT_EQ(thr._targetz, only);
     EXPECT_EQ(thr.putarget.x, cellX(7));
@@ -357,4 +366,101 @@ TEST_F(PowerUps, ThrowWithoutTargetGivesTheUseBackAndANewLevelEndsAThrow)
     te.Prepare();
     EXPECT_EQ(te.isRunning, 0);
     EXPECT_EQ(g_powerUpBusy, 0);
+}
+
+TEST_F(PowerUps, RemoveLineLeavesDoorsInPlaceAndEveryGoalKindIsCredited)
+{
+    boardAt(50);
+    tavoTPowerUp& line = *puRemoveLine;
+    tavoTPowerUp& same = *puRemoveSameItem;
+    unlockFree(line);
+    unlockFree(same);
+    int door = slotAt(9, 7), five = slotAt(5, 7);
+    b->_itemA[door] = _ITEM_XDOOR;
+    b->_cellDoor[b->_itemCell[door]] = 1;
+    b->_itemA[five] = 5;
+
+    clickButton(line);
+    clickCell(9, 7);   // a door offers no row
+    EXPECT_EQ(line.isRunning, 0);
+    clickCell(4, 7);
+    ASSERT_EQ(line.isRunning, 1);
+    int points = p->LevelPoints, fives = p->itemsDestroyed[5];
+    runUntilIdle(line);
+    EXPECT_EQ(p->LevelPoints - points, 5 * 5);
+    EXPECT_EQ(b->_itemA[door], _ITEM_XDOOR);
+    EXPECT_EQ(b->_itemX[door], cellX(9));
+    EXPECT_EQ(b->_itemY[door], cellY(7));
+    EXPECT_EQ(p->itemsDestroyed[5] - fives, 1);
+
+    // the same with every gem of kind 5
+    quietPattern();
+    std::vector<int> targets;
+    for (int u : {4, 6, 8})
+        for (int v : {5, 9}) {
+            setKind(u, v, 5);
+            targets.push_back(slotAt(u, v));
+        }
+    fives = p->itemsDestroyed[5];
+    clickButton(same);
+    clickCell(6, 9);
+    ASSERT_EQ(same.isRunning, 1);
+    runUntilIdle(same);
+    EXPECT_EQ(p->itemsDestroyed[5] - fives, (int)targets.size());
+}
+
+TEST_F(PowerUps, APickedTargetNeitherReachesUnderADialogNorLeavesAGemSelected)
+{
+    boardAt(50);
+    b->_runtime = 200;
+    tavoTPowerUp& line = *puRemoveLine;
+    tavoTPowerUp& same = *puRemoveSameItem;
+    unlockFree(line);
+    unlockFree(same);
+    p->StoryPoints = 100000;
+    // One whole board frame with the button held over a cell: the board's steps, then the power-up pass.
+    auto heldFrame = [&](int u, int v, int count) {
+        pointAt(u, v, true, count);
+        g_input->_MausFireLeft = count == 1 ? 1 : 0;
+        frame();
+        b->_draw_pu();
+    };
+    for (tavoTPowerUp* pu : {&line, &same}) {
+        // a gem selected for a swap before the power-up
+        heldFrame(4, 4, 1);
+        ASSERT_GT(b->_gt3_partner1, 0);
+        release();
+        clickButton(*pu);
+        ASSERT_EQ(pu->isSelected, 1);
+
+        // a dialog over the hidden board: its click reaches no gem
+        popupHandler->State = 1;
+        popupHandler->runtime = 16;
+        g_inputLayer = 2;
+        int points = p->StoryPoints;
+        clickCell(6, 6);
+        EXPECT_EQ(pu->isRunning, 0);
+        EXPECT_EQ(g_input->_MausFireLeft, 1);
+        EXPECT_EQ(p->StoryPoints, points);
+        popupHandler->State = 0;
+        popupHandler->runtime = 0;
+        g_inputLayer = 1;
+
+        // the press that picks the target selects no gem, neither then nor while it is held through the run
+        heldFrame(6, 6, 1);
+        ASSERT_EQ(pu->isRunning, 1);
+        EXPECT_EQ(b->_gt3_partner1, 0);
+        for (int n = 2; n < 60 && pu->isRunning; ++n) heldFrame(6, 6, n);
+        EXPECT_EQ(pu->isRunning, 0);
+        heldFrame(6, 6, 60);
+        EXPECT_EQ(b->_gt3_partner1, 0);
+        release();
+        frame();
+        EXPECT_EQ(b->_gt3_partner1, 0);
+        settleFalls();
+        quietPattern();
+    }
+    // a new press is the board's again
+    heldFrame(5, 5, 1);
+    EXPECT_EQ(b->_gt3_partner1, slotAt(5, 5));
 }

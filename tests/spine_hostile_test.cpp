@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <csignal>
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "campaign/besttimes.h"
 #include "campaign/spieler.h"
@@ -98,6 +100,19 @@ std::vector<uint8_t> jpeg(int w, int h)
     return out;
 }
 
+// The header of a 24-bit BMP of w x h (a negative h is stored top-down) with 16 bytes of pixels.
+std::vector<uint8_t> bmpHeader(int32_t w, int32_t h)
+{
+    std::vector<uint8_t> bmp(54 + 16, 0);
+    bmp[0] = 'B', bmp[1] = 'M';
+    put32le(bmp, 10, 54);
+    put32le(bmp, 14, 40);
+    put32le(bmp, 18, (uint32_t)w);
+    put32le(bmp, 22, (uint32_t)h);
+    bmp[28] = 24;
+    return bmp;
+}
+
 bool decodes(const std::vector<uint8_t>& b)
 {
     int w = 0, h = 0;
@@ -124,6 +139,40 @@ std::vector<uint8_t> wav(int channels, int rate, int bits, size_t dataBytes)
     b[35] = 0;
     std::memcpy(&b[36], "data", 4);
     put32le(b, 40, (uint32_t)dataBytes);
+    return b;
+}
+
+// Ogg's page checksum: CRC-32 with the polynomial 0x04C11DB7, high bit first, neither reflected nor inverted.
+uint32_t oggCrc(const uint8_t* p, size_t n)
+{
+    uint32_t c = 0;
+    for (size_t i = 0; i < n; ++i) {
+        c ^= (uint32_t)p[i] << 24;
+        for (int k = 0; k < 8; ++k) c = (c & 0x80000000u) ? (c << 1) ^ 0x04C11DB7u : c << 1;
+    }
+    return c;
+}
+
+// An Ogg Vorbis title with the type bit of every audio packet set and the page checksums made right again: its three
+// headers open, but none of its audio packets decodes.
+std::vector<uint8_t> undecodablePackets(std::vector<uint8_t> b)
+{
+    size_t pos = 0;
+    int packet = 0;
+    while (pos + 27 <= b.size() && std::memcmp(&b[pos], "OggS", 4) == 0) {
+        const int segments = b[pos + 26];
+        size_t at = pos + 27 + (size_t)segments;
+        bool starts = (b[pos + 5] & 1) == 0;   // a continued page opens with the rest of a packet
+        for (int k = 0; k < segments; ++k) {
+            const int lace = b[pos + 27 + (size_t)k];
+            if (starts && packet++ >= 3 && lace > 0) b[at] |= 1;
+            starts = lace < 255;
+            at += (size_t)lace;
+        }
+        put32le(b, pos + 22, 0);
+        put32le(b, pos + 22, oggCrc(&b[pos], at - pos));
+        pos = at;
+    }
     return b;
 }
 
@@ -179,13 +228,7 @@ TEST(HostilePictures, HeadersClaimingHugePicturesAreRefusedBeforeAnyBuffer)
     EXPECT_TRUE(decodes(fits));
 
     // BMP: the smallest height cannot be negated, and a side over the limit is refused.
-    std::vector<uint8_t> bmp(54 + 16, 0);
-    bmp[0] = 'B', bmp[1] = 'M';
-    put32le(bmp, 10, 54);
-    put32le(bmp, 14, 40);
-    put32le(bmp, 18, 2);
-    put32le(bmp, 22, 2);
-    bmp[28] = 24;
+    std::vector<uint8_t> bmp = bmpHeader(2, 2);
     EXPECT_TRUE(decodes(bmp));
     put32le(bmp, 22, 0x80000000u);
     EXPECT_FALSE(decodes(bmp));
@@ -196,6 +239,32 @@ TEST(HostilePictures, HeadersClaimingHugePicturesAreRefusedBeforeAnyBuffer)
     // A refused picture loads as nothing, like any failed load.
     writeFile(dir + "huge.tga", tga);
     EXPECT_EQ(Sys_LoadImage(dir + "huge.tga"), nullptr);
+}
+
+TEST(HostilePictures, NarrowButVeryTallPicturesAreRefusedLikeWideOnes)
+{
+    ensureHeadless();
+    std::string dir = tempDir("hostile-tall");
+    TraceCapture trace;
+
+    EXPECT_FALSE(decodes(pngClaiming(dir, 1, 9000)));
+    EXPECT_TRUE(traced("PNG picture of 1 x 9000 refused"));
+    EXPECT_FALSE(decodes(pngClaiming(dir, 2, 8193)));
+    EXPECT_TRUE(traced("PNG picture of 2 x 8193 refused"));
+
+    EXPECT_TRUE(decodes(jpeg(2, 8192)));
+    EXPECT_FALSE(decodes(jpeg(2, 8193)));
+    EXPECT_TRUE(traced("JPEG picture of 2 x 8193 refused"));
+
+    EXPECT_FALSE(decodes(bmpHeader(1, 9000)));
+    EXPECT_TRUE(traced("BMP picture of 1 x 9000 refused"));
+    EXPECT_FALSE(decodes(bmpHeader(2, -8193)));   // top-down
+    EXPECT_TRUE(traced("BMP picture of 2 x 8193 refused"));
+
+    std::vector<uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0x28, 0x23, 24, 0x20};   // 1 x 9000
+    tga.resize(tga.size() + 9000 * 3, 7);
+    EXPECT_FALSE(decodes(tga));
+    EXPECT_TRUE(traced("TGA picture of 1 x 9000 refused"));
 }
 
 TEST(HostileSounds, RatesAndLengthsOutsideTheBoundsAreRefused)
@@ -218,6 +287,42 @@ TEST(HostileSounds, RatesAndLengthsOutsideTheBoundsAreRefused)
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(Sys_SoundLengthMs(s), 100);
     Sys_FreeSound(s);
+}
+
+TEST(HostileSounds, ALoopingTitleWhosePacketsDoNotDecodeEndsInSilence)
+{
+    ensureHeadless();
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(Sys_ReadAllBytes(MORVELLE_DATA_DIR "music/win.ogg", bytes));
+    std::vector<uint8_t> bad = undecodablePackets(bytes);
+    SysSound* s = Sys_LoadSoundMemory(bad.data(), bad.size(), SND_LOOP | SND_STREAM);
+    ASSERT_NE(s, nullptr);   // the headers are sound: it opens as a stream
+    int ch = Sys_AllocChannel();
+    Sys_PlayChannel(ch, s);
+    std::vector<int16_t> out(4096 * 2, 1);
+    if (Sys_AudioDeviceOpen()) {
+        // the mixer's thread reads it; a title that never ends would keep decoding itself over and over
+        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (Sys_ChannelPlaying(ch) && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    } else {
+        EXPECT_EQ(Sys_ReadStream(s, out.data(), 4096), 0u);
+    }
+    EXPECT_FALSE(Sys_ChannelPlaying(ch));
+    Sys_StopChannel(ch);
+    std::fill(out.begin(), out.end(), 1);
+    EXPECT_EQ(Sys_ReadStream(s, out.data(), 4096), 0u);
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](int16_t v) { return v == 0; }));
+    Sys_FreeSound(s);
+
+    // the sound title itself still loops
+    SysSound* good = Sys_LoadSoundMemory(bytes.data(), bytes.size(), SND_LOOP | SND_STREAM);
+    ASSERT_NE(good, nullptr);
+    Sys_CueChannel(ch, good);
+    Sys_SetChannelPaused(ch, false);
+    EXPECT_TRUE(Sys_ChannelPlaying(ch));
+    Sys_StopChannel(ch);
+    Sys_FreeSound(good);
 }
 
 TEST(HostileNumbers, ValuesFromFilesSaturateIntoIntRange)
