@@ -2,6 +2,7 @@
 #include "framework/input.h"
 
 #include "framework/bild.h"
+#include "framework/globals.h"
 #include "platform/sys.h"
 
 void tavoTInput::FlushInput()
@@ -32,17 +33,20 @@ void tavoTInput::updateNavigation()
     const int push[4] = {-x, x, -y, y};
     int* out[4] = {&_NavLeft, &_NavRight, &_NavUp, &_NavDown};
     bool byKeys = false, byPad = false;
+    const bool typing = g_frameCount - _TextEntryFrame <= 1;
     for (int d = LEFT; d <= DOWN; ++d) {
         _stick[d] = push[d] > (_stick[d] ? PAD_STICK_OFF : PAD_STICK_ON);
         // a tap shorter than a frame still counts
-        const bool key = Sys_KeyHit(keys[d][0]) > 0 || Sys_KeyHit(keys[d][1]) > 0 || Sys_KeyDown(keys[d][0]) ||
-                         Sys_KeyDown(keys[d][1]);
+        const bool arrow = Sys_KeyHit(keys[d][0]) > 0 || Sys_KeyDown(keys[d][0]);
+        const bool letter = Sys_KeyHit(keys[d][1]) > 0 || Sys_KeyDown(keys[d][1]);
+        const bool key = arrow || (letter && !typing);
         const bool pad = Sys_PadHit(dpad[d]) > 0 || Sys_PadDown(dpad[d]) || _stick[d];
         *out[d] = _repeat[d].step(key || pad);
         byKeys = byKeys || (key && *out[d]);
         byPad = byPad || (pad && *out[d]);
     }
-    const bool keyConfirm = Sys_KeyHit(KEY_ENTER) > 0 || Sys_KeyHit(KEY_SPACE) > 0;
+    const bool enterHit = Sys_KeyHit(KEY_ENTER) > 0, spaceHit = Sys_KeyHit(KEY_SPACE) > 0;
+    const bool keyConfirm = (enterHit || spaceHit) && !typing;
     const bool padConfirm = Sys_PadHit(PAD_A) > 0, padCancel = Sys_PadHit(PAD_B) > 0;
     _PadStart = Sys_PadHit(PAD_START) > 0 ? 1 : 0;
     _Confirm = keyConfirm || padConfirm ? 1 : 0;

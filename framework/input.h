@@ -44,6 +44,9 @@ public:
     int _NavLeft = 0, _NavRight = 0, _NavUp = 0, _NavDown = 0;
     int _Confirm = 0, _Cancel = 0, _PadStart = 0;
     int _LastDevice = INPUT_MOUSE;
+    // The frame a text entry last ran in: while one is open, letters and Space are text and Enter is the entry's own,
+    // so only the arrows and a pad move and choose.
+    int _TextEntryFrame = -100;
 
 private:
     void updateNavigation();

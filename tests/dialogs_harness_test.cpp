@@ -293,8 +293,12 @@ TEST(DialogRuns, AWindowCloseRequestOnTheSplashPagesOrTheLoadingScreenEndsTheGam
 TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
 {
     std::string d = tempDir("dialog-run-keys");
-    // no mouse event at all: the first arrow shows the focus on start, the next moves it left to options
-    std::string script = kSkipSplash + line(600, "text Ada") + line(605, "key enter") + line(650, "key left") +
+    // no mouse event at all; the name typed as a keyboard types it, each letter a key and a character (A and D
+    // also move the focus elsewhere, never in a name entry); the first arrow shows the focus on start, the next
+    // moves it left to options
+    std::string script = kSkipSplash + line(600, "key a") + line(600, "text A") + line(601, "key d") +
+                         line(601, "text d") + line(602, "key a") + line(602, "text a") + line(605, "key enter") +
+                         line(640, "dump " + d + "named.json") + line(650, "key left") +
                          line(655, "dump " + d + "shown.json") + line(660, "key left") + line(661, "keydown enter") +
                          line(662, "keyup enter") + line(700, "dump " + d + "options.json") +
                          line(700, "shot " + d + "options.png") + line(701, "key right") + line(702, "keydown enter") +
@@ -302,6 +306,9 @@ TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
                          line(742, "key right") + line(743, "keydown enter") + line(744, "keyup enter") +
                          line(800, "dump " + d + "start.json") + line(801, "quit");
     ASSERT_EQ(runHarness("--frames 900", script, d), 0) << readFile(d + "script.out");
+    const std::string named = readFile(d + "named.json");
+    EXPECT_EQ(dumpField(named, "g_currentPlayer"), 1);
+    EXPECT_NE(named.find("\"Name\":\"Ada\""), std::string::npos);
     EXPECT_EQ(popupField(readFile(d + "shown.json"), "State"), 0) << "the first arrow only shows the focus";
     EXPECT_EQ(popupField(readFile(d + "options.json"), "State"), POPUP_OPTIONS);
     const std::string closed = readFile(d + "closed.json");

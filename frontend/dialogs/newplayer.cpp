@@ -8,6 +8,7 @@
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
 #include "framework/bild.h"
+#include "framework/input.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
@@ -78,6 +79,7 @@ void beginNameEntry(int slot, int first)
 
 int runNewPlayer(tavoTPopup& p)
 {
+    g_input->_TextEntryFrame = g_frameCount;
     const int ch = Sys_GetChar();
     p.box(POPUP_SIZE_BIG, text("newplayer"));
     p.imgPaperCanvas->PaintXY(512, 384);
