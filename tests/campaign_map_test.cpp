@@ -225,14 +225,14 @@ TEST_F(LevelMap, PlayContinuesTheSuspendedLevelOrDropsItAndStartButtonTakesTheFr
         p.isResume = resume;
         p.resumeLevel = resume ? 6 : -1;
         p.levelSelected = 2;
-        clickAt(925, 666);
+        clickAt(905, 666);
         EXPECT_EQ(sceneHandler->FaderShow, SCENE_MATCH3);
         EXPECT_EQ(p.Level, resume ? 6 : 8);
         stayOnMap();
     }
     // the board is really entered with the level asked for; the close button goes back to the main menu
     p.isResume = 0;
-    clickAt(925, 666);
+    clickAt(905, 666);
     until([] { return g_scene == SCENE_MATCH3; });
     EXPECT_EQ(g_scene, SCENE_MATCH3);
     enter(SCENE_ROADMAP);

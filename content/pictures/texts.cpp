@@ -82,6 +82,7 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"gfxcursor", "Game pointer"},
         {"showhelp", "Show help"},
         // Help pages.
+        {"journeydone", "Your journey is complete! Pick any game on the map to play it again."},
         {"helproadmaptitle", "The Map"},
         {"helproadmaptext",
          "This is the map of Morvelle, the lost continent.%n%nEvery point on the path is one game.%n"
