@@ -42,8 +42,7 @@ constexpr int PLAY_BUTTON = 3;
 constexpr int GLOW_PICTURE = 4;
 // A finished campaign says so on the bottom bar, left of the start button.
 constexpr float JOURNEY_X = 404, JOURNEY_Y = 696;
-// The preview box's body starts below its title band; the play button stands this far above the box's bottom.
-constexpr float PREVIEW_BODY_TOP = 80;
+// The play button stands this far above the preview box's bottom.
 constexpr float PREVIEW_PLAY_RISE = 48;
 constexpr float PREVIEW_GAP = 6;
 // The miniature keeps this far inside the box's sides, and is never drawn larger than half the board.
@@ -80,7 +79,7 @@ TPreviewLayout previewLayout(int level)
     const float playHalf = g_imgButtons[PLAY_BUTTON] ? g_imgButtons[PLAY_BUTTON]->H / 2 : 0;
     l.lineBottom = l.playY - playHalf - PREVIEW_GAP;
     l.lineTop = l.lineBottom - (float)g_fontText->GetFontHeight();
-    l.bandTop = boxTop + PREVIEW_BODY_TOP + PREVIEW_GAP;
+    l.bandTop = boxTop + POPUP_BODY_TOP + PREVIEW_GAP;
     l.bandBottom = l.lineTop - PREVIEW_GAP;
 
     float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;

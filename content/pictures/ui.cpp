@@ -467,7 +467,7 @@ void addUiArt(Painters& p)
     p["ui/playermenu.png"] = [](Img& img) { drawParchment(img, 6, 6, img.w() - 14, img.h() - 14, 18, 31); };
     p["ui/scores.png"] = [](Img& img) {
         drawParchment(img, 6, 6, img.w() - 14, img.h() - 14, 16, 32);
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             cairo_rectangle(img.cr(), 24, 40 + i * 20, img.w() - 48, 1);
             setColA(img.cr(), hex(0x8a6a3a), 0.35);
             cairo_fill(img.cr());
