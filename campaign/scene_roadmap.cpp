@@ -45,6 +45,8 @@ constexpr float JOURNEY_X = 404, JOURNEY_Y = 696;
 // The play button stands this far above the preview box's bottom.
 constexpr float PREVIEW_PLAY_RISE = 48;
 constexpr float PREVIEW_GAP = 6;
+// The text font's shadow and descenders reach this far below its line height.
+constexpr float TEXT_OVERHANG = 6;
 // The miniature keeps this far inside the box's sides, and is never drawn larger than half the board.
 constexpr float PREVIEW_SIDE = 40;
 constexpr float PREVIEW_MAX_SCALE = 0.5f;
@@ -78,7 +80,7 @@ TPreviewLayout previewLayout(int level)
     l.playY = boxBottom - PREVIEW_PLAY_RISE;
     const float playHalf = g_imgButtons[PLAY_BUTTON] ? g_imgButtons[PLAY_BUTTON]->H / 2 : 0;
     l.lineBottom = l.playY - playHalf - PREVIEW_GAP;
-    l.lineTop = l.lineBottom - (float)g_fontText->GetFontHeight();
+    l.lineTop = l.lineBottom - (float)g_fontText->GetFontHeight() - TEXT_OVERHANG;
     l.bandTop = boxTop + POPUP_BODY_TOP + PREVIEW_GAP;
     l.bandBottom = l.lineTop - PREVIEW_GAP;
 

@@ -57,11 +57,12 @@ TEST(DialogRuns, BoardHelpMenuPagesOptionsAndCredits)
         "250 click left\n"
         "252 click left\n"
         "254 click left\n"
-        "260 shot " + d + "help7.png\n"
-        "260 dump " + d + "help7.json\n"
+        "256 click left\n"
+        "260 shot " + d + "help8.png\n"
+        "260 dump " + d + "help8.json\n"
         "261 mouse 312 610\n"
         "262 click left\n"
-        "263 dump " + d + "help6.json\n"
+        "263 dump " + d + "help7.json\n"
         "270 key escape\n"
         "300 dump " + d + "closed.json\n"
         "310 mouse 937 29\n"
@@ -88,15 +89,15 @@ TEST(DialogRuns, BoardHelpMenuPagesOptionsAndCredits)
     EXPECT_EQ(popupField(help1, "State"), 447);
     EXPECT_EQ(dumpField(help1, "g_helpFromMenu"), 1);
     EXPECT_EQ(dumpField(help1, "g_instructionsPage"), 1);
-    // seven clicks on next stop at the last page
+    // eight clicks on next stop at the last page
+    EXPECT_EQ(dumpField(readFile(d + "help8.json"), "g_instructionsPage"), 8);
     EXPECT_EQ(dumpField(readFile(d + "help7.json"), "g_instructionsPage"), 7);
-    EXPECT_EQ(dumpField(readFile(d + "help6.json"), "g_instructionsPage"), 6);
     std::string closed = readFile(d + "closed.json");
     EXPECT_EQ(popupField(closed, "State"), 0);
     EXPECT_EQ(dumpField(closed, "g_inputLayer"), 1);
     EXPECT_EQ(popupField(readFile(d + "options.json"), "State"), 100);
     EXPECT_EQ(popupField(readFile(d + "credits.json"), "State"), 101);
-    for (const char* shot : {"start-help.png", "menu.png", "help7.png", "options.png", "credits.png"})
+    for (const char* shot : {"start-help.png", "menu.png", "help8.png", "options.png", "credits.png"})
         EXPECT_TRUE(isShot(d + shot)) << shot;
 }
 

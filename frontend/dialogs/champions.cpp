@@ -6,7 +6,6 @@
 #include "campaign/besttimes.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
-#include "framework/language.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
 
@@ -31,8 +30,7 @@ int runChampions(tavoTPopup& p)
     for (int r = 1; r <= 7; ++r) {
         const float y = headY + (float)(r * lineHeight);
         textCentred(std::to_string(r), 323, y);
-        // a free profile slot ranks with a blank name: it is shown as free, not as a player with 0 points
-        if (g_champLevel[r] > 0 && !trimBlanks(g_champName[r]).empty()) {
+        if (!champRowFree(r)) {
             textLeft(g_champName[r], 368, y);
             textRight(std::to_string(g_champPoints[r]), 654, y);
             textCentred(std::to_string(g_champLevel[r]), 697, y);

@@ -66,7 +66,7 @@ cat > "$WORK/ref.txt" <<REF
 1371 mouse $REST_X $REST_Y
 1372 click left
 1420 shot $R/map.png
-1421 mouse 903 583
+1421 mouse 903 501
 1422 click left
 1470 shot $R/preview.png
 1471 mouse 512 554
@@ -161,7 +161,7 @@ click_logical "$game" 900 710
 expect maphelp
 click_logical "$game" $REST_X $REST_Y
 expect map
-click_logical "$game" 903 583
+click_logical "$game" 903 501
 expect preview
 click_logical "$game" 512 554
 expect help 60
@@ -205,7 +205,7 @@ for i in $(seq 6); do
 done
 expect map
 differs map 846 592 32 32
-click_logical "$game" 903 583
+click_logical "$game" 903 501
 expect preview
 differs preview 312 500 400 28
 click_logical "$game" 707 203
@@ -254,7 +254,7 @@ click_logical "$game" 617 484
 point $REST_X $REST_Y
 expect map
 differs map 846 592 32 32
-click_logical "$game" 903 583
+click_logical "$game" 903 501
 expect preview
 differs preview 312 500 400 28
 kill -TERM "$game"
