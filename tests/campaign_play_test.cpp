@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "campaign/level_points.h"
 #include "campaign/scene_story.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
