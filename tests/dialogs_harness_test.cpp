@@ -2,7 +2,12 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+
+#include "campaign/scene_roadmap.h"
+#include "campaign/scene_story.h"
+#include "campaign/spieler.h"
 
 #include "tests/dialogs_support.h"
 #include "tests/harness_support.h"
@@ -177,4 +182,42 @@ TEST(DialogRuns, MenuAndMapOpenTheirDialogsFromTheirButtons)
     EXPECT_EQ(dumpField(readFile(d + "named.json"), "g_currentPlayer"), 1);
     EXPECT_NE(readFile(d + "champions.json").find("\"Ada\""), std::string::npos);
     EXPECT_NE(readFile(d + "save/players1.ppp").find("Ada"), std::string::npos);
+}
+
+TEST(DialogRuns, AFinishedJourneyOnTheMapPreviewsAnyLevelAndStartRetellsTheEnd)
+{
+    std::string d = tempDir("dialog-run-finished");
+    std::filesystem::create_directories(d + "save");
+    // a traveller who has finished the campaign, chosen in the settings
+    TSpieler done;
+    done.Erase();
+    done.Name = "Ada";
+    done.StoryLevel = 80;
+    done.isStoryFinished = 1;
+    done.Level = 1;
+    done.isHelp = 0;
+    done.SetURL(d + "save/players1.ppp");
+    ASSERT_EQ(done.SaveToDisk(), 1);
+    std::ofstream(d + "save/settings.txt", std::ios::binary) << "0\r\n140\r\n210\r\n1\r\n0\r\n140\r\n";
+    auto at = [&](int frame, const std::string& what) { return std::to_string(frame) + " " + what + "\n"; };
+    auto look = [&](int frame, const std::string& name) {
+        return at(frame, "shot " + d + name + ".png") + at(frame, "dump " + d + name + ".json");
+    };
+    const TLevelPoint p = roadmapPoint(36);
+    std::string script = at(2, "keydown escape") + at(30, "keyup escape") + at(560, "mouse 905 666") +
+                         at(561, "click left") + at(600, "mouse 617 484") + at(601, "click left") + look(660, "map") +
+                         at(661, "mouse " + std::to_string(p.x) + " " + std::to_string(p.y)) + at(662, "click left") +
+                         look(690, "preview") + at(691, "key escape") + look(720, "closed") +
+                         at(721, "mouse 905 666") + at(722, "click left") + look(770, "story") + at(771, "quit");
+    ASSERT_EQ(runHarness("", script, d), 0) << readFile(d + "script.out");
+    const std::string map = readFile(d + "map.json");
+    EXPECT_EQ(dumpField(map, "g_scene"), 13);
+    EXPECT_EQ(dumpField(map, "sceneRoadmap", "visiblePoints"), 80);
+    const std::string preview = readFile(d + "preview.json");
+    EXPECT_EQ(popupField(preview, "State"), 551);
+    EXPECT_EQ(popupField(readFile(d + "closed.json"), "State"), 0);
+    const std::string story = readFile(d + "story.json");
+    EXPECT_EQ(dumpField(story, "g_scene"), 14);
+    EXPECT_EQ(dumpField(story, "sceneStory", "_page"), STORY_FIRST_CLOSING_PAGE);
+    for (const char* shot : {"map.png", "preview.png", "closed.png", "story.png"}) EXPECT_TRUE(isShot(d + shot)) << shot;
 }
