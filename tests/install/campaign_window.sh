@@ -204,7 +204,7 @@ for i in $(seq 6); do
   wait_for_picture "$game" "$R/map.png" "$WORK/real-map.png" 10 > /dev/null && break
 done
 expect map
-differs map 846 592 32 32
+differs map 845 505 32 32
 click_logical "$game" 903 501
 expect preview
 differs preview 312 500 400 28
@@ -253,7 +253,7 @@ expect resume
 click_logical "$game" 617 484
 point $REST_X $REST_Y
 expect map
-differs map 846 592 32 32
+differs map 845 505 32 32
 click_logical "$game" 903 501
 expect preview
 differs preview 312 500 400 28
