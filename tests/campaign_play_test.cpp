@@ -10,6 +10,7 @@
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/scene.h"
+#include "frontend/playermenu.h"
 #include "frontend/widgets.h"
 #include "tests/harness_support.h"
 #include "tests/spine_support.h"
@@ -37,8 +38,8 @@ int previewCloseY() { return 384 - (int)popupHandler->imgPopupMedium->H / 2 + 40
 // The screen y inside row n (1 = first) of the player menu's list.
 int managerRowY(int n)
 {
-    const float top = 384 - g_imgPlayerMenu->H / 2, h = 0.8f * (float)g_fontText->GetFontHeight();
-    return (int)(top + h * ((float)n + 0.5f)) + 3;
+    const float top = 384 - g_imgPlayerMenu->H / 2, fh = (float)g_fontText->GetFontHeight();
+    return (int)(top + (fh + PLAYERMENU_ROW_SPACING) * (float)n + fh / 2);
 }
 
 int firstOf(const std::string& json, const std::string& key)

@@ -16,8 +16,6 @@
 
 namespace {
 constexpr float BUTTON_Y = 584;
-// Rows stand a line and this much apart, so the highlight of one never reaches the next.
-constexpr float ROW_SPACING = 12;
 // The highlight picture's band lies this far below the picture's centre.
 constexpr float BAR_BAND_DROP = 5;
 
@@ -60,7 +58,7 @@ int playerMenu()
     const float W = g_imgPlayerMenu->W, H = g_imgPlayerMenu->H;
     const float L = 512 - W / 2 + 40, M = 512, R = 512 + W / 2 - 40, T = 384 - H / 2;
     const float fh = (float)g_fontText->GetFontHeight();
-    const float h = fh + ROW_SPACING;
+    const float h = fh + PLAYERMENU_ROW_SPACING;
     textAt(text("player"), L, T - 8, 0);
     textAt(text("game"), M, T - 8, 1);
     textAt(text("points"), R, T - 8, 2);

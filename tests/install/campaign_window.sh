@@ -40,7 +40,7 @@ cat > "$WORK/ref.txt" <<REF
 791 mouse 115 666
 792 click left
 839 shot $R/players2.png
-840 mouse 512 231
+840 mouse 512 246
 841 click left
 842 mouse 512 584
 843 click left
@@ -226,7 +226,7 @@ nearer menu-bob menu-bob menu $WELCOME
 # Ada chosen again: her row is the first, she has the points
 click_logical "$game" 115 666
 expect players2
-click_logical "$game" 512 231
+click_logical "$game" 512 246
 click_logical "$game" 512 584
 expect menu
 nearer menu menu menu-bob $WELCOME
