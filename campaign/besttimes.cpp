@@ -27,6 +27,11 @@ void rankChampions()
         }
 }
 
+bool champRowFree(int row)
+{
+    return row < 1 || row > 16 || g_champLevel[row] <= 0 || trimBlanks(g_champName[row]).empty();
+}
+
 std::string bestTimesPath() { return g_saveDir + "besttimes.ppp"; }
 
 static void clearBestTimes()

@@ -9,6 +9,8 @@ constexpr int BESTTIMES_RECORD_BYTES = 4 + BESTTIMES_NAME_CHARS;
 constexpr int BESTTIMES_FILE_BYTES = 80 * BESTTIMES_RECORD_BYTES;
 
 void rankChampions();
+// A row of the ranking that holds no player: empty, or a free profile slot (it ranks with a blank name).
+bool champRowFree(int row);
 void resetBestTimes();
 void loadBestTimes();
 int saveBestTimes();

@@ -1,12 +1,14 @@
 // The level map: points along the path, the frontier's glow, level names, the level preview and the start button.
 #include "campaign/scene_roadmap.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <vector>
 
 #include "framework/globals.h"
 #include "campaign/level_points.h"
+#include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
@@ -35,22 +37,84 @@ constexpr std::array<TLevelPoint, ROADMAP_LEVELS + 1> levelPoints()
 constexpr auto kLevelPoints = levelPoints();
 
 constexpr float CLOSE_X = 937, CLOSE_Y = 29;
-constexpr float PLAY_X = 512, PLAY_Y = 554;
-constexpr float BESTTIME_RISE = 150;
-constexpr float PREVIEW_X = 250;
+constexpr float PLAY_X = 512;
+constexpr int PLAY_BUTTON = 3;
 constexpr int GLOW_PICTURE = 4;
+// A finished campaign says so on the bottom bar, left of the start button.
+constexpr float JOURNEY_X = 404, JOURNEY_Y = 696;
+// The play button stands this far above the preview box's bottom.
+constexpr float PREVIEW_PLAY_RISE = 48;
+constexpr float PREVIEW_GAP = 6;
+// The text font's shadow and descenders reach this far below its line height.
+constexpr float TEXT_OVERHANG = 6;
+// The miniature keeps this far inside the box's sides, and is never drawn larger than half the board.
+constexpr float PREVIEW_SIDE = 40;
+constexpr float PREVIEW_MAX_SCALE = 0.5f;
+// A cell reaches half a cell from its centre, its border pieces a rim beyond that (board pixels).
+constexpr float CELL_REACH = 24 + 18;
+// The preview's close button sits this far below the box's top.
+constexpr float PREVIEW_CLOSE_DROP = 40;
 
 int clampLevel(int v) { return v < 1 ? 1 : v > ROADMAP_LEVELS ? ROADMAP_LEVELS : v; }
 
 bool isChapterPoint(int level) { return level % 10 == 0; }
 
 float mediumBoxHeight() { return popupHandler->imgPopupMedium->H; }
+float mediumBoxWidth() { return popupHandler->imgPopupMedium->W; }
+
+// A finished campaign has no frontier left to glow.
+bool isFrontier(const TSpieler& p, int level) { return p.isStoryFinished != 1 && level == p.StoryLevel; }
 
 // The board draws these border pieces live; the miniature places them where the board would.
 constexpr int kLiveBorderOffset = -18;
 }
 
 const TLevelPoint& roadmapPoint(int level) { return kLevelPoints[clampLevel(level)]; }
+
+TPreviewLayout previewLayout(int level)
+{
+    const tavoTSceneMatch3& b = *sceneMatch3;
+    const int L = clampLevel(level);
+    TPreviewLayout l;
+    const float boxTop = 384 - mediumBoxHeight() / 2, boxBottom = 384 + mediumBoxHeight() / 2;
+    l.playY = boxBottom - PREVIEW_PLAY_RISE;
+    const float playHalf = g_imgButtons[PLAY_BUTTON] ? g_imgButtons[PLAY_BUTTON]->H / 2 : 0;
+    l.lineBottom = l.playY - playHalf - PREVIEW_GAP;
+    l.lineTop = l.lineBottom - (float)g_fontText->GetFontHeight() - TEXT_OVERHANG;
+    l.bandTop = boxTop + POPUP_BODY_TOP + PREVIEW_GAP;
+    l.bandBottom = l.lineTop - PREVIEW_GAP;
+
+    float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
+    for (int s = 1; s <= M3_LAST_SLOT; ++s) {
+        const int a = b._preview_cella[L][s];
+        if (a <= 0 || a >= 99) continue;
+        x0 = std::min(x0, b._preview_cellx[L][s] - CELL_REACH);
+        x1 = std::max(x1, b._preview_cellx[L][s] + CELL_REACH);
+        y0 = std::min(y0, b._preview_celly[L][s] - CELL_REACH);
+        y1 = std::max(y1, b._preview_celly[L][s] + CELL_REACH);
+    }
+    if (x1 < x0) x0 = x1 = y0 = y1 = 0;
+    const float bandW = mediumBoxWidth() - 2 * PREVIEW_SIDE, bandH = l.bandBottom - l.bandTop;
+    l.scale = PREVIEW_MAX_SCALE;
+    if (x1 > x0) l.scale = std::min(l.scale, bandW / (x1 - x0));
+    if (y1 > y0) l.scale = std::min(l.scale, bandH / (y1 - y0));
+    l.ox = 512 - (x0 + x1) / 2 * l.scale;
+    l.oy = (l.bandTop + l.bandBottom) / 2 - (y0 + y1) / 2 * l.scale;
+    l.left = l.ox + x0 * l.scale;
+    l.right = l.ox + x1 * l.scale;
+    l.top = l.oy + y0 * l.scale;
+    l.bottom = l.oy + y1 * l.scale;
+    return l;
+}
+
+std::string bestTimeLine(int level)
+{
+    const int L = clampLevel(level);
+    if (g_bestTime[L] == -1) return text("nobesttime");
+    std::string line = text("besttime") + " " + timeText(g_bestTime[L]);
+    if (!trimBlanks(g_bestTimeName[L]).empty()) line += " " + text("by") + " " + g_bestTimeName[L];
+    return line;
+}
 
 TSpieler* roadmapProfile()
 {
@@ -95,7 +159,7 @@ int tavoTSceneRoadmap::Prepare()
     if (TSpieler* p = roadmapProfile()) p->loadAllItemsToDestroyFromDisk("data/levels/lvla000.lvl");
     _imgBackground->LoadFromDisk("data/roadmap/roadmap.png", 0, -1);
     _imgBackground->setXY(0, 0);
-    _imgBottomBar->LoadFromDisk("data/ui/menuborderdown.png", 0, -1);
+    _imgBottomBar->LoadFromDisk("data/roadmap/bottombar.png", 0, -1);
     _imgBottomBar->setXY(0, 768 - _imgBottomBar->H + 15);
     g_input->_MausOK = 1;
     popupHandler->runtime = 0;
@@ -168,6 +232,7 @@ int tavoTSceneRoadmap::Update()
     g_inputLayer = 1;
     Sys_SetAlpha(1);
     drawLevelpoints();
+    if (p && p->isStoryFinished == 1) drawCenteredText(text("journeydone"), g_fontText, JOURNEY_X, JOURNEY_Y);
     if (popupHandler->runtime > 0) g_inputLayer = 2;
     popupHandler->ingameScreenMainmenu_show();
 
@@ -187,6 +252,12 @@ int tavoTSceneRoadmap::drawButtons()
     if (g_roadmapHoloButton && g_roadmapHoloButton->Tick(0) == 3) {
         TSpieler* p = roadmapProfile();
         if (!p) return 0;
+        if (p->isStoryFinished == 1 && p->isResume != 1) {
+            // nothing is left to play next: start retells the journey's end; any point still opens its game
+            sceneStory->setPage(STORY_FIRST_CLOSING_PAGE);
+            sceneHandler->fade_out(SCENE_STORY, 0, 0);
+            return 0;
+        }
         const int level = startLevel();
         const int before = p->Level;
         p->Level = level;
@@ -209,7 +280,7 @@ int tavoTSceneRoadmap::drawLevelpoints()
     Sys_SetAlpha(1);
     for (int i = 1; i <= n && i <= p->StoryLevel; ++i) {
         const float x = _LevelPointX[i], y = _LevelPointY[i];
-        const bool frontier = i == p->StoryLevel;
+        const bool frontier = isFrontier(*p, i);
         if (isChapterPoint(i)) {
             if (frontier) {
                 drawAnimation(x, y);
@@ -257,18 +328,17 @@ int tavoTSceneRoadmap::LevelPreview()
     Sys_SetAlpha(a0);
     draw_preview_match3(L, L);
 
-    const float hb = popupHandler->imgPopupBig->H;
-    const float lineY = 384 + hb / 2 - BESTTIME_RISE;
-    if (g_bestTime[L] == -1)
-        drawCenteredText(text("nobesttime"), g_fontText, 512, lineY);
-    else
-        drawCenteredText(text("besttime") + " " + timeText(g_bestTime[L]) + " " + text("by") + " " + g_bestTimeName[L],
-                         g_fontText, 512, lineY);
+    const TPreviewLayout l = previewLayout(L);
+    drawCenteredText(bestTimeLine(L), g_fontText, 512, l.lineTop);
 
     // like every dialog, the preview acts only while fully open
     const bool open = dialogTakesInput(*popupHandler);
-    if (drawCloseButton(707, 384 - mediumBoxHeight() / 2 + 40) == 1 && open) popupHandler->direction = 2;
-    if (drawButton(PLAY_X, PLAY_Y, 3, 2, text("play")) == 3 && open) {
+    if (drawCloseButton(707, 384 - mediumBoxHeight() / 2 + PREVIEW_CLOSE_DROP) == 1 && open) popupHandler->direction = 2;
+    if (open && g_input->_Escape == 1) {
+        g_input->_Escape = 0;
+        popupHandler->direction = 2;
+    }
+    if (drawButton(PLAY_X, l.playY, PLAY_BUTTON, 2, text("play")) == 3 && open) {
         const int before = p->Level;
         if (p->isResume == 0) {
             traceLog("resume ausgeschaltet");
@@ -295,42 +365,45 @@ int tavoTSceneRoadmap::draw_preview_match3(int level, int)
 {
     const tavoTSceneMatch3& b = *sceneMatch3;
     const int L = clampLevel(level);
-    const float ox = PREVIEW_X, oy = 384 - mediumBoxHeight() / 2 + 40;
+    const TPreviewLayout l = previewLayout(L);
+    const float k = l.scale, ox = l.ox, oy = l.oy;
+    // the pictures are the board's own, drawn at the miniature's scale; 24 is half a cell
+    const float half = 24 * k;
 
-    Sys_SetScale(0.5f, 0.5f);
+    Sys_SetScale(k, k);
     Sys_SetBlend(BLEND_ALPHA);
     for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         const int a = b._preview_cella[L][s], bord = b._preview_cellbord[L][s];
         if (a <= 0 || a >= 99 || bord <= 0 || bord > 24) continue;
         int dx = kLiveBorderOffset, dy = kLiveBorderOffset;
         m3BorderOffset(bord, dx, dy);
-        b._imgCellBorder[bord]->PaintXY(ox + b._preview_cellx[L][s] / 2 - 12 + (float)dx / 2,
-                                         oy + b._preview_celly[L][s] / 2 - 12 + (float)dy / 2);
+        b._imgCellBorder[bord]->PaintXY(ox + b._preview_cellx[L][s] * k - half + (float)dx * k,
+                                         oy + b._preview_celly[L][s] * k - half + (float)dy * k);
     }
     Sys_SetBlend(BLEND_SOLID);
     for (int u = 1; u <= 30; ++u) {
         const int n = b._preview_m3rowcount[L][u];
         if (n <= 0 || n > 12) continue;
-        b._imgRow[n]->PaintXY(ox + (float)(b._preview_m3rowx[L][u] / 2) - 12, oy + (float)(b._preview_m3rowy[L][u] / 2) - 12);
+        b._imgRow[n]->PaintXY(ox + (float)b._preview_m3rowx[L][u] * k - half, oy + (float)b._preview_m3rowy[L][u] * k - half);
     }
     for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         const int a = b._preview_cella[L][s];
         if (a <= 0 || a >= 99 || b._preview_cellmoss[L][s] != 1) continue;
-        b._imgMoss->PaintXY(ox + b._preview_cellx[L][s] / 2, oy + b._preview_celly[L][s] / 2);
+        b._imgMoss->PaintXY(ox + b._preview_cellx[L][s] * k, oy + b._preview_celly[L][s] * k);
     }
     Sys_SetBlend(BLEND_ALPHA);
     for (int s = 1; s <= M3_LAST_SLOT; ++s) {
         if (b._preview_itema[L][s] != _bug) continue;
-        Sys_SetScale(0.125f, 0.125f);
+        Sys_SetScale(k / 4, k / 4);
         Sys_SetRotation(2.0f * (float)g_frameCount);
-        b._imgLogoGlow->PaintXY(ox + b._preview_itemx[L][s] / 2, oy + b._preview_itemy[L][s] / 2);
+        b._imgLogoGlow->PaintXY(ox + b._preview_itemx[L][s] * k, oy + b._preview_itemy[L][s] * k);
         Sys_SetRotation(0);
     }
     for (int s = 1; s <= M3_LAST_SLOT; ++s) {
-        const int k = b._preview_itema[L][s];
-        if (k <= 0 || k >= 30 || b._preview_itemkaefcol[L][s] != -1) continue;
-        Sys_SetScale(0.5f, 0.5f);
-        b._imgItem[k]->PaintXY(ox + b._preview_itemx[L][s] / 2, oy + b._preview_itemy[L][s] / 2);
+        const int kind = b._preview_itema[L][s];
+        if (kind <= 0 || kind >= 30 || b._preview_itemkaefcol[L][s] != -1) continue;
+        Sys_SetScale(k, k);
+        b._imgItem[kind]->PaintXY(ox + b._preview_itemx[L][s] * k, oy + b._preview_itemy[L][s] * k);
     }
     Sys_SetBlend(BLEND_ALPHA);
     Sys_SetScale(1, 1);

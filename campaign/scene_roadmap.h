@@ -52,6 +52,19 @@ public:
     int _messageFrames = 0;
 };
 
+// The level preview's three bands inside its box, top to bottom: the miniature (scaled down when the board is too
+// tall for its band), the best-time line, the play button. Screen pixels.
+struct TPreviewLayout {
+    float ox = 0, oy = 0, scale = 0.5f;   // a board position (x, y) is drawn at (ox + x * scale, oy + y * scale)
+    float left = 0, top = 0, right = 0, bottom = 0;   // the miniature's outline, border pieces included
+    float bandTop = 0, bandBottom = 0;    // the room the miniature may take
+    float lineTop = 0, lineBottom = 0;    // the best-time line
+    float playY = 0;                      // centre of the play button
+};
+TPreviewLayout previewLayout(int level);
+// The best-time line of a level's preview; "by" only when the holder has a name.
+std::string bestTimeLine(int level);
+
 // The active profile with its levels clamped into the campaign; null when no profile is chosen.
 TSpieler* roadmapProfile();
 // True when the level's file holds a whole board.

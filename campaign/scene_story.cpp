@@ -21,7 +21,6 @@ constexpr int BUTTON_PREVIOUS = 7;
 // The pages that open the campaign (1, 2) and close it (10, 11) come in pairs.
 constexpr int FIRST_OPENING_PAGE = 1;
 constexpr int SECOND_OPENING_PAGE = 2;
-constexpr int FIRST_CLOSING_PAGE = 10;
 }
 
 tavoTSceneStory::tavoTSceneStory() : imgBackground(std::make_unique<tavoTBild>()) {}
@@ -80,7 +79,7 @@ int tavoTSceneStory::Update()
     if (drawButton(900, 710, BUTTON_NEXT, 1, "") == 3) {
         TSpieler* p = g_currentPlayer >= 1 && g_currentPlayer < MAX_PLAYERS ? g_players[g_currentPlayer] : nullptr;
         if (p) p->isStoryPageShow = 0;
-        if (_page == FIRST_OPENING_PAGE || _page == FIRST_CLOSING_PAGE) {
+        if (_page == FIRST_OPENING_PAGE || _page == STORY_FIRST_CLOSING_PAGE) {
             _scrollForward();
             sceneHandler->fade_out(SCENE_STORY, 0, 0);
         } else if (_page == SECOND_OPENING_PAGE) {

@@ -8,6 +8,8 @@
 class tavoTBild;
 
 constexpr int STORY_PAGES = 11;
+// The first of the two pages that close the campaign.
+constexpr int STORY_FIRST_CLOSING_PAGE = 10;
 
 class tavoTSceneStory : public tavoTScene {
 public:

@@ -9,6 +9,7 @@
 #include "framework/globals.h"
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
+#include "frontend/bar_layout.h"
 #include "framework/bild.h"
 #include "framework/input.h"
 #include "framework/language.h"
@@ -30,16 +31,13 @@ THoloButton* ownHoloButton() { return s_holoButtons.emplace_back(std::make_uniqu
 
 void setupHoloButtons()
 {
-    static const struct {
-        float x, y;
-        const char* key;
-    } kMenuButtons[4] = {{905, 666, "startgame"}, {115, 666, "player"}, {355, 666, "champions"}, {665, 666, "options"}};
+    static const char* const kMenuCaptions[4] = {"startgame", "player", "champions", "options"};
     for (int i = 0; i < 4; ++i) {
         if (!g_menuHoloButtons[i]) g_menuHoloButtons[i] = ownHoloButton();
-        g_menuHoloButtons[i]->setup(kMenuButtons[i].x, kMenuButtons[i].y, 1, g_lang->getValue(kMenuButtons[i].key));
+        g_menuHoloButtons[i]->setup((float)kMenuBarButtonX[i], (float)kBarButtonY, 1, g_lang->getValue(kMenuCaptions[i]));
     }
     if (!g_roadmapHoloButton) g_roadmapHoloButton = ownHoloButton();
-    g_roadmapHoloButton->setup(925, 666, 1, g_lang->getValue("startgame"));
+    g_roadmapHoloButton->setup((float)kMapBarButtonX[0], (float)kBarButtonY, 1, g_lang->getValue("startgame"));
 }
 
 void destroyHoloButtons()

@@ -3,6 +3,8 @@
 
 // The most profiles the manager lets a player keep; slot 8 is never filled by the game.
 constexpr int PLAYERMENU_MAX_PROFILES = 7;
+// Rows stand a text line and this much apart, so the highlight of one never reaches the next.
+constexpr float PLAYERMENU_ROW_SPACING = 12;
 
 // Each draws its dialog and handles its input for one frame; the dialog driver calls them.
 int playerMenu();

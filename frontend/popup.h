@@ -48,6 +48,9 @@ extern int g_previousProfile;
 extern int g_pendingSlot;
 extern std::string g_pendingName;
 
+// The box pictures' body starts this far below their top, under the title band's rule.
+constexpr float POPUP_BODY_TOP = 80;
+
 // Frames of the opening: `pop` starts at 1, the dialog is fully open and takes input at 16.
 constexpr int POPUP_RUNTIME_OPEN = 16;
 // Below this measured frame rate a dialog opens and closes at once.

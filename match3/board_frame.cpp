@@ -12,6 +12,7 @@
 #include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
+#include "frontend/dialogs/dialogs.h"
 #include "frontend/effects.h"
 #include "frontend/messages.h"
 #include "frontend/popup.h"
@@ -325,16 +326,9 @@ int tavoTSceneMatch3::Update()
     _item_Max = M3_ITEM_MAX;
     if (_runtime == M3_FRAME_INSTRUCTIONS) {
         _runtime = M3_FRAME_INSTRUCTIONS + 1;
-        int level = p->Level;
-        if (level == 1) g_instructionsPage = 1;
-        if (level == 2) g_instructionsPage = 2;
-        if (level == 4) g_instructionsPage = 4;
-        if (level == puRemoveLine->_availableOnLevel) g_instructionsPage = 3;
-        if (level == puRemoveSameItem->_availableOnLevel) g_instructionsPage = 5;
-        if (level == puThrowExplosive->_availableOnLevel) g_instructionsPage = 6;
-        if (level == puReplaceAllItems->_availableOnLevel) g_instructionsPage = 7;
-        bool helpLevel = level == 1 || level == 2 || level == 3 || level == 4 || level == 5 || level == 7 || level == 9;
-        if (helpLevel && p->isHelp != 0) popupHandler->pop(POPUP_INSTRUCTIONS);
+        const int page = instructionsPageForLevel(p->Level);
+        if (page > 0) g_instructionsPage = page;
+        if (page > 0 && p->isHelp != 0) popupHandler->pop(POPUP_INSTRUCTIONS);
     }
     if (p->gtGameType == _GAMETYPE_SWAP && _runtime == M3_FRAME_NO_READY_LINES) _makeno3groups();
     if (_runtime > M3_FRAME_LIVE && g_pause == -1 && popupHandler->runtime == 0 && _winrun == 0) countPlayTime();

@@ -18,6 +18,17 @@
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 
+namespace {
+// Whether a campaign level starts with moss: only then does its score board speak of moss.
+bool levelHasMoss(const tavoTSceneMatch3& b, int level)
+{
+    if (level < 1 || level > 80) return false;
+    for (int s = 1; s <= M3_LAST_SLOT; ++s)
+        if (b._preview_cella[level][s] > 0 && b._preview_cella[level][s] < 99 && b._preview_cellmoss[level][s] == 1) return true;
+    return false;
+}
+}
+
 int tavoTSceneMatch3::_incpoints(float x, float y, int n)
 {
     TSpieler* p = m3Player();
@@ -138,7 +149,7 @@ void tavoTSceneMatch3::_winDrawScoreBoard(TSpieler& p, int boardFrom)
         {"timebonus", std::to_string(_bonuspunkte), _bonuspunkte > 0},
         // the row shows what the win credited for moss, so the two always agree
         {"smasheddirt", std::to_string(p.anzMoss) + "x" + std::to_string(_mossPoints) + "=" +
-                            std::to_string(p.anzMoss * _mossPoints), true},
+                            std::to_string(p.anzMoss * _mossPoints), levelHasMoss(*this, p.Level)},
         {"pointsinthislevel", std::to_string(p.LevelPoints), true},
         {"pointsinthisgame", std::to_string(p.StoryPoints), true},
     };

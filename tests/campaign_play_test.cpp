@@ -5,22 +5,24 @@
 #include <cstdlib>
 #include <string>
 
+#include "campaign/level_points.h"
 #include "campaign/scene_story.h"
 #include "fonts/bitmapfont.h"
 #include "framework/bild.h"
 #include "framework/scene.h"
+#include "frontend/playermenu.h"
 #include "frontend/widgets.h"
 #include "tests/harness_support.h"
 #include "tests/spine_support.h"
 
 namespace {
-constexpr int LEVEL_ONE_X = 903, LEVEL_ONE_Y = 583;   // the first point of the level map
+constexpr int LEVEL_ONE_X = kMapLevelPoints[0][0], LEVEL_ONE_Y = kMapLevelPoints[0][1];   // the first point of the map
 constexpr int MENU_START_X = 905, MENU_PLAYER_X = 115, MENU_CHAMPIONS_X = 355, MENU_BUTTON_Y = 666;
 constexpr int CLOSE_X = 937, CLOSE_Y = 29;
 constexpr int DIALOG_RIGHT_X = 612, DIALOG_BUTTON_Y = 484;   // ok of the name entry and the dialogs' button row
 constexpr int RESUME_X = 617, QUIT_OK_X = 617;
 constexpr int STORY_NEXT_X = 900, STORY_NEXT_Y = 710;
-constexpr int PLAY_X = 512, PLAY_Y = 554;
+constexpr int PLAY_X = 512, PLAY_Y = 556;   // the preview's play button
 constexpr int MANAGER_NEW_X = 323, MANAGER_OK_X = 512, MANAGER_BUTTON_Y = 584;
 
 bool sceneReady(int id)
@@ -36,8 +38,8 @@ int previewCloseY() { return 384 - (int)popupHandler->imgPopupMedium->H / 2 + 40
 // The screen y inside row n (1 = first) of the player menu's list.
 int managerRowY(int n)
 {
-    const float top = 384 - g_imgPlayerMenu->H / 2, h = 0.8f * (float)g_fontText->GetFontHeight();
-    return (int)(top + h * ((float)n + 0.5f)) + 3;
+    const float top = 384 - g_imgPlayerMenu->H / 2, fh = (float)g_fontText->GetFontHeight();
+    return (int)(top + (fh + PLAYERMENU_ROW_SPACING) * (float)n + fh / 2);
 }
 
 int firstOf(const std::string& json, const std::string& key)

@@ -184,11 +184,18 @@ TEST(ContentManifest, DialogBoxesHoldWhatTheirLayoutsPlace)
     EXPECT_LE(384 - small.second / 2 + 20 + 36, 294);
     // Medium: champions table and close, level preview with its play button and half-size board.
     EXPECT_TRUE(inside(medium, 707, 384 - medium.second / 2 + 40, cw, ch));
-    EXPECT_TRUE(inside(medium, 512, 554, bw, bh));
+    EXPECT_TRUE(inside(medium, 512, 556, bw, bh));
     EXPECT_TRUE(inside(medium, 512, 540, bw, bh));
-    EXPECT_LE(384 - medium.second / 2 + 20 + 36, 233);
-    EXPECT_TRUE(inside(medium, (324 + 699) / 2.0, 233 + 10, 699 - 324 + 40, 20));
-    EXPECT_TRUE(inside(medium, 250 + 480 / 2.0, 384 - medium.second / 2 + 40 + 24 + 6 * 24, 480, 12 * 24));
+    // The champions' column heads stand on the paper, the paper in the box below the title band.
+    auto scores = size("ui/scores.png");
+    const double paperTop = 432 - scores.second / 2.0;
+    EXPECT_LE(384 - medium.second / 2 + 80, paperTop);
+    EXPECT_TRUE(inside(medium, 512, 432, scores.first, scores.second));
+    EXPECT_GE(scores.first - 40, 699 - 324 + 40);
+    EXPECT_GE(scores.second, 14 + 8 * 20 + 20);
+    // The preview's body holds a half-size board of nine rows above its line and play button.
+    // (title band 80, gaps of 6, a line of 26, the button 48 above the bottom; cells 24 apart reaching 21 beyond)
+    EXPECT_GE(medium.second - 80 - 6 - 6 - 26 - 6 - bh / 2 - 48, 8 * 24 + 2 * 21);
     // Big: options, instructions, player menu, new player, map help.
     for (auto [x, y] : std::vector<std::pair<int, int>>{{362, 594}, {662, 594}, {312, 610}, {512, 610}, {712, 610}, {323, 584},
                                                         {701, 584}, {512, 586}, {412, 484}, {612, 484}})
@@ -197,8 +204,8 @@ TEST(ContentManifest, DialogBoxesHoldWhatTheirLayoutsPlace)
     for (auto [x, y] : std::vector<std::pair<int, int>>{{212, 270}, {812, 270}, {212, 465}, {812, 465}, {312, 399}, {712, 399}})
         EXPECT_TRUE(inside(big, x, y, nw, nh)) << "grid at " << x << "," << y;
     EXPECT_LE(384 - big.second / 2 + 20 + 36, 190);
-    // The best-time line of the level preview stays clear of its play button.
-    EXPECT_LE(384 + big.second / 2 - 150 + 20, 554 - bh / 2 + 4);
+    // The quit question's two lines stand in the small box's body, above its buttons.
+    EXPECT_LE(384 - small.second / 2 + 80 + 30 + 2 * 24, 484 - bh / 2);
     // The paper canvas under the options sliders holds both tracks.
     auto [pw, ph] = size("ui/playermenu.png");
     auto [tw, th] = size("ui/optionstrack.png");

@@ -61,7 +61,7 @@ TEST(ContentTexts, EveryKeyTheGameLooksUpHasAText)
         "credits", "creditstext", "exitquestion", "exitsure", "exitsave", "newgame", "newgame2", "newgame3", "newgame4",
         "resumegame", "wantresume", "enterplayername", "rank", "name", "level", "music", "sound", "loud", "quiet",
         "fullscreen", "gfxcursor", "showhelp", "helproadmaptitle", "helproadmaptext", "helpbombstitle", "helpbombstext",
-        "helpdirttitle", "helpdirttext", "helpstonetitle", "helpstonetext"};
+        "helpdirttitle", "helpdirttext", "helpstonetitle", "helpstonetext", "helpplaytitle", "helpplaytext", "journeydone"};
     for (const char* k : keys) EXPECT_FALSE(t[k].empty()) << k;
     for (const char* pu : {"removeline", "removesameitems", "throwexplosive", "replaceallitems"})
         for (const char* part : {"title", "text"}) {
@@ -70,10 +70,10 @@ TEST(ContentTexts, EveryKeyTheGameLooksUpHasAText)
         }
     // Texts drawn on one line carry no line-break marker.
     for (const char* k : {"exitsure", "exitsave", "newgame2", "newgame3", "newgame4", "enterplayername", "delplayersure",
-                          "delplayersure2", "welcome", "dayover", "useitfor", "unlockitfor", "besttime"})
+                          "delplayersure2", "welcome", "dayover", "useitfor", "unlockitfor", "besttime", "journeydone"})
         EXPECT_EQ(t[k].find("%n"), std::string::npos) << k;
     // Long centred texts are broken into lines short enough for their boxes.
-    for (const char* k : {"helpdirttext", "helpbombstext", "helpstonetext", "helproadmaptext", "creditstext", "wantresume",
+    for (const char* k : {"helpplaytext", "helpdirttext", "helpbombstext", "helpstonetext", "helproadmaptext", "creditstext", "wantresume",
                           "helppowerupremovelinetext", "helppowerupreplaceallitemstext"}) {
         std::string v = t[k];
         size_t pos = 0;

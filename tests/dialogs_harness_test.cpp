@@ -2,8 +2,11 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
+#include "campaign/scene_roadmap.h"
+#include "campaign/scene_story.h"
 #include "campaign/spieler.h"
 #include "tests/dialogs_support.h"
 #include "tests/harness_support.h"
@@ -58,11 +61,12 @@ TEST(DialogRuns, BoardHelpMenuPagesOptionsAndCredits)
         "250 click left\n"
         "252 click left\n"
         "254 click left\n"
-        "260 shot " + d + "help7.png\n"
-        "260 dump " + d + "help7.json\n"
+        "256 click left\n"
+        "260 shot " + d + "help8.png\n"
+        "260 dump " + d + "help8.json\n"
         "261 mouse 312 610\n"
         "262 click left\n"
-        "263 dump " + d + "help6.json\n"
+        "263 dump " + d + "help7.json\n"
         "270 key escape\n"
         "300 dump " + d + "closed.json\n"
         "310 mouse 937 29\n"
@@ -89,15 +93,15 @@ TEST(DialogRuns, BoardHelpMenuPagesOptionsAndCredits)
     EXPECT_EQ(popupField(help1, "State"), 447);
     EXPECT_EQ(dumpField(help1, "g_helpFromMenu"), 1);
     EXPECT_EQ(dumpField(help1, "g_instructionsPage"), 1);
-    // seven clicks on next stop at the last page
+    // eight clicks on next stop at the last page
+    EXPECT_EQ(dumpField(readFile(d + "help8.json"), "g_instructionsPage"), 8);
     EXPECT_EQ(dumpField(readFile(d + "help7.json"), "g_instructionsPage"), 7);
-    EXPECT_EQ(dumpField(readFile(d + "help6.json"), "g_instructionsPage"), 6);
     std::string closed = readFile(d + "closed.json");
     EXPECT_EQ(popupField(closed, "State"), 0);
     EXPECT_EQ(dumpField(closed, "g_inputLayer"), 1);
     EXPECT_EQ(popupField(readFile(d + "options.json"), "State"), 100);
     EXPECT_EQ(popupField(readFile(d + "credits.json"), "State"), 101);
-    for (const char* shot : {"start-help.png", "menu.png", "help7.png", "options.png", "credits.png"})
+    for (const char* shot : {"start-help.png", "menu.png", "help8.png", "options.png", "credits.png"})
         EXPECT_TRUE(isShot(d + shot)) << shot;
 }
 
@@ -316,4 +320,42 @@ TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
     EXPECT_EQ(popupField(closed, "direction"), 2) << "ok, the button right of credits, closed the options";
     // right of options lies start: Ada never played, so it leads straight into the story
     EXPECT_EQ(dumpField(readFile(d + "start.json"), "g_scene"), 14);
+}
+
+TEST(DialogRuns, AFinishedJourneyOnTheMapPreviewsAnyLevelAndStartRetellsTheEnd)
+{
+    std::string d = tempDir("dialog-run-finished");
+    std::filesystem::create_directories(d + "save");
+    // a traveller who has finished the campaign, chosen in the settings
+    TSpieler done;
+    done.Erase();
+    done.Name = "Ada";
+    done.StoryLevel = 80;
+    done.isStoryFinished = 1;
+    done.Level = 1;
+    done.isHelp = 0;
+    done.SetURL(d + "save/players1.ppp");
+    ASSERT_EQ(done.SaveToDisk(), 1);
+    std::ofstream(d + "save/settings.txt", std::ios::binary) << "0\r\n140\r\n210\r\n1\r\n0\r\n140\r\n";
+    auto at = [&](int frame, const std::string& what) { return std::to_string(frame) + " " + what + "\n"; };
+    auto look = [&](int frame, const std::string& name) {
+        return at(frame, "shot " + d + name + ".png") + at(frame, "dump " + d + name + ".json");
+    };
+    const TLevelPoint p = roadmapPoint(36);
+    std::string script = at(2, "keydown escape") + at(30, "keyup escape") + at(560, "mouse 905 666") +
+                         at(561, "click left") + at(600, "mouse 617 484") + at(601, "click left") + look(660, "map") +
+                         at(661, "mouse " + std::to_string(p.x) + " " + std::to_string(p.y)) + at(662, "click left") +
+                         look(690, "preview") + at(691, "key escape") + look(720, "closed") +
+                         at(721, "mouse 905 666") + at(722, "click left") + look(770, "story") + at(771, "quit");
+    ASSERT_EQ(runHarness("", script, d), 0) << readFile(d + "script.out");
+    const std::string map = readFile(d + "map.json");
+    EXPECT_EQ(dumpField(map, "g_scene"), 13);
+    EXPECT_EQ(dumpField(map, "sceneRoadmap", "visiblePoints"), 80);
+    const std::string preview = readFile(d + "preview.json");
+    EXPECT_EQ(popupField(preview, "State"), 551);
+    EXPECT_EQ(popupField(readFile(d + "closed.json"), "State"), 0);
+    const std::string story = readFile(d + "story.json");
+    EXPECT_EQ(dumpField(story, "g_scene"), 14);
+    EXPECT_EQ(dumpField(story, "sceneStory", "_page"), STORY_FIRST_CLOSING_PAGE);
+    for (const char* shot : {"map.png", "preview.png", "closed.png", "story.png"}) EXPECT_TRUE(isShot(d + shot)) << shot;
 }

@@ -114,11 +114,18 @@ TEST_F(DialogFixture, ChampionsRankByProgressThenSlot)
     EXPECT_EQ(g_champName[3], "Five");
     EXPECT_EQ(g_champLevel[1], 30);
     EXPECT_EQ(g_champPoints[3], 99999);
-    // the erased slots follow at level 1
+    // the erased slots follow at level 1, and the table shows them as free rows
     for (int r = 4; r <= 8; ++r) {
         EXPECT_EQ(g_champLevel[r], 1);
         EXPECT_EQ(g_champName[r], "");
+        EXPECT_TRUE(champRowFree(r)) << r;
     }
+    for (int r = 1; r <= 3; ++r) EXPECT_FALSE(champRowFree(r)) << r;
+    g_players[2]->Name = "   ";
+    rankChampions();
+    EXPECT_TRUE(champRowFree(1));
+    EXPECT_FALSE(champRowFree(2));
+    g_players[2]->Name = "Two";
 
     // only one traveller has come further: every other slot fills a row at level 1
     for (int s = 1; s <= 8; ++s) g_players[s]->Erase();

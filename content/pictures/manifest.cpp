@@ -71,6 +71,7 @@ std::vector<Asset> build()
 
     // Level map.
     png(v, "roadmap/roadmap.png", 1024, 768);
+    png(v, "roadmap/bottombar.png", 1024, 150);
     png(v, "roadmap/stage-waypoint-aktiv.png", 44, 44);
     png(v, "roadmap/stage-waypoint-inaktiv.png", 44, 44);
     png(v, "roadmap/waypoint-aktiv.png", 28, 28);

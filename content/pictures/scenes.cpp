@@ -482,7 +482,11 @@ void paintRoadmap(Img& img)
         for (int a = 0; a < 36; ++a)
             for (double r : {0.0, 20.0, 40.0, 60.0}) {
                 double cx = sx + r * std::cos(a * M_PI / 18), cy = sy + r * std::sin(a * M_PI / 18);
-                if (cx < 40 || cx > 984 || cy < 60 || cy > 640) continue;
+                if (cx < 40 || cx > 984 || cy < 60 || cy > 600) continue;
+                bool onLabel = false;
+                for (const MapLabelBox& b : kMapLabels)
+                    onLabel |= std::abs(cx - b.x) < b.w / 2.0 + 26 && std::abs(cy - b.y) < b.h / 2.0 + 26;
+                if (onLabel) continue;
                 double mind = 1e9;
                 for (int i = 0; i < 80; ++i) mind = std::min(mind, std::hypot(cx - kLevelPoints[i][0], cy - kLevelPoints[i][1]));
                 if (mind > bestMin) bestMin = mind, bx = cx, by = cy;
@@ -543,17 +547,21 @@ void paintRoadmap(Img& img)
         setColA(cr, hex(0x6a4a22), 0.35);
         cairo_fill(cr);
     }
-    // Compass rose in the open sea to the lower right.
-    drawCompass(cr, 900, 680, 46);
+    // Compass rose in the open sea to the lower right, clear of the bottom bar.
+    drawCompass(cr, 735, 618, 28);
     Col outline = hex(0xfff2d0);
-    useFace(cr, Face::Script, 22);
-    const double labels[8][2] = {{770, 420}, {835, 120}, {608, 130}, {260, 95}, {250, 300}, {170, 565}, {560, 470}, {520, 610}};
     for (int ch = 1; ch <= 8; ++ch) {
-        std::string name = land(ch).name;
-        double lx = labels[ch - 1][0], ly = labels[ch - 1][1];
-        double tw = textWidth(cr, name);
-        lx = std::clamp(lx, tw / 2 + 8, 1016 - tw / 2);
-        drawText(cr, name, lx, ly, 1, hex(0x4a2a12), &outline, 2, 0);
+        // the scene keeps points clear of these boxes, so a name never leaves its box
+        const MapLabelBox& b = kMapLabels[ch - 1];
+        const std::string name = land(ch).name;
+        double size = 22;
+        cairo_text_extents_t e;
+        for (;; size -= 1) {
+            useFace(cr, Face::Script, size);
+            cairo_text_extents(cr, name.c_str(), &e);
+            if ((e.width + 8 <= b.w && e.height + 8 <= b.h) || size <= 10) break;
+        }
+        drawText(cr, name, b.x, b.y - (e.y_bearing + e.height / 2), 1, hex(0x4a2a12), &outline, 2, 0);
     }
     grain(img, 66, 0.03);
     // Burnt paper edge.

@@ -10,6 +10,7 @@
 #include "content/pictures/manifest.h"
 #include "content/pictures/painters.h"
 #include "content/pictures/sheets.h"
+#include "frontend/bar_layout.h"
 
 namespace art {
 
@@ -242,7 +243,7 @@ void mapSheet(const std::string& data, const std::string& outFile)
     Img screen(1024, 768);
     cairo_t* cr = screen.cr();
     auto map = loadPng(data + "roadmap/roadmap.png");
-    auto bar = loadPng(data + "ui/menuborderdown.png");
+    auto bar = loadPng(data + "roadmap/bottombar.png");
     auto wa = loadPng(data + "roadmap/waypoint-aktiv.png");
     auto wi = loadPng(data + "roadmap/waypoint-inaktiv.png");
     auto sa = loadPng(data + "roadmap/stage-waypoint-aktiv.png");
@@ -260,7 +261,7 @@ void mapSheet(const std::string& data, const std::string& outFile)
         useFace(cr, Face::SansBold, 9);
         drawText(cr, std::to_string(i), x + 10, y - 8, 0, hex(0xff2040));
     }
-    drawC(cr, *holo, 925, 666);
+    drawC(cr, *holo, kMapBarButtonX[0], kBarButtonY);
     drawC(cr, *close, 937, 29);
     writePng(outFile, screen);
 }

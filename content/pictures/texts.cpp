@@ -82,12 +82,18 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"gfxcursor", "Game pointer"},
         {"showhelp", "Show help"},
         // Help pages.
+        {"journeydone", "Your journey is complete! Pick any game on the map to play it again."},
         {"helproadmaptitle", "The Map"},
         {"helproadmaptext",
          "This is the map of Morvelle, the lost continent.%n%nEvery point on the path is one game.%n"
          "The glowing point is the next one to play.%n%nClick a point to look at a game you have reached,%n"
          "or press Start to go on with your journey.%n%nEvery tenth game finishes a land%n"
          "and opens the way to the next one."},
+        {"helpplaytitle", "How to Play"},
+        {"helpplaytext",
+         "Swap two neighbouring gems to make a line of three or more.%n"
+         "The line vanishes and the gems above fall into its place.%n%n"
+         "Collect the gems shown at the top%nto finish the game."},
         {"helpdirttitle", "Clear the Moss"},
         {"helpdirttext",
          "Swap two neighbouring gems to make a line of three or more.%n"

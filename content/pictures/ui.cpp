@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "content/pictures/painters.h"
+#include "frontend/bar_layout.h"
 
 namespace art {
 
@@ -413,7 +414,7 @@ void paintLoadBar(Img& img, bool fill)
     paintImg(img, shape, 0, 0);
 }
 
-void paintBorderBar(Img& img, bool top)
+void paintBorderBar(Img& img, bool top, const int* rails = nullptr, int railCount = 0)
 {
     Img shape(img.w(), img.h());
     cairo_t* cr = shape.cr();
@@ -432,7 +433,8 @@ void paintBorderBar(Img& img, bool top)
     cairo_stroke(cr);
     if (!top) {
         // Rail the holo buttons stand on.
-        for (double x : {115.0, 355.0, 665.0, 905.0}) {
+        for (int i = 0; i < railCount; ++i) {
+            const double x = rails[i];
             roundRect(cr, x - 96, 58, 192, 44, 16);
             fillWith(cr, linear(0, 58, 0, 102, hex(0x0a1a26, 0.55), hex(0x1c4454, 0.7)), true);
             cairo_set_line_width(cr, 2);
@@ -465,7 +467,7 @@ void addUiArt(Painters& p)
     p["ui/playermenu.png"] = [](Img& img) { drawParchment(img, 6, 6, img.w() - 14, img.h() - 14, 18, 31); };
     p["ui/scores.png"] = [](Img& img) {
         drawParchment(img, 6, 6, img.w() - 14, img.h() - 14, 16, 32);
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             cairo_rectangle(img.cr(), 24, 40 + i * 20, img.w() - 48, 1);
             setColA(img.cr(), hex(0x8a6a3a), 0.35);
             cairo_fill(img.cr());
@@ -529,7 +531,8 @@ void addUiArt(Painters& p)
     p["ui/loadbar.png"] = [](Img& img) { paintLoadBar(img, false); };
     p["ui/loadfill.png"] = [](Img& img) { paintLoadBar(img, true); };
     p["ui/menuborderup.png"] = [](Img& img) { paintBorderBar(img, true); };
-    p["ui/menuborderdown.png"] = [](Img& img) { paintBorderBar(img, false); };
+    p["ui/menuborderdown.png"] = [](Img& img) { paintBorderBar(img, false, kMenuBarButtonX, 4); };
+    p["roadmap/bottombar.png"] = [](Img& img) { paintBorderBar(img, false, kMapBarButtonX, 1); };
     p["branding/icon32.png"] = [](Img& img) { paintAppIcon(img); };
 }
 

@@ -9,20 +9,28 @@
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/popup.h"
 
+namespace {
+constexpr float SCORES_Y = 432;
+// The paper's first ruled line lies this far below its top edge.
+constexpr float SCORES_INSET = 14;
+}
+
 int runChampions(tavoTPopup& p)
 {
     rankChampions();
     p.box(POPUP_SIZE_MEDIUM, text("champions"));
-    g_imgScores->PaintXY(512, 432);
-    textCentred(text("rank"), 324, 233);
-    textCentred(text("name"), 458, 233);
-    textCentred(text("points"), 611, 233);
-    textCentred(text("level"), 699, 233);
+    g_imgScores->PaintXY(512, SCORES_Y);
+    // the column heads take the paper's first line, the seven rows the lines below
+    const float headY = SCORES_Y - g_imgScores->H / 2 + SCORES_INSET;
+    textCentred(text("rank"), 324, headY);
+    textCentred(text("name"), 458, headY);
+    textCentred(text("points"), 611, headY);
+    textCentred(text("level"), 699, headY);
     const int lineHeight = g_fontText->GetFontHeight();
     for (int r = 1; r <= 7; ++r) {
-        const float y = 290.0f + (float)((r - 1) * lineHeight);
+        const float y = headY + (float)(r * lineHeight);
         textCentred(std::to_string(r), 323, y);
-        if (g_champLevel[r] > 0) {
+        if (!champRowFree(r)) {
             textLeft(g_champName[r], 368, y);
             textRight(std::to_string(g_champPoints[r]), 654, y);
             textCentred(std::to_string(g_champLevel[r]), 697, y);

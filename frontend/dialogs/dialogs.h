@@ -31,6 +31,16 @@ int runIngameMenu(tavoTPopup& p);
 int runInstructions(tavoTPopup& p);
 
 int instructionsPageCount();
+// One instruction page: how it draws, its text keys' stem ("helpdirt": "helpdirttitle", "helpdirttext") and the level
+// whose start opens it.
+struct TInstructionPage {
+    void (*draw)(tavoTPopup&);
+    const char* key;
+    int (*level)();
+};
+const TInstructionPage& instructionsPage(int page);
+// The page a level's start opens, 0 for none.
+int instructionsPageForLevel(int level);
 
 // The window mode belongs to the composition root, which installs how the options switch it.
 void installWindowModeSwitch(void (*toggle)());

@@ -1,4 +1,4 @@
-// The seven illustrated instruction pages: moss, bombs, stones and the four power-ups, each with small example boards.
+// The eight illustrated instruction pages: playing, moss, bombs, stones and the four power-ups, with small example boards.
 #include <string>
 
 #include "framework/globals.h"
@@ -47,6 +47,27 @@ void powerUpPage(tavoTPowerUp& pu, const char* name, float pictureX)
     pu.IntroductionPicture(pictureX, 399);
 }
 
+// The five gems to collect, in a row beneath the examples.
+void drawGoalGems(float y)
+{
+    Sys_SetScale(0.75f, 0.75f);
+    for (int k = 1; k <= 5; ++k)
+        if ((size_t)k < g_helpDiagramPictures.items.size() && g_helpDiagramPictures.items[(size_t)k])
+            g_helpDiagramPictures.items[(size_t)k]->PaintXY(512 + (float)(k - 3) * 44, y);
+    Sys_SetScale(1.0f, 1.0f);
+}
+
+// Playing: a swap makes a line, the line vanishes; no moss, for the levels that have none.
+void playPage(tavoTPopup& p)
+{
+    page(p, "helpplay", 410);
+    draw({312, 284, {G3, G2, G4, G2, G1, G2, G5, G4, G1}, {0, 0, 0, 1, 0, 1, 0, 0, 0}, {},
+          {0, 0, 0, AD, 0, 0, 0, 0, 0, 0, 0, 0}, 0});
+    drawStep(512, 284);
+    draw({712, 284, {G5, G3, G4, G3, G1, G5, G5, G4, G1}, {}, {}, {}, 0});
+    drawGoalGems(366);
+}
+
 // Moss: a swap makes a line on mossy cells, and the moss beneath is gone.
 void mossPage(tavoTPopup& p)
 {
@@ -56,12 +77,7 @@ void mossPage(tavoTPopup& p)
     g_imgHelpTile->PaintXY(512, 284);
     draw({712, 284, {G5, G3, G4, G3, G1, G5, G5, G4, G1}, {0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0},
           {}, 0});
-    // the five gems to collect, in a row beneath the examples
-    Sys_SetScale(0.75f, 0.75f);
-    for (int k = 1; k <= 5; ++k)
-        if ((size_t)k < g_helpDiagramPictures.items.size() && g_helpDiagramPictures.items[(size_t)k])
-            g_helpDiagramPictures.items[(size_t)k]->PaintXY(512 + (float)(k - 3) * 44, 366);
-    Sys_SetScale(1.0f, 1.0f);
+    drawGoalGems(366);
 }
 
 // Bombs: five golden gems leave a bomb; a click on the bomb clears its surroundings.
@@ -121,19 +137,37 @@ void replaceAllPage(tavoTPopup&)
     draw({612, 399, {G4, G2, G5, G3, ST, G1, G2, G5, G3}, {}, {}, {}, 0});
 }
 
-void (*const kPages[])(tavoTPopup&) = {mossPage, bombPage, removeLinePage, stonePage,
-                                       removeSamePage, throwExplosivePage, replaceAllPage};
-constexpr int PAGE_COUNT = 7;
+// In the order a campaign meets them; each opens by itself at the start of the level that first has what it explains.
+const TInstructionPage kPages[] = {
+    {playPage, "helpplay", [] { return 1; }},
+    {mossPage, "helpdirt", [] { return 2; }},
+    {removeLinePage, "helppowerupremoveline", [] { return puRemoveLine->_availableOnLevel; }},
+    {stonePage, "helpstone", [] { return 4; }},
+    {removeSamePage, "helppowerupremovesameitems", [] { return puRemoveSameItem->_availableOnLevel; }},
+    {bombPage, "helpbombs", [] { return 6; }},
+    {throwExplosivePage, "helppowerupthrowexplosive", [] { return puThrowExplosive->_availableOnLevel; }},
+    {replaceAllPage, "helppowerupreplaceallitems", [] { return puReplaceAllItems->_availableOnLevel; }},
+};
+constexpr int PAGE_COUNT = (int)(sizeof kPages / sizeof kPages[0]);
 // The board frame at which the level-start instructions open; pages shown then have no back and next.
 constexpr int BOARD_INSTRUCTIONS_FRAME = 36;
 }
 
 int instructionsPageCount() { return PAGE_COUNT; }
 
+const TInstructionPage& instructionsPage(int page) { return kPages[(page < 1 || page > PAGE_COUNT ? 1 : page) - 1]; }
+
+int instructionsPageForLevel(int level)
+{
+    for (int i = 0; i < PAGE_COUNT; ++i)
+        if (kPages[i].level() == level) return i + 1;
+    return 0;
+}
+
 int runInstructions(tavoTPopup& p)
 {
     if (g_instructionsPage < 1 || g_instructionsPage > PAGE_COUNT) g_instructionsPage = 1;
-    kPages[g_instructionsPage - 1](p);
+    kPages[g_instructionsPage - 1].draw(p);
     const bool ok = dialogButton(p, 512, 610, "ok");
     bool back = false, next = false;
     if (g_helpFromMenu == 1 && sceneMatch3->_runtime != BOARD_INSTRUCTIONS_FRAME) {

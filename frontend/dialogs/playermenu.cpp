@@ -16,6 +16,8 @@
 
 namespace {
 constexpr float BUTTON_Y = 584;
+// The highlight picture's band lies this far below the picture's centre.
+constexpr float BAR_BAND_DROP = 5;
 
 void textAt(const std::string& s, float x, float y, int align)
 {
@@ -55,7 +57,8 @@ int playerMenu()
     g_imgPlayerMenu->PaintXY(512, 364);
     const float W = g_imgPlayerMenu->W, H = g_imgPlayerMenu->H;
     const float L = 512 - W / 2 + 40, M = 512, R = 512 + W / 2 - 40, T = 384 - H / 2;
-    const float h = 0.8f * (float)g_fontText->GetFontHeight();
+    const float fh = (float)g_fontText->GetFontHeight();
+    const float h = fh + PLAYERMENU_ROW_SPACING;
     textAt(text("player"), L, T - 8, 0);
     textAt(text("game"), M, T - 8, 1);
     textAt(text("points"), R, T - 8, 2);
@@ -70,14 +73,14 @@ int playerMenu()
         n += 1;
         const float y = T + h * (float)n;
         if (p == g_currentPlayer) {
-            g_imgBar->PaintXY(512, y + h - 11);
+            g_imgBar->PaintXY(512, y + fh / 2 - BAR_BAND_DROP);
             textAt(pl.Name, L, y, 0);
             textAt(std::to_string(pl.StoryLevel), M, y, 1);
             textAt(std::to_string(pl.StoryPoints) + " ", R, y, 2);
         }
         Sys_SetAlpha(1);
         const float mx = mousePointer->_x, my = mousePointer->_y;
-        const bool hovered = mx > 512 - W / 2 && mx < 512 + W / 2 && my > y + 5 && my < T + h * (float)(n + 1);
+        const bool hovered = mx > 512 - W / 2 && mx < 512 + W / 2 && my > y + fh / 2 - h / 2 && my < y + fh / 2 + h / 2;
         if (hovered && !closeKey && g_input->_MausFireLeft == 1 && dialogTakesInput(pp)) {
             g_input->_MausFireLeft = 0;
             g_currentPlayer = p;

@@ -41,7 +41,7 @@ cat > "$WORK/ref.txt" <<REF
 791 mouse 115 666
 792 click left
 839 shot $R/players2.png
-840 mouse 512 231
+840 mouse 512 246
 841 click left
 842 mouse 512 584
 843 click left
@@ -64,7 +64,7 @@ cat > "$WORK/ref.txt" <<REF
 1371 mouse $REST_X $REST_Y
 1372 click left
 1420 shot $R/map.png
-1421 mouse 903 583
+1421 mouse 903 501
 1422 click left
 1470 shot $R/preview.png
 1471 mouse 512 554
@@ -157,7 +157,7 @@ click_logical "$game" 900 710
 expect maphelp
 click_logical "$game" $REST_X $REST_Y
 expect map
-click_logical "$game" 903 583
+click_logical "$game" 903 501
 expect preview
 click_logical "$game" 512 554
 expect help 60
@@ -200,8 +200,8 @@ for i in $(seq 6); do
   wait_for_picture "$game" "$R/map.png" "$WORK/real-map.png" 10 > /dev/null && break
 done
 expect map
-differs map 846 592 32 32
-click_logical "$game" 903 583
+differs map 845 505 32 32
+click_logical "$game" 903 501
 expect preview
 differs preview 312 500 400 28
 click_logical "$game" 707 203
@@ -222,7 +222,7 @@ nearer menu-bob menu-bob menu $WELCOME
 # Ada chosen again: her row is the first, she has the points
 click_logical "$game" 115 666
 expect players2
-click_logical "$game" 512 231
+click_logical "$game" 512 246
 click_logical "$game" 512 584
 expect menu
 nearer menu menu menu-bob $WELCOME
@@ -251,8 +251,8 @@ sleep 3
 click_logical "$game" 617 484
 point $REST_X $REST_Y
 expect map
-differs map 846 592 32 32
-click_logical "$game" 903 583
+differs map 845 505 32 32
+click_logical "$game" 903 501
 expect preview
 differs preview 312 500 400 28
 kill -TERM "$game"
