@@ -7,7 +7,7 @@
 # usage: installed.sh BUILD_DIR HARNESS
 source "$(dirname "$0")/common.sh"
 BUILD=$1 HARNESS=$2
-APP=org.morvelle.Morvelle
+APP=org.morvelle.morvelle
 P="$WORK/prefix"
 
 cmake --install "$BUILD" --prefix "$P" > "$WORK/install.log" || fail "cmake --install failed: $(cat "$WORK/install.log")"

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/common.sh"
 need cpack dpkg-deb dpkg-shlibdeps readelf
 BUILD=$1
-APP=org.morvelle.Morvelle
+APP=org.morvelle.morvelle
 (cd "$BUILD" && cpack -G DEB -B "$WORK/pkg" > "$WORK/cpack.log" 2>&1) || fail "cpack: $(tail -n 20 "$WORK/cpack.log")"
 deb=$(ls "$WORK"/pkg/morvelle_*_*.deb)
 info=$(dpkg-deb -I "$deb")
