@@ -11,6 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 TOOLING="g++ dpkg-dev build-essential debhelper fakeroot lintian xvfb xauth sox time xdotool openbox imagemagick
 desktop-file-utils appstream file clang libclang-rt-14-dev llvm-14 python3 libbenchmark-dev"
 
+tooling=$(tr -s ' \n' '\n' <<<"$TOOLING")
 listed=$(grep -v '^\s*\(#\|$\)' "$ROOT/scripts/packages.txt" | sort -u)
 # Build-Depends as bare names: continuation lines joined, versions, architectures and profiles dropped
 depends=$(sed -n '/^Build-Depends:/,/^[^ ]/p' "$ROOT/debian/control" | sed '1s/^Build-Depends://; /^[^ ]/d' |
@@ -23,10 +24,10 @@ for p in $depends; do
   grep -qxF "$p" <<<"$listed" || { echo "FAIL: $p is a build dependency but not in scripts/packages.txt" >&2; bad=1; }
 done
 for p in $listed; do
-  grep -qxF "$p" <<<"$depends" || grep -qw -- "$p" <<<"$TOOLING" ||
+  grep -qxF "$p" <<<"$depends" || grep -qxF -- "$p" <<<"$tooling" ||
     { echo "FAIL: $p is in scripts/packages.txt but neither a build dependency nor listed as tooling" >&2; bad=1; }
 done
-for p in $TOOLING; do
+for p in $tooling; do
   grep -qxF "$p" <<<"$listed" || { echo "FAIL: $p is listed as tooling but not in scripts/packages.txt" >&2; bad=1; }
 done
 [ $bad = 0 ] || exit 1
