@@ -70,7 +70,7 @@ TBitmapFont::~TBitmapFont() = default;
 
 namespace {
 
-const char* const kCorrupted = "Unable to load the bitmapfont due to corrupted or unsuported file format";
+const char* const kCorrupted = "Unable to load the bitmapfont due to corrupted or unsupported file format";
 
 // Copies one PNG from the stream, chunk by chunk up to and including IEND, so the reader stops right after it.
 bool readPng(SysStream& s, std::vector<uint8_t>& out)

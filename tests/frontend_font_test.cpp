@@ -151,7 +151,7 @@ TEST(FontReader, DamagedFilesKeepWhatWasReadAndTraceTheFile)
     EXPECT_EQ(b.Load(sg, 0, "glow.tgf"), 0);
     EXPECT_EQ(b.GetCharOffset('A'), 10);
     EXPECT_TRUE(traceContains("glow.tgf"));
-    EXPECT_TRUE(traceContains("corrupted or unsuported"));
+    EXPECT_TRUE(traceContains("corrupted or unsupported"));
 
     // Codes beyond the tables: those records are skipped with a trace line, the records around them load.
     std::vector<uint8_t> big = good;
