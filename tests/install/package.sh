@@ -34,12 +34,13 @@ else
 fi
 tar -C "$WORK/src" --exclude="morvelle-$UPSTREAM/debian" -cJf "$WORK/src/morvelle_$UPSTREAM.orig.tar.xz" \
   "morvelle-$UPSTREAM"
+# the source package from the untouched tree, before the build fills it
+(cd "$WORK/src" && dpkg-source -b "morvelle-$UPSTREAM") > "$WORK/source.log" 2>&1 ||
+  fail "dpkg-source: $(tail -n 20 "$WORK/source.log")"
 start=$SECONDS
 (cd "$TREE" && DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS-nocheck}" dpkg-buildpackage -us -uc -b) \
   > "$WORK/build.log" 2>&1 || fail "dpkg-buildpackage: $(tail -n 30 "$WORK/build.log")"
 echo "dpkg-buildpackage: $((SECONDS - start)) s"
-(cd "$WORK/src" && dpkg-source -b "morvelle-$UPSTREAM") > "$WORK/source.log" 2>&1 ||
-  fail "dpkg-source: $(tail -n 20 "$WORK/source.log")"
 deb="$WORK/src/morvelle_${VERSION}_$(dpkg --print-architecture).deb"
 dsc="$WORK/src/morvelle_$VERSION.dsc"
 [ -f "$deb" ] || fail "no $deb: $(ls "$WORK/src")"
