@@ -46,7 +46,7 @@ dsc="$WORK/src/morvelle_$VERSION.dsc"
 [ -f "$deb" ] || fail "no $deb: $(ls "$WORK/src")"
 lintian --fail-on error,warning "$deb" "$dsc" > "$WORK/lintian.log" 2>&1 || fail "lintian:
 $(cat "$WORK/lintian.log")"
-echo "lintian: $(wc -l < "$WORK/lintian.log") tags below warning"
+echo "lintian: $(grep -c '^[A-Z]: ' "$WORK/lintian.log" || true) tags below warning, none above"
 
 info=$(dpkg-deb -I "$deb")
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
