@@ -20,7 +20,8 @@ const char* const kUsage =
     "  -v             show the version in two messages, then play\n"
     "\n"
     "Environment:\n"
-    "  MORVELLE_DATA   the game's data folder (default: data/ beside the program, then ../share/morvelle)\n"
+    "  MORVELLE_DATA   the game's data folder (default: data/ beside the program, then\n"
+    "                  ../share/morvelle, then ../share/games/morvelle)\n"
     "  MORVELLE_TRACE  1 writes the trace lines to standard error\n"
     "\n"
     "Settings and profiles live in $XDG_DATA_HOME/morvell/ (~/.local/share/morvell/).\n";
@@ -40,6 +41,7 @@ DataSearch findDataTree(const std::string& fromEnvironment, const std::string& p
     if (!fromEnvironment.empty()) places.push_back(folder(fromEnvironment));
     places.push_back(folder(std::filesystem::path(programDir) / "data"));
     places.push_back(folder(std::filesystem::path(programDir) / ".." / "share" / "morvelle"));
+    places.push_back(folder(std::filesystem::path(programDir) / ".." / "share" / "games" / "morvelle"));
     for (const std::string& p : places) {
         r.looked.push_back(p);
         if (Sys_FileType(p + "levels/lvla000.lvl") == 1) {

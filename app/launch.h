@@ -21,7 +21,8 @@ struct DataSearch {
 };
 
 // The data tree: where MORVELLE_DATA points, "data/" beside the program (the build tree), then
-// "../share/morvelle/" from the program (an installed copy). A folder counts when it holds the goal table.
+// "../share/morvelle/" from the program (a plain install), then "../share/games/morvelle/" (a distribution's games
+// layout, the program in games/). A folder counts when it holds the goal table.
 DataSearch findDataTree(const std::string& fromEnvironment, const std::string& programDir);
 std::string dataNotFoundMessage(const DataSearch& search);
 

@@ -447,7 +447,9 @@ TEST_F(LevelMap, NoPointGlowOrLandNameLiesUnderABarAButtonOrAnotherName)
             EXPECT_FALSE(box.meets(startBox)) << what << " lies under the start button";
             EXPECT_TRUE(box.t >= 0 && box.l >= 0 && box.r <= 1024) << what << " leaves the screen";
             for (const auto& [other, o] : things) {
-                if (other < 0 && other != id) EXPECT_FALSE(box.meets(o)) << what << " lies under land name " << -other;
+                if (other < 0 && other != id) {
+                    EXPECT_FALSE(box.meets(o)) << what << " lies under land name " << -other;
+                }
             }
         }
     }

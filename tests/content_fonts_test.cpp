@@ -1,9 +1,13 @@
 // Both font files, parsed record by record and loaded with the game's own font reader.
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 
+#include "content/pictures/paint.h"
 #include "fonts/bitmapfont.h"
 #include "platform/sys.h"
 #include "tests/content_support.h"
@@ -138,4 +142,30 @@ TEST(ContentFonts, TheGameReaderLoadsBoth)
     EXPECT_GT(w, 100);
     EXPECT_LT(w, 200);
     Sys_Shutdown();
+}
+
+// The files are derived fonts under their sources' licence: every code comes from the source face itself (the
+// fallback face, under another licence, is never needed), and no file carries a source's reserved font name.
+TEST(ContentFonts, DrawnOnlyFromTheirSourceFontsAndCarryNoReservedName)
+{
+    FT_Library lib = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&lib), 0);
+    for (art::Face f : {art::Face::BodyBold, art::Face::Title}) {
+        FT_Face face = nullptr;
+        ASSERT_EQ(FT_New_Face(lib, art::fontFile(f).c_str(), 0, &face), 0) << art::fontFile(f);
+        for (FT_ULong c = 32; c <= 255; ++c) {
+            if (c > 126 && c < 160) continue;
+            EXPECT_NE(FT_Get_Char_Index(face, c), 0u) << art::fontFile(f) << " lacks " << c;
+        }
+        FT_Done_Face(face);
+    }
+    FT_Done_FreeType(lib);
+    for (const char* file : {"text.tgf", "header.tgf"}) {
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(readFile(dataDir() + "fonts/" + file, bytes));
+        std::string text(bytes.begin(), bytes.end());
+        std::transform(text.begin(), text.end(), text.begin(), [](char c) { return char(std::tolower(uint8_t(c))); });
+        for (const char* reserved : {"quicksand", "leckerli"})
+            EXPECT_EQ(text.find(reserved), std::string::npos) << file << " carries " << reserved;
+    }
 }

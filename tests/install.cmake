@@ -1,8 +1,10 @@
-# Tests of the installed program: the install tree with its window on a real X server, and the Debian package.
+# Tests of the installed program: the install tree with its window on a real X server, and the Debian package
+# (built, installed, started and purged when MORVELLE_TEST_DEB=1).
 # Scripts exit 77 (skipped) when a tool they need is missing; CI installs them all.
 add_test(NAME install_tree_and_real_window
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/installed.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:morvelle-harness>)
-add_test(NAME install_debian_package COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/package.sh ${CMAKE_BINARY_DIR})
+add_test(NAME install_debian_package COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/package.sh
+  ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR} $<TARGET_FILE:morvelle-harness>)
 add_test(NAME install_second_copy_wakes_the_first
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/second_copy.sh $<TARGET_FILE:morvelle>)
 add_test(NAME campaign_whole_game_real_window
@@ -10,6 +12,8 @@ add_test(NAME campaign_whole_game_real_window
 set_tests_properties(install_tree_and_real_window install_debian_package install_second_copy_wakes_the_first
   campaign_whole_game_real_window
   PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)
+# a whole package build on two shared cores, when MORVELLE_TEST_DEB=1 asks for it
+set_tests_properties(install_debian_package PROPERTIES TIMEOUT 5400)
 
 add_executable(install_tests ${CMAKE_CURRENT_LIST_DIR}/install_launch_test.cpp)
 target_link_libraries(install_tests PRIVATE morvelle_game GTest::gtest_main)

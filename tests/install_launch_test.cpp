@@ -92,15 +92,22 @@ TEST(Launch, DataIsLookedForInOrderAndItsAbsenceIsNamed)
 
     DataSearch none = findDataTree(env, bin);
     EXPECT_TRUE(none.found.empty());
-    ASSERT_EQ(none.looked.size(), 3u);
+    ASSERT_EQ(none.looked.size(), 4u);
     EXPECT_EQ(none.looked[0], env);
     EXPECT_EQ(none.looked[1], bin + "data/");
     EXPECT_EQ(none.looked[2], root + "share/morvelle/");   // "bin/../" folded away
+    EXPECT_EQ(none.looked[3], root + "share/games/morvelle/");
     std::string message = dataNotFoundMessage(none);
     for (const std::string& p : none.looked) EXPECT_NE(message.find(p), std::string::npos) << message;
 
+    // the games layout: the program in games/, its data in share/games/morvelle/
+    std::string games = root + "games/";
+    fs::create_directories(games);
+    touch(root + "share/games/morvelle/levels/lvla000.lvl");
+    EXPECT_EQ(findDataTree("", games).found, root + "share/games/morvelle/");
+    EXPECT_EQ(findDataTree("", bin).found, root + "share/games/morvelle/");
     touch(root + "share/morvelle/levels/lvla000.lvl");
-    EXPECT_EQ(findDataTree("", bin).found, root + "share/morvelle/");
+    EXPECT_EQ(findDataTree("", bin).found, root + "share/morvelle/") << "a plain install comes before the games layout";
     touch(bin + "data/levels/lvla000.lvl");
     EXPECT_EQ(findDataTree("", bin).found, bin + "data/") << "the build tree comes before an installed copy";
     touch(env + "levels/lvla000.lvl");
@@ -115,6 +122,7 @@ TEST(Launch, DataIsLookedForInOrderAndItsAbsenceIsNamed)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(lone + "bin/data/"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(lone + "share/morvelle/"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(lone + "share/games/morvelle/"), std::string::npos) << r.err;
     Outcome pointed = run("MORVELLE_DATA=" + lone + "nothing " + lone + "bin/morvelle", lone);
     EXPECT_EQ(pointed.status, 1);
     EXPECT_NE(pointed.err.find(lone + "nothing/"), std::string::npos) << pointed.err;

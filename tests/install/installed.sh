@@ -7,7 +7,7 @@
 # usage: installed.sh BUILD_DIR HARNESS
 source "$(dirname "$0")/common.sh"
 BUILD=$1 HARNESS=$2
-APP=org.morvelle.Morvelle
+APP=org.morvelle.morvelle
 P="$WORK/prefix"
 
 cmake --install "$BUILD" --prefix "$P" > "$WORK/install.log" || fail "cmake --install failed: $(cat "$WORK/install.log")"
@@ -33,7 +33,7 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$P/share/applications/$APP.desktop" || fail "desktop entry"
 else echo "desktop-file-validate missing: entry not validated"; fi
 if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$P/share/metainfo/$APP.metainfo.xml" || fail "metainfo"
+  appstreamcli validate --pedantic --no-net "$P/share/metainfo/$APP.metainfo.xml" || fail "metainfo"
 else echo "appstreamcli missing: metainfo not validated"; fi
 echo "install tree: every file in place"
 
