@@ -1,0 +1,109 @@
+// The campaign proven by play: a sample of levels won by the bot in the suite; the soak and the single-seed campaign
+// when asked for (bench/curve runs the full curve).
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "framework/globals.h"
+#include "tests/campaign_bot.h"
+
+namespace {
+std::string freshDir(const std::string& name)
+{
+    auto d = std::filesystem::temp_directory_path() / ("morvelle-" + name + "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(d);
+    std::filesystem::create_directories(d);
+    return d.string() + "/";
+}
+}  // namespace
+
+TEST(CampaignCurve, TheRulesCatchAFlatOrJumpyCurve)
+{
+    std::vector<LevelCurve> rising;
+    for (int l = 1; l <= 80; ++l) {
+        LevelCurve c;
+        c.level = l;
+        // each chapter 1.2 times the last, rising by a twentieth a level, so it opens below where the last closed
+        c.median = 30 * std::pow(1.2, (l - 1) / 10) * (1 + 0.05 * ((l - 1) % 10));
+        c.low = c.high = c.median;
+        c.wins = c.runs = 5;
+        rising.push_back(c);
+    }
+    std::vector<std::string> breaks = curveBreaks(rising);
+    EXPECT_TRUE(breaks.empty()) << breaks.front();
+
+    std::vector<LevelCurve> bad = rising;
+    bad[44].median = bad[43].median * 1.7;   // level 45 jumps and is chapter 5's hardest
+    bad[12].wins = 3;                        // level 13 lost twice
+    bad[20].median = bad[19].median + 1;     // chapter 3 opens harder than chapter 2 closes
+    breaks = curveBreaks(bad);
+    auto said = [&](const std::string& part) {
+        for (const std::string& b : breaks)
+            if (b.find(part) != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_TRUE(said("level 45: median")) << breaks.size();
+    EXPECT_TRUE(said("chapter 5: its hardest level is level 45"));
+    EXPECT_TRUE(said("level 13 won in 3 of 5"));
+    EXPECT_TRUE(said("chapter 3 opens"));
+
+    std::vector<LevelCurve> flat = rising;
+    for (LevelCurve& c : flat) c.median = 50 + ((c.level - 1) % 10);
+    EXPECT_TRUE(curveBreaks(flat).size() >= 1);
+    for (const std::string& b : curveBreaks(flat)) EXPECT_EQ(b.find("trend falls"), std::string::npos) << b;
+
+    std::vector<BotLevelResult> runs(5);
+    int seconds[5] = {70, 30, 600, 50, 40};
+    for (int i = 0; i < 5; ++i) runs[size_t(i)].level = 7, runs[size_t(i)].seconds = seconds[i], runs[size_t(i)].won = i != 2;
+    runs[2].seconds = 313;   // given up: counts as the give-up time, whatever the clock said
+    std::vector<LevelCurve> one = summarizeCurve(runs);
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0].median, 50);
+    EXPECT_EQ(one[0].low, 30);
+    EXPECT_EQ(one[0].high, BotPace::giveUpSeconds);
+    EXPECT_EQ(one[0].wins, 4);
+}
+
+// Every eighth level with one seed, each reached through the score board, the story and the map: all are won, and
+// the later chapters take longer than the first.
+TEST(CampaignCurve, ASampleOfLevelsIsWonAndKeepsTheChapterOrder)
+{
+    std::vector<int> sample;
+    for (int l = 8; l <= 80; l += 8) sample.push_back(l);
+    std::vector<BotLevelResult> runs = playCampaign(MORVELLE_DATA_DIR, freshDir("curve-sample"), 1, sample);
+    ASSERT_EQ(runs.size(), sample.size());
+    for (const BotLevelResult& r : runs) {
+        std::printf("level %2d: %s in %3d s, %3d moves, %5d points, %d power-ups, %d of %d meteors hit\n", r.level,
+                    r.won ? "won" : "LOST", r.seconds, r.moves, r.points, r.powerUps, r.meteorHits, r.meteors);
+        EXPECT_TRUE(r.won) << "level " << r.level;
+        EXPECT_GT(r.moves, 0) << r.level;
+    }
+    double early = runs[0].seconds + runs[1].seconds, late = runs[8].seconds + runs[9].seconds;
+    EXPECT_GT(late, 2 * early) << "chapters 1-2 against chapters 9-10 of the sample";
+    double mean = 0, sxy = 0, sxx = 0;
+    for (const BotLevelResult& r : runs) mean += r.seconds / 10.0;
+    for (size_t i = 0; i < runs.size(); ++i) sxy += (double(i) - 4.5) * (runs[i].seconds - mean), sxx += (double(i) - 4.5) * (double(i) - 4.5);
+    EXPECT_GT(sxy / sxx, 0) << "the sample's trend over the chapters";
+}
+
+TEST(CampaignCurve, TheWholeCampaignInOneProcessStaysFlat)
+{
+    if (!std::getenv("MORVELLE_SOAK")) GTEST_SKIP() << "set MORVELLE_SOAK to play all 80 levels in one process (long)";
+    SoakReport s = soakCampaign(MORVELLE_DATA_DIR, freshDir("soak"), 1, [](const BotLevelResult& r) {
+        std::printf("level %2d: %s in %3d s\n", r.level, r.won ? "won" : "LOST", r.seconds);
+    });
+    std::printf("peak memory after levels 10, 40, 80: %ld, %ld, %ld KB; most live effects %d\n", s.peakKb[0], s.peakKb[1],
+                s.peakKb[2], s.mostEffects);
+    EXPECT_EQ(s.played, 80);
+    EXPECT_EQ(s.won, 80);
+    EXPECT_GT(s.peakKb[0], 0);
+    EXPECT_LE(s.peakKb[2], s.peakKb[0] * 1.10);
+    EXPECT_EQ(s.faultLines, 0) << s.firstFault;
+    EXPECT_LT(s.mostEffects, MAX_EFFECTS - 2);
+    EXPECT_TRUE(s.storyFinished);
+}
