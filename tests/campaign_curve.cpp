@@ -66,11 +66,14 @@ std::vector<std::string> curveBreaks(const std::vector<LevelCurve>& curve)
         int opener = chapter * 10 + 1;
         if (at.count(opener - 1) && m[0] >= at[opener - 1]->median)
             say("chapter %d opens at %.0f s, not gentler than level %d's %.0f s", chapter + 1, m[0], opener - 1, at[opener - 1]->median);
-        if (chapter == 0) firstChapter = mean;
-        if (chapter == 7) lastChapter = mean;
+        std::vector<double> sorted = m;
+        std::sort(sorted.begin(), sorted.end());
+        if (chapter == 0) firstChapter = (sorted[4] + sorted[5]) / 2;
+        if (chapter == 7) lastChapter = (sorted[4] + sorted[5]) / 2;
     }
     if (firstChapter > 0 && lastChapter > 0 && lastChapter < 3 * firstChapter)
-        say("the last chapter's median level takes %.0f s, less than three times the first chapter's %.0f s", lastChapter, firstChapter);
+        say("the last chapter's median of its levels' medians is %.0f s, less than three times the first chapter's %.0f s",
+            lastChapter, firstChapter);
     return out;
 }
 
