@@ -2,8 +2,6 @@
 //   morvelle-curve play --seed S [--every K] [--first N] --csv FILE     one seed through the campaign, rows appended
 //   morvelle-curve report --out DIR FILE...                              table, plot and the rules the curve breaks
 //   morvelle-curve soak [--seed S]                                       all 80 levels in one process, memory and faults
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -19,14 +17,6 @@
 #include "tests/campaign_bot.h"
 
 namespace {
-
-std::string scratchDir(const std::string& name)
-{
-    auto d = std::filesystem::temp_directory_path() / ("morvelle-" + name + "-" + std::to_string(getpid()));
-    std::filesystem::remove_all(d);
-    std::filesystem::create_directories(d);
-    return d.string() + "/";
-}
 
 std::string row(const BotLevelResult& r)
 {

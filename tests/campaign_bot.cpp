@@ -273,8 +273,9 @@ bool CampaignBot::tryPowerUp()
     bool saving = false;
     for (tavoTPowerUp* pu : powerUps())
         saving = saving || (pu->isAvailable && !pu->isUnlocked);
-    // While saving for an unlock only the free first use is taken.
-    auto usable = [&](tavoTPowerUp* pu) { return pu->isAvailable && pu->isReady && (pu->isFirstTime || !saving); };
+    // While saving for an unlock only the free first use is taken, unless the last moss holds the level up.
+    const bool endgame = profile()->isAllItemsDestroyed(profile()->Level) == 1 && b->_mosscount > 0;
+    auto usable = [&](tavoTPowerUp* pu) { return pu->isAvailable && pu->isReady && (pu->isFirstTime || !saving || endgame); };
     auto fire = [&](tavoTPowerUp* pu, int target) {
         click(pu->_x, pu->_y);
         if (target) click(b->_itemX[target], b->_itemY[target]);
@@ -293,11 +294,11 @@ bool CampaignBot::tryPowerUp()
             for (int j = 1; j <= M3_ITEM_SLOTS; ++j) moss += visibleGem(j) && onMoss(j) && b->_itemY[j] == b->_itemY[i];
             if (moss > bestMoss) bestMoss = moss, bestRow = i;
         }
-        if (bestMoss >= 3) return fire(puRemoveLine, bestRow);
+        if (bestMoss >= (endgame ? 1 : 3)) return fire(puRemoveLine, bestRow);
     }
     int stones = 0;
     for (int i = 1; i <= M3_ITEM_SLOTS; ++i) stones += b->_itemA[i] == _ITEM_XSTEIN || b->_itemA[i] == _ITEM_XDOOR;
-    if (usable(puThrowExplosive) && (stones >= 3 || b->_mosscount >= 6)) return fire(puThrowExplosive, 0);
+    if (usable(puThrowExplosive) && (stones >= 3 || b->_mosscount >= 6 || endgame)) return fire(puThrowExplosive, 0);
     // remove same items: the goal kind that lags most, when the board holds many of it
     if (usable(puRemoveSameItem)) {
         int kind = 0, left = 0;
@@ -356,7 +357,8 @@ BotLevelResult CampaignBot::playBoard()
             lastMove_ = frame;
             rest_ = 0;
             if (tryUnlock()) continue;
-            if (frame - lastPowerUp_ >= BotPace::powerUpGapFrames && tryPowerUp()) {
+            bool endgame = p->isAllItemsDestroyed(p->Level) == 1 && b->_mosscount > 0;
+            if (frame - lastPowerUp_ >= (endgame ? BotPace::powerUpGapFrames / 3 : BotPace::powerUpGapFrames) && tryPowerUp()) {
                 lastPowerUp_ = frame;
                 continue;
             }

@@ -13,7 +13,7 @@ struct BotPace {
     static constexpr int settleFrames = 10;         // the board rests a quarter second before the bot moves
     static constexpr int meteorSharePercent = 50;   // meteor passes the bot goes for; it lets the others fly
     static constexpr int meteorReactFrames = 16;    // 0.4 s to see a meteor before reaching for it
-    static constexpr int powerUpGapFrames = 600;    // 15 s of play between two power-ups
+    static constexpr int powerUpGapFrames = 600;    // 15 s of play between two power-ups, 5 s when only moss is left
     static constexpr int giveUpSeconds = 600;       // ten minutes of play, then the level counts as lost
 };
 
@@ -76,6 +76,9 @@ private:
     bool bestMove(int& from, int& to, double& value) const;
     void makeMove(int from, int to);
 };
+
+// An empty folder of this process's own under the temporary folder, ending in "/".
+std::string scratchDir(const std::string& name);
 
 // One level's figures over its seeds; a lost run counts as the give-up time.
 struct LevelCurve {

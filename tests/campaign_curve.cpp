@@ -1,5 +1,8 @@
 // The campaign played end to end by the bot: the curve's figures and rules, and the soak run.
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -10,6 +13,14 @@
 #include "frontend/effects.h"
 #include "platform/sys.h"
 #include "tests/campaign_bot.h"
+
+std::string scratchDir(const std::string& name)
+{
+    auto d = std::filesystem::temp_directory_path() / ("morvelle-" + name + "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(d);
+    std::filesystem::create_directories(d);
+    return d.string() + "/";
+}
 
 std::vector<LevelCurve> summarizeCurve(const std::vector<BotLevelResult>& runs)
 {

@@ -1,26 +1,13 @@
-// The campaign proven by play: a sample of levels won by the bot in the suite; the soak and the single-seed campaign
-// when asked for (bench/curve runs the full curve).
-#include <unistd.h>
-
+// The campaign proven by play: the curve's rules, and a sample of levels won by the bot in the suite; the whole
+// campaign in one process when asked for (bench/curve also plays the full curve).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "framework/globals.h"
 #include "tests/campaign_bot.h"
-
-namespace {
-std::string freshDir(const std::string& name)
-{
-    auto d = std::filesystem::temp_directory_path() / ("morvelle-" + name + "-" + std::to_string(getpid()));
-    std::filesystem::remove_all(d);
-    std::filesystem::create_directories(d);
-    return d.string() + "/";
-}
-}  // namespace
 
 TEST(CampaignCurve, TheRulesCatchAFlatOrJumpyCurve)
 {
@@ -75,7 +62,7 @@ TEST(CampaignCurve, ASampleOfLevelsIsWonAndKeepsTheChapterOrder)
 {
     std::vector<int> sample;
     for (int l = 8; l <= 80; l += 8) sample.push_back(l);
-    std::vector<BotLevelResult> runs = playCampaign(MORVELLE_DATA_DIR, freshDir("curve-sample"), 1, sample);
+    std::vector<BotLevelResult> runs = playCampaign(MORVELLE_DATA_DIR, scratchDir("curve-sample"), 1, sample);
     ASSERT_EQ(runs.size(), sample.size());
     for (const BotLevelResult& r : runs) {
         std::printf("level %2d: %s in %3d s, %3d moves, %5d points, %d power-ups, %d of %d meteors hit\n", r.level,
@@ -94,7 +81,7 @@ TEST(CampaignCurve, ASampleOfLevelsIsWonAndKeepsTheChapterOrder)
 TEST(CampaignCurve, TheWholeCampaignInOneProcessStaysFlat)
 {
     if (!std::getenv("MORVELLE_SOAK")) GTEST_SKIP() << "set MORVELLE_SOAK to play all 80 levels in one process (long)";
-    SoakReport s = soakCampaign(MORVELLE_DATA_DIR, freshDir("soak"), 1, [](const BotLevelResult& r) {
+    SoakReport s = soakCampaign(MORVELLE_DATA_DIR, scratchDir("soak"), 1, [](const BotLevelResult& r) {
         std::printf("level %2d: %s in %3d s\n", r.level, r.won ? "won" : "LOST", r.seconds);
     });
     std::printf("peak memory after levels 10, 40, 80: %ld, %ld, %ld KB; most live effects %d\n", s.peakKb[0], s.peakKb[1],
