@@ -189,7 +189,7 @@ int main(int argc, char** argv)
         std::printf("levels played %d, won %d\n", s.played, s.won);
         std::printf("peak resident memory after level 10: %.1f MB, 40: %.1f MB, 80: %.1f MB (%.3f x level 10's)\n",
                     s.peakKb[0] / 1024.0, s.peakKb[1] / 1024.0, s.peakKb[2] / 1024.0, growth);
-        std::printf("fault trace lines: %d%s%s\n", s.faultLines, s.faultLines ? ", first: " : "", s.firstFault.c_str());
+        std::printf("fault trace lines: %d\n%s", s.faultLines, s.faults.c_str());
         std::printf("most live effects in one pass: %d of a pool of %d\n", s.mostEffects, MAX_EFFECTS - 2);
         std::printf("profile read back: %s, saved level %d\n", s.storyFinished ? "valid, story finished" : "NOT finished", s.savedLevel);
         bool ok = s.played == 80 && growth > 0 && growth <= 1.10 && s.faultLines == 0 && s.mostEffects < MAX_EFFECTS - 2 &&

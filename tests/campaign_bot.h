@@ -102,7 +102,7 @@ struct SoakReport {
     long peakKb[3] = {};            // the process's peak resident memory after levels 10, 40 and 80
     int won = 0, played = 0;
     int faultLines = 0;             // trace lines that tell of a failure
-    std::string firstFault;
+    std::string faults;             // those lines
     int mostEffects = 0;            // most live effects seen in one pass; the pool holds MAX_EFFECTS - 2
     bool storyFinished = false;     // the profile file read back after the last story page
     int savedLevel = 0;

@@ -94,9 +94,10 @@ SoakReport* s_soak = nullptr;
 void watchTrace(const std::string& line)
 {
     if (!s_soak) return;
-    for (const char* word : {"failed", "nicht erfolgreich", "damaged", "cannot", "missing", "fault"})
+    for (const char* word : {"failed", "nicht erfolgreich", "damaged", "cannot", "missing"})
         if (line.find(word) != std::string::npos) {
-            if (s_soak->faultLines++ == 0) s_soak->firstFault = line;
+            s_soak->faultLines += 1;
+            s_soak->faults += line + "\n";
             return;
         }
 }

@@ -94,7 +94,7 @@ TEST(CampaignCurve, TheWholeCampaignInOneProcessStaysFlat)
     EXPECT_EQ(s.won, 80);
     EXPECT_GT(s.peakKb[0], 0);
     EXPECT_LE(s.peakKb[2], s.peakKb[0] * 1.10);
-    EXPECT_EQ(s.faultLines, 0) << s.firstFault;
+    EXPECT_EQ(s.faultLines, 0) << s.faults;
     EXPECT_LT(s.mostEffects, MAX_EFFECTS - 2);
     EXPECT_TRUE(s.storyFinished);
 }
