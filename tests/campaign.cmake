@@ -29,3 +29,16 @@ target_compile_definitions(campaign_play_tests PRIVATE
   MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
 add_dependencies(campaign_play_tests morvelle-harness morvelle-data)
 gtest_discover_tests(campaign_play_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900)
+
+# The campaign bot, shared by the curve's tests and bench/curve.
+add_library(morvelle_bot STATIC ${CMAKE_CURRENT_LIST_DIR}/campaign_bot.cpp ${CMAKE_CURRENT_LIST_DIR}/campaign_curve.cpp)
+target_link_libraries(morvelle_bot PUBLIC morvelle_game)
+target_compile_options(morvelle_bot PRIVATE ${MORVELLE_WARNINGS})
+
+# The campaign proven by play: the curve's rules and a sample of levels won; the soak when asked for.
+add_executable(campaign_curve_tests ${CMAKE_CURRENT_LIST_DIR}/campaign_curve_test.cpp)
+target_link_libraries(campaign_curve_tests PRIVATE morvelle_bot GTest::gtest_main)
+target_compile_options(campaign_curve_tests PRIVATE ${MORVELLE_WARNINGS})
+target_compile_definitions(campaign_curve_tests PRIVATE MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
+add_dependencies(campaign_curve_tests morvelle-data)
+gtest_discover_tests(campaign_curve_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900)
