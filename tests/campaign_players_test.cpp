@@ -19,6 +19,16 @@ protected:
         until([] { return popupHandler->runtime == 16; }, 30);
         ASSERT_EQ(popupHandler->State, POPUP_MANAGER);
     }
+    // Clicks down the list from its top until a row makes `slot` current; the y of that row, 0 when none did.
+    static float clickRowsUntilChosen(int slot)
+    {
+        const float top = 384 - 360 / 2.0f;
+        for (float y = top + 10; y < top + 120; y += 2) {
+            clickAt(512, y);
+            if (g_currentPlayer == slot) return y;
+        }
+        return 0;
+    }
     static int fileNameLength(int slot)
     {
         const std::string bytes = readFile(saveDir() + "players" + std::to_string(slot) + ".ppp");
@@ -38,12 +48,7 @@ TEST_F(PlayerMenu, ListIsOrderedByPointsAndARowClickChoosesTheProfile)
     EXPECT_EQ(g_playerOrder[2], 1);
     EXPECT_EQ(g_playerOrder[3], 2);
     // rows start below the column heads, one line each, in that order: the third row is slot 2
-    const float top = 384 - 360 / 2.0f;
-    float rowY = 0;
-    for (float y = top + 10; y < top + 120 && !rowY; y += 2) {
-        clickAt(512, y);
-        if (g_currentPlayer == 2) rowY = y;
-    }
+    const float rowY = clickRowsUntilChosen(2);
     EXPECT_GT(rowY, 0) << "no row chose slot 2";
     EXPECT_EQ(g_currentPlayer, 2);
     // Escape closes, and the choice stays
@@ -146,12 +151,7 @@ TEST_F(PlayerMenu, DeletingWithSlotOneInUseChoosesSlotOneAndAnEscapedMenuTakesNo
     makeProfile(2, "Bo", 1, 10);
     openManager();
     ASSERT_EQ(g_playerOrder[2], 2);
-    const float top = 384 - 360 / 2.0f;
-    float rowY = 0;
-    for (float y = top + 10; y < top + 120 && !rowY; y += 2) {
-        clickAt(512, y);
-        if (g_currentPlayer == 2) rowY = y;
-    }
+    const float rowY = clickRowsUntilChosen(2);
     ASSERT_GT(rowY, 0);
     g_currentPlayer = 1;
     pressWithClick(KEY_ESCAPE, 512, rowY);
