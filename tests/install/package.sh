@@ -50,7 +50,7 @@ echo "lintian: $(grep -c '^[A-Z]: ' "$WORK/lintian.log" || true) tags below warn
 
 info=$(dpkg-deb -I "$deb")
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-echo "$info" | grep -q '^ Section: games' || fail "not in the games section"
+grep -q '^ Section: games' <<<"$info" || fail "not in the games section"
 # one dependency per library the program links, found by the library's own package, not a hand-written list
 depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 dpkg-deb -x "$deb" "$WORK/unpacked"

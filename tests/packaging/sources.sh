@@ -53,7 +53,9 @@ grep -q 'GNU GENERAL PUBLIC LICENSE' "$ROOT/LICENSE" && grep -q 'Version 3, 29 J
 # the code, data and font licences each have their text
 for l in GPL-3+ CC-BY-SA-4.0 OFL-1.1; do
   awk -v l="$l" '$0 == "License: " l {n++} END {exit !(n >= 1)}' "$ROOT/debian/copyright" || fail "$l is not stated"
-  sed -n "/^License: $l\$/,/^\$/p" "$ROOT/debian/copyright" | awk 'NR > 1' | grep -q . || fail "$l has no text"
+  # read whole before grep -q looks at it: a grep that stops early would break the pipe under pipefail
+  text=$(sed -n "/^License: $l\$/,/^\$/p" "$ROOT/debian/copyright" | awk 'NR > 1')
+  grep -q . <<<"$text" || fail "$l has no text"
 done
 grep -q '<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0 AND OFL-1.1</project_license>' \
   "$ROOT/packaging/morvelle.metainfo.xml.in" || fail "the metainfo does not name all three licences"
