@@ -79,10 +79,23 @@ int tavoTSceneIntro::_read_introsettings()
     }
     // a closing separator opens one more, empty page that counts too
     if (page > lastPage && page <= INTRO_MAX_PAGES) lastPage = page;
+    // a "none" page between shown ones would sit on screen with no picture and no time: drop it
     for (int i = 1; i <= lastPage; ++i) {
-        if (_path[i] == "none") continue;
-        _pages = i;
-        if (_frames[i] <= 0) _frames[i] = INTRO_DEFAULT_FRAMES;
+        if (_path[i] == "none") {
+            bool later = false;
+            for (int j = i + 1; j <= lastPage; ++j) later = later || _path[j] != "none";
+            if (later) traceLog("splash page " + std::to_string(i) + " is marked none but pages follow it; it is left out");
+            continue;
+        }
+        ++_pages;
+        _path[_pages] = _path[i];
+        _frames[_pages] = _frames[i] > 0 ? _frames[i] : INTRO_DEFAULT_FRAMES;
+        _skip[_pages] = _skip[i];
+        _Position[_pages] = _pages;
+    }
+    for (int i = _pages + 1; i <= INTRO_MAX_PAGES; ++i) {
+        _path[i].clear();
+        _frames[i] = _skip[i] = _Position[i] = 0;
     }
     return 1;
 }

@@ -117,6 +117,16 @@ TEST_F(Intro, NonePagesAtTheEndAndLinesPastTheTwentyNinthAreNotShown)
     shown = run(longFile);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], 10 + 9);
+    // a "none" page before shown ones is left out instead of hanging on a blank page
+    shown = run("file=none\n;---\nfile=studio.jpg\ntime=10\n;---\nfile=none\n;---\nfile=title.jpg\ntime=12\n");
+    EXPECT_EQ(sceneIntro->_pages, 2);
+    EXPECT_EQ(sceneIntro->_path[1], "studio.jpg");
+    EXPECT_EQ(sceneIntro->_path[2], "title.jpg");
+    EXPECT_EQ(sceneIntro->_frames[3], 0);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], 10 + 9);
+    EXPECT_EQ(shown[1], 12 + 8);
+    EXPECT_TRUE(traced("splash page 1 is marked none"));
 }
 
 TEST_F(Intro, BrokenConfigurationsNeverKeepTheGameInTheIntro)
