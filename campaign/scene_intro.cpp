@@ -122,7 +122,9 @@ int tavoTSceneIntro::Update()
         if (!fading) sceneHandler->fade_out(SCENE_LOADSCREEN, 0, 0);
         return 1;
     }
-    const bool key = g_input->_MausFireLeft == 1 || Sys_KeyDown(KEY_ESCAPE) || Sys_KeyDown(KEY_ENTER) || Sys_KeyDown(KEY_SPACE);
+    // a pad's confirm or cancel skips a page as a key does
+    const bool key = g_input->_MausFireLeft == 1 || Sys_KeyDown(KEY_ESCAPE) || Sys_KeyDown(KEY_ENTER) ||
+                     Sys_KeyDown(KEY_SPACE) || g_input->_Confirm == 1 || g_input->_Cancel == 1;
     const bool ends = !fading && ((_skip[_page] == 1 && key) || _runtime == _frames[_page]);
     if (ends) {
         if (_page < _pages) sceneHandler->fade_out(SCENE_INTRO, _page + 1, 0);

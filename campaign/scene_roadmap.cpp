@@ -372,6 +372,8 @@ int tavoTSceneRoadmap::LevelPreview()
         g_input->_Escape = 0;
         popupHandler->direction = 2;
     }
+    // a player who chose a level by keys meant to play it: play takes the focus first
+    focusPrefer(PLAY_X, l.playY);
     if (drawButton(PLAY_X, l.playY, PLAY_BUTTON, 2, text("play")) == 3 && open) {
         const int before = p->Level;
         if (p->isResume == 0) {

@@ -46,6 +46,7 @@ void tavoTInput::updateNavigation()
         byPad = byPad || (pad && *out[d]);
     }
     const bool enterHit = Sys_KeyHit(KEY_ENTER) > 0, spaceHit = Sys_KeyHit(KEY_SPACE) > 0;
+    if (enterHit) _EnterDownFrame = g_frameCount;
     const bool keyConfirm = (enterHit || spaceHit) && !typing;
     const bool padConfirm = Sys_PadHit(PAD_A) > 0, padCancel = Sys_PadHit(PAD_B) > 0;
     _PadStart = Sys_PadHit(PAD_START) > 0 ? 1 : 0;

@@ -47,6 +47,8 @@ public:
     // The frame a text entry last ran in: while one is open, letters and Space are text and Enter is the entry's own,
     // so only the arrows and a pad move and choose.
     int _TextEntryFrame = -100;
+    // The frame Enter last went down in; `_Enter` stays 1 for as long as it is held.
+    int _EnterDownFrame = -100;
 
 private:
     void updateNavigation();

@@ -64,6 +64,13 @@ const Target* ahead(const std::vector<const Target*>& from, int dx, int dy)
 
 bool focusShown() { return g_input && g_input->_LastDevice != INPUT_MOUSE; }
 
+bool focusPosition(float& x, float& y)
+{
+    x = s_fx;
+    y = s_fy;
+    return s_has;
+}
+
 bool focusNavigable() { return focusShown() && s_wasShown; }
 
 void focusPrefer(float x, float y)
@@ -85,7 +92,8 @@ int focusTarget(float x, float y, float hw, float hh, bool live)
 {
     s_targets.push_back({x, y, hw, hh, live, s_inDialog});
     if (!s_has || !focusShown() || std::fabs(x - s_fx) >= 1 || std::fabs(y - s_fy) >= 1) return FOCUS_NONE;
-    if (live && g_input->_Confirm == 1) {
+    // a confirm presses only a focus the player could see, never one the first pad press just brought up
+    if (live && g_input->_Confirm == 1 && s_wasShown) {
         g_input->_Confirm = 0;
         g_input->_Enter = 0;
         g_input->_Space = 0;

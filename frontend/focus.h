@@ -13,6 +13,8 @@ void focusDialogEnd();
 // After the scene has drawn: the focus stays on a live target and moves by this frame's arrows.
 void focusEndFrame();
 bool focusShown();
+// Where the focus stands (the centre of its target); false when no target holds it.
+bool focusPosition(float& x, float& y);
 // True when the focus was already showing last frame, so that an arrow now moves or steps instead of only showing it.
 bool focusNavigable();
 // The target at (x, y) takes the focus when the screen or dialog has none yet (the map's frontier, the story's next).

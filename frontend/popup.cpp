@@ -40,6 +40,7 @@ int tavoTPopup::pop(int id)
     }
     g_soundKnobDrag = 0;
     g_musicKnobDrag = 0;
+    openedAtFrame = g_frameCount;
     soundHandler->PlayS(SOUND_POPUP, 512);
     // keys and text typed before the name entry opened belong to the screen they were typed on
     if (id == POPUP_NEWPLAYER) Sys_FlushText();

@@ -91,6 +91,8 @@ public:
     int runtime = 0;
     // driver calls since the dialog became fully open, counted up to POPUP_ARM_FRAMES; `pop` starts it again
     int openFrames = 0;
+    // the frame the dialog was asked for: an Enter held down since before then is not an answer to it
+    int openedAtFrame = 0;
 };
 
 // Opens the name entry for a new profile in `slot`; `first` marks the very first profile of a game.

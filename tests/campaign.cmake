@@ -31,6 +31,16 @@ target_compile_definitions(campaign_play_tests PRIVATE
 add_dependencies(campaign_play_tests morvelle-harness morvelle-data)
 gtest_discover_tests(campaign_play_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900)
 
+# The first evening without a mouse, by keys alone and by a pad alone, replayed through the harness binary.
+add_executable(campaign_controls_tests ${CMAKE_CURRENT_LIST_DIR}/campaign_controls_test.cpp)
+target_link_libraries(campaign_controls_tests PRIVATE morvelle_game GTest::gtest_main)
+target_compile_options(campaign_controls_tests PRIVATE ${MORVELLE_WARNINGS})
+target_compile_definitions(campaign_controls_tests PRIVATE
+  MORVELLE_HARNESS_BIN="$<TARGET_FILE:morvelle-harness>"
+  MORVELLE_DATA_DIR="${CMAKE_BINARY_DIR}/data/")
+add_dependencies(campaign_controls_tests morvelle-harness morvelle-data)
+gtest_discover_tests(campaign_controls_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 900)
+
 # The campaign bot, shared by the curve's tests and bench/curve.
 add_library(morvelle_bot STATIC ${CMAKE_CURRENT_LIST_DIR}/campaign_bot.cpp ${CMAKE_CURRENT_LIST_DIR}/campaign_curve.cpp)
 target_link_libraries(morvelle_bot PUBLIC morvelle_game)

@@ -157,3 +157,34 @@ TEST_F(Focus, AnyConfirmTurnsAStoryPage)
     press(KEY_SPACE);
     EXPECT_TRUE(until([] { return g_scene == SCENE_ROADMAP; }, 60));
 }
+
+TEST_F(Focus, AConfirmHeldAsADialogOpensAndAPadPulledOutLeaveTheDialogAsItWas)
+{
+    traveller(2);
+    enter(SCENE_MAINMENU);
+    // Enter held down from before the options open: no repeat closes them
+    Sys_InjectKey(KEY_ENTER, true);
+    frames(1);
+    popupHandler->pop(POPUP_OPTIONS);
+    frames(40);
+    Sys_InjectKey(KEY_ENTER, false);
+    frames(1);
+    EXPECT_EQ(popupHandler->State, POPUP_OPTIONS);
+    EXPECT_EQ(popupHandler->direction, 1);
+    // a pad moves the focus, is pulled out mid-dialog, and the keys carry on where it left off; no pause on a menu
+    ASSERT_TRUE(Sys_InjectPadConnect());
+    frames(2);
+    const int music = g_config->musiklautsoll;
+    Sys_InjectPadButton(PAD_DPDOWN, true);
+    frames(1);
+    Sys_InjectPadButton(PAD_DPDOWN, false);
+    frames(1);
+    Sys_InjectPadDisconnect();
+    frames(3);
+    EXPECT_EQ(g_pause, -1);
+    EXPECT_EQ(popupHandler->State, POPUP_OPTIONS);
+    press(KEY_RIGHT);
+    EXPECT_EQ(g_config->musiklautsoll, std::min(music + 14, 280)) << "the focus stayed on the music slider";
+    press(KEY_ESCAPE);
+    until([] { return popupHandler->State == 0; }, 40);
+}

@@ -324,6 +324,25 @@ TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
     EXPECT_EQ(dumpField(readFile(d + "start.json"), "g_scene"), 14);
 }
 
+TEST(DialogRuns, APadAloneNamesThePlayerOnTheLetterGrid)
+{
+    std::string d = tempDir("dialog-run-grid");
+    // the grid comes with the first pad press; a, then right to b, down to the shift key, up to v in lower case;
+    // the east button takes the v back and start finishes
+    std::string script = kSkipSplash + line(3, "pad connect") + line(600, "pad dpdown") + line(604, "pad a") +
+                         line(608, "pad dpright") + line(612, "pad a") + line(616, "pad dpdown") +
+                         line(620, "pad dpdown") + line(624, "pad dpdown") + line(628, "pad a") +
+                         line(632, "pad dpup") + line(636, "pad a") + line(640, "shot " + d + "grid.png") +
+                         line(641, "dump " + d + "grid.json") + line(644, "pad b") + line(648, "pad start") +
+                         line(700, "dump " + d + "named.json") + line(701, "quit");
+    ASSERT_EQ(runHarness("--frames 760", script, d), 0) << readFile(d + "script.out");
+    EXPECT_EQ(popupField(readFile(d + "grid.json"), "State"), POPUP_NEWPLAYER);
+    const std::string named = readFile(d + "named.json");
+    EXPECT_EQ(popupField(named, "State"), 0);
+    EXPECT_EQ(dumpField(named, "g_currentPlayer"), 1);
+    EXPECT_NE(named.find("\"Name\":\"AB\""), std::string::npos) << named.substr(0, 400);
+}
+
 TEST(DialogRuns, AFinishedJourneyOnTheMapPreviewsAnyLevelAndStartRetellsTheEnd)
 {
     std::string d = tempDir("dialog-run-finished");

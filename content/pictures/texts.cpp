@@ -73,6 +73,7 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"enterplayername", "What is your name, traveller?"},
         {"gridspace", "Space"},
         {"griddelete", "Delete"},
+        {"gridhint", "B deletes a letter, Start finishes"},
         {"rank", "Rank"},
         {"name", "Name"},
         {"level", "Level"},
@@ -89,7 +90,9 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"helproadmaptext",
          "This is the map of Morvelle, the lost continent.%n%nEvery point on the path is one game.%n"
          "The glowing point is the next one to play.%n%nClick a point to look at a game you have reached,%n"
-         "or press Start to go on with your journey.%n%nEvery tenth game finishes a land%n"
+         "or press Start to go on with your journey.%n"
+         "With the arrow keys or a pad, walk along the path and press Enter or A.%n%n"
+         "Every tenth game finishes a land%n"
          "and opens the way to the next one."},
         {"helpplaytitle", "How to Play"},
         {"helpplaytext",

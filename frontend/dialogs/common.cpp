@@ -20,7 +20,10 @@ bool dialogButtonArmed(tavoTPopup& p, float x, float y, const std::string& capti
     return drawButton(x, y, 3, armed ? 2 : -1, text(captionKey)) == 3 && dialogTakesInput(p);
 }
 
-bool dialogEnter(tavoTPopup& p) { return g_input->_Enter == 1 && dialogTakesInput(p); }
+bool dialogEnter(tavoTPopup& p)
+{
+    return g_input->_Enter == 1 && g_input->_EnterDownFrame > p.openedAtFrame && dialogTakesInput(p);
+}
 
 bool dialogEscape(tavoTPopup& p)
 {

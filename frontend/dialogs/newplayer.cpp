@@ -50,7 +50,9 @@ constexpr char GRID_UPPER[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ-.'!";
 constexpr char GRID_LOWER[] = "abcdefghijklmnopqrstuvwxyz-.'!";
 constexpr int GRID_LETTERS = 30;
 static_assert(sizeof(GRID_UPPER) == GRID_LETTERS + 1 && sizeof(GRID_LOWER) == GRID_LETTERS + 1);
-constexpr float GRID_BUTTONS_Y = 514;
+constexpr float GRID_BUTTONS_Y = 520;
+// the line naming the pad's own keys, below the function row
+constexpr float GRID_HINT_DROP = 30;
 enum { GRID_SHIFT = 1000, GRID_SPACE, GRID_DELETE };
 // the function row: what each key does, its first column and how many columns it spans
 struct TGridKey {
@@ -99,6 +101,7 @@ int letterGrid(tavoTPopup& p)
         if (gridKey(p, std::string(1, letters[i]), x, y, GRID_CELL_W / 2 - 2)) chosen = (unsigned char)letters[i];
     }
     const float y = GRID_TOP + GRID_CELL_H * (float)(GRID_LETTERS / GRID_COLUMNS);
+    textCentred(text("gridhint"), 512, y + GRID_HINT_DROP);
     for (const TGridKey& k : kGridKeys) {
         const float x = GRID_LEFT + GRID_CELL_W * ((float)k.column + (float)k.span / 2);
         const std::string caption = k.captionKey ? text(k.captionKey) : (s_gridLower ? "ABC" : "abc");
