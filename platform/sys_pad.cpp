@@ -26,6 +26,8 @@ bool ready()
     if (!sysi::videoReady()) return false;
     // the HIDAPI drivers claim devices in ways that differ between machines; the kernel's devices are enough
     SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+    // buttons by where they sit, not by what is printed on them: south confirms on every maker's pad
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     // a scripted run's window never has the keyboard focus, without which SDL drops a pad's buttons
     if (sysi::headless) SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
@@ -59,6 +61,14 @@ void sysi::handlePadEvent(const SDL_Event& e, std::deque<int>& appEvents)
         if (SDL_GameController* controller = SDL_GameControllerOpen(index)) {
             Pad& pad = s_pads[SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller))];
             pad.controller = controller;
+            // which pad and which mapping, so that a player whose buttons feel wrong can tell what SDL made of it
+            char guid[33];
+            SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(index), guid, sizeof guid);
+            char* mapping = SDL_GameControllerMapping(controller);
+            const char* name = SDL_GameControllerName(controller);
+            Sys_Trace(std::string("pad connected: ") + (name ? name : "unnamed") + " " + guid + ", mapping " +
+                      (mapping ? mapping : "none"));
+            SDL_free(mapping);
             // a button held while the pad is plugged in is held, not pressed
             for (int b = 0; b < PAD_BUTTON_COUNT; ++b)
                 pad.held[b] = SDL_GameControllerGetButton(controller, (SDL_GameControllerButton)b) != 0;
