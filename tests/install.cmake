@@ -9,8 +9,10 @@ add_test(NAME install_second_copy_wakes_the_first
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/second_copy.sh $<TARGET_FILE:morvelle>)
 add_test(NAME campaign_whole_game_real_window
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/campaign_window.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:morvelle-harness>)
+add_test(NAME campaign_keys_only_real_window
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/install/keys_window.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:morvelle-harness>)
 set_tests_properties(install_tree_and_real_window install_debian_package install_second_copy_wakes_the_first
-  campaign_whole_game_real_window
+  campaign_whole_game_real_window campaign_keys_only_real_window
   PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900)
 # a whole package build on two shared cores, when MORVELLE_TEST_DEB=1 asks for it
 set_tests_properties(install_debian_package PROPERTIES TIMEOUT 5400)
