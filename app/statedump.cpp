@@ -289,6 +289,7 @@ std::string dumpState()
         FIELD(_runtime); FIELD(_winrun); FIELD(_mosscount); FIELD(_gt3_partner1); FIELD(_gt3_partner2); FIELD(_gt3_swap);
         FIELD(_abwahl); FIELD(_swapping); FIELD(_geholfen); FIELD(_nixdo); FIELD(_zugpointer); FIELD(_zug);
         FIELD(_bonuspunkte); FIELD(VictoryRuntime); FIELD(ScoreboardRuntime); FIELD(_wholeglow); FIELD(_sprengpilzrun);
+        FIELD(_cursorCell); FIELD(_cursorShown); FIELD(_padPowerUp);
 #undef FIELD
         j.array("cells");
         for (int q = 1; q <= M3_LAST_SLOT; ++q) {

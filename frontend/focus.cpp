@@ -20,6 +20,7 @@ bool s_inDialog = false;
 bool s_has = false;
 float s_fx = 0, s_fy = 0;
 bool s_wasShown = false;
+bool s_passed = false;
 // where the focus stood on the screen when a dialog came up over it, to come back to when it closes
 bool s_dialogWasUp = false;
 bool s_sceneHas = false;
@@ -54,6 +55,7 @@ bool focusShown() { return g_input && g_input->_LastDevice != INPUT_MOUSE; }
 int focusTarget(float x, float y, float hw, float hh, bool live)
 {
     s_targets.push_back({x, y, hw, hh, live, s_inDialog});
+    if (s_passed && !s_inDialog) return FOCUS_NONE;
     if (!s_has || !focusShown() || std::fabs(x - s_fx) >= 1 || std::fabs(y - s_fy) >= 1) return FOCUS_NONE;
     if (live && g_input->_Confirm == 1) {
         g_input->_Confirm = 0;
@@ -63,6 +65,8 @@ int focusTarget(float x, float y, float hw, float hh, bool live)
     }
     return FOCUS_HELD;
 }
+
+void focusPassFrame() { s_passed = true; }
 
 void focusDialogBegin() { s_inDialog = true; }
 void focusDialogEnd() { s_inDialog = false; }
@@ -107,6 +111,7 @@ void focusEndFrame()
     s_wasShown = shown;
     s_targets.clear();
     s_inDialog = false;
+    s_passed = false;
 }
 
 // A rounded frame of line segments, `r` the corner radius.

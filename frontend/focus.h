@@ -13,5 +13,7 @@ void focusDialogEnd();
 // After the scene has drawn: the focus stays on a live target and moves by this frame's arrows.
 void focusEndFrame();
 bool focusShown();
+// For this frame a screen's own cursor takes the arrows and confirm: its buttons hold no focus and show no ring.
+void focusPassFrame();
 // The ring around a focused target, drawn after the target itself.
 void focusDrawRing(float x, float y, float hw, float hh);

@@ -9,6 +9,7 @@
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
+#include "match3/board_cursor.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
@@ -190,10 +191,25 @@ int tavoTPowerUp::_onHover()
         _onClick();
     }
     if (isUnlocked == 0) mousePointer->SetPointer(_POINTER_UNLOCK);
-    if (_hover_runtime > 20) {
-        std::string text = isUnlocked != 0 ? g_lang->getValue("useitfor") + " " + std::to_string(_chargeCost)
-                                           : g_lang->getValue("unlockitfor") + " " + std::to_string(_unlockCost);
-        drawTooltip(text, mousePointer->_x, _imgReady->y1 - 60, 1, 1, 0);
+    if (_hover_runtime > 20) drawTooltip(_costText(), mousePointer->_x, _imgReady->y1 - 60, 1, 1, 0);
+    return 0;
+}
+
+std::string tavoTPowerUp::_costText()
+{
+    return isUnlocked != 0 ? g_lang->getValue("useitfor") + " " + std::to_string(_chargeCost)
+                           : g_lang->getValue("unlockitfor") + " " + std::to_string(_unlockCost);
+}
+
+int tavoTPowerUp::_onKeyPress()
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    if (isAvailable != 1 || b._puPressed == 0 || m3PowerUpNumber(b._puPressed) != this) return 0;
+    b._puPressed = 0;
+    // taken when a click on the button would be
+    if (b._winrun == 0 && m3PopupRuntime() == 0 && b._swapping == 0 && g_powerUpBusy == 0 && b._boardAtRest() == 1) {
+        b._cursorFire = 0;
+        _onClick();
     }
     return 0;
 }
@@ -277,6 +293,7 @@ int tavoTPU_OneStep::Update()
     _debugInfo();
     _checkStatus();
     if (isHover == 1) _onHover();
+    _onKeyPress();
     if (running == 1 && isRunning == 1) _work();
     return 0;
 }

@@ -1,0 +1,173 @@
+// Level 1 won by cursor swaps alone, once by keys and once by a pad (unplugged and plugged in again on the way),
+// rehearsed in this process and replayed through the harness with no mouse event in either script.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/mainloop.h"
+#include "frontend/popup.h"
+#include "match3/scene_match3.h"
+#include "platform/sys.h"
+#include "tests/harness_support.h"
+#include "tests/spine_support.h"
+
+namespace {
+
+// The words of one device: its four directions and its confirm, as harness script events.
+struct Device {
+    std::string left, right, up, down, confirm;
+    bool pad;
+};
+const Device kKeys = {"key left", "key right", "key up", "key down", "key enter", false};
+const Device kPad = {"pad dpleft", "pad dpright", "pad dpup", "pad dpdown", "pad a", true};
+
+// Feeds a script event to the game in this process as the harness would, and writes it down.
+struct Recorder {
+    std::ostringstream script;
+    void event(long pass, const std::string& what)
+    {
+        script << pass << " " << what << "\n";
+        std::istringstream in(what);
+        std::string verb, name;
+        in >> verb >> name;
+        static const std::map<std::string, int> keys = {
+            {"left", KEY_LEFT}, {"right", KEY_RIGHT}, {"up", KEY_UP}, {"down", KEY_DOWN}, {"enter", KEY_ENTER}};
+        if (verb == "key") {
+            Sys_InjectKey(keys.at(name), true);
+            Sys_InjectKey(keys.at(name), false);
+        } else if (verb == "pad" && name == "connect") {
+            Sys_InjectPadConnect();
+        } else if (verb == "pad" && name == "disconnect") {
+            Sys_InjectPadDisconnect();
+        } else if (verb == "pad") {
+            Sys_InjectPadButton(Sys_PadButtonFromName(name), true);
+            Sys_PadDown(0);
+            Sys_InjectPadButton(Sys_PadButtonFromName(name), false);
+        }
+    }
+};
+
+struct Run {
+    std::string script;
+    long savedAt = 0, firstPick = 0, unplugged = 0, replugged = 0;
+    int swaps = 0;
+};
+
+// Plays level 1 in this process by cursor and confirm only, writing down every input.
+Run rehearse(const std::string& dir, const Device& dev)
+{
+    Run run;
+    EXPECT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", 1), 0);
+    enterBoardDirectly(1);
+    tavoTSceneMatch3& b = *sceneMatch3;
+    SwapPicker player(&b);
+    Recorder rec;
+    std::vector<std::pair<long, std::string>> pending;
+    if (dev.pad) pending.push_back({1, "pad connect"});
+    bool planned = false, wonSeen = false;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    auto toward = [&](float fx, float fy, float tx, float ty) {
+        if (tx < fx) return dev.left;
+        if (tx > fx) return dev.right;
+        return ty < fy ? dev.up : dev.down;
+    };
+    for (long pass = 1; pass <= 15000 && !run.savedAt; ++pass) {
+        for (auto it = pending.begin(); it != pending.end();) {
+            if (it->first != pass) {
+                ++it;
+                continue;
+            }
+            rec.event(pass, it->second);
+            it = pending.erase(it);
+        }
+        const bool quiet = pending.empty() && pass % 3 == 0;
+        if (quiet && popupHandler->State == POPUP_INSTRUCTIONS && popupHandler->runtime == POPUP_RUNTIME_OPEN &&
+            popupHandler->direction == 1)
+            rec.event(pass, dev.confirm);
+        // the pad pulled out after the third swap, plugged in again, and a press ends the pause
+        if (dev.pad && quiet && run.swaps == 3 && !run.unplugged && b._gt3_swap == 0) {
+            run.unplugged = pass;
+            rec.event(pass, "pad disconnect");
+            pending.push_back({pass + 30, "pad connect"});
+            pending.push_back({pass + 40, "pad a"});
+            run.replugged = pass + 30;
+        } else if (quiet && b._winrun == 0 && g_pause == -1 && popupHandler->runtime == 0 && b._runtime > 160) {
+            if (!planned && player.atRest() && player.pick(x1, y1, x2, y2)) planned = true;
+            if (planned && b._gt3_swap == 0) {
+                const float cx = b._CellX[b._cursorCell], cy = b._CellY[b._cursorCell];
+                if (b._gt3_partner1 != 0) {
+                    rec.event(pass, toward(x1, y1, x2, y2));
+                    planned = false;
+                    ++run.swaps;
+                } else if (cx == x1 && cy == y1) {
+                    rec.event(pass, dev.confirm);
+                    if (!run.firstPick) run.firstPick = pass;
+                } else {
+                    rec.event(pass, toward(cx, cy, x1, y1));
+                }
+            }
+        }
+        if (b._winrun > 0 && !wonSeen) {
+            wonSeen = true;
+            pending.push_back({pass + 130, dev.confirm});
+            pending.push_back({pass + 200, dev.pad ? "pad b" : "key enter"});
+        }
+        mainLoopPass(false);
+        if (b._winrun == -1) run.savedAt = pass;
+    }
+    Sys_SetFrameUnseen(false);
+    quitGame();
+    shutdownGame();
+    run.script = rec.script.str();
+    return run;
+}
+
+void playAndReplay(const std::string& name, const Device& dev)
+{
+    const std::string dir = tempDir(name);
+    const Run run = rehearse(dir, dev);
+    ASSERT_GT(run.savedAt, 0) << "level 1 not won after " << run.swaps << " swaps";
+    for (const char* mouse : {" mouse ", " click ", " press ", " release "})
+        EXPECT_EQ(run.script.find(mouse), std::string::npos) << mouse;
+
+    auto at = [](long pass, const std::string& what) { return std::to_string(pass) + " " + what + "\n"; };
+    std::string script = run.script + at(run.firstPick - 1, "shot " + dir + "cursor.png") +
+                         at(run.firstPick, "shot " + dir + "picked.png") +
+                         at(run.firstPick, "dump " + dir + "picked.json") + at(run.savedAt + 1, "dump " + dir + "after.json");
+    if (dev.pad)
+        script += at(run.unplugged - 1, "dump " + dir + "before-unplug.json") +
+                  at(run.unplugged, "dump " + dir + "unplugged.json") +
+                  at(run.replugged + 12, "dump " + dir + "resumed.json");
+    ASSERT_EQ(runHarnessScript("--data " MORVELLE_DATA_DIR " --save " + dir + "play --seed 1 --board 1 --frames " +
+                                   std::to_string(run.savedAt + 2),
+                               script, dir, "play"),
+              0)
+        << readFile(dir + "play.out");
+    const std::string saved = readFile(dir + "play/players1.ppp");
+    ASSERT_GE(saved.size(), 20u);
+    EXPECT_EQ(intAt(saved, 16), 2);   // Level: the next one
+    EXPECT_EQ(intAt(saved, 52), 0);   // no suspended level
+    const std::string picked = readFile(dir + "picked.json");
+    EXPECT_EQ(dumpField(picked, "board", "_cursorShown"), 1);
+    EXPECT_GT(dumpField(picked, "board", "_gt3_partner1"), 0);
+    EXPECT_GT(readFile(dir + "picked.png").size(), 1000u);
+    if (dev.pad) {
+        const std::string before = readFile(dir + "before-unplug.json"), unplugged = readFile(dir + "unplugged.json"),
+                          resumed = readFile(dir + "resumed.json");
+        EXPECT_EQ(dumpField(unplugged, "g_pause"), 1);
+        EXPECT_EQ(dumpField(resumed, "g_pause"), -1);
+        // the cursor stays where it was through the pause and shows again for the pad
+        EXPECT_EQ(dumpField(resumed, "board", "_cursorCell"), dumpField(before, "board", "_cursorCell"));
+        EXPECT_EQ(dumpField(resumed, "board", "_cursorShown"), 1);
+    }
+}
+
+}  // namespace
+
+TEST(BoardKeysPlay, KeysAloneWinLevelOneByCursorSwaps) { playAndReplay("board-keys", kKeys); }
+
+TEST(BoardKeysPlay, APadAloneWinsLevelOneThroughAnUnplugAndReplug) { playAndReplay("board-pad", kPad); }
