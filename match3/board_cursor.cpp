@@ -205,8 +205,8 @@ int tavoTSceneMatch3::_cursorDraw()
     }
     if (_padPowerUpRing > 0) {
         if (tavoTPowerUp* pu = m3PowerUpNumber(_padPowerUp)) {
-            const float hw = pu->_imgBackground->W / 2, hh = pu->_imgBackground->H / 2;
-            focusDrawRing(pu->_x, pu->_y, hw, hh);
+            // the mouse's hover look: the pad chooses what a pointer would hover
+            pu->paintHoverLight();
             drawTooltip(pu->_costText(), pu->_x, pu->_imgReady->y1 - 60, 1, 1, 0);
         }
     }

@@ -355,9 +355,10 @@ int tavoTSceneMatch3::Update()
             _draw_cells();
             _draw_items();
             _draw_gt3partner();
-            _cursorDraw();
         }
         _draw_pu();
+        // after the power-up buttons, so that the pad's chosen one lights up over its picture
+        if (popupHandler->runtime <= 0) _cursorDraw();
     }
     _wholeglow += 24;
     if (_wholeglow > 5000) _wholeglow = -256 - 24 * randInt(20, 190);

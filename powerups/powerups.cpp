@@ -176,14 +176,8 @@ int tavoTPowerUp::_msgPowerUpBusy() { return _feedback(SOUND_PUNO, "powerupbusy"
 
 int tavoTPowerUp::_onHover()
 {
-    float a = Sys_State().color_alpha;
     _hover_runtime += 1;
-    Sys_SetBlend(BLEND_LIGHT);
-    Sys_SetAlpha(a * 0.7f);
-    if (isReady == 1) _imgReady->Paint();
-    else if (isUnlocked == 0) _imgDisabled->Paint();
-    Sys_SetBlend(BLEND_ALPHA);
-    Sys_SetAlpha(a);
+    paintHoverLight();
     tavoTSceneMatch3& b = *sceneMatch3;
     if (b._winrun == 0 && m3PopupRuntime() == 0 && b._swapping == 0 && g_input->_MausFireLeft == 1 && g_powerUpBusy == 0 &&
         b._boardAtRest() == 1) {
@@ -193,6 +187,17 @@ int tavoTPowerUp::_onHover()
     if (isUnlocked == 0) mousePointer->SetPointer(_POINTER_UNLOCK);
     if (_hover_runtime > 20) drawTooltip(_costText(), mousePointer->_x, _imgReady->y1 - 60, 1, 1, 0);
     return 0;
+}
+
+void tavoTPowerUp::paintHoverLight()
+{
+    float a = Sys_State().color_alpha;
+    Sys_SetBlend(BLEND_LIGHT);
+    Sys_SetAlpha(a * 0.7f);
+    if (isReady == 1) _imgReady->Paint();
+    else if (isUnlocked == 0) _imgDisabled->Paint();
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_SetAlpha(a);
 }
 
 std::string tavoTPowerUp::_costText()

@@ -17,13 +17,14 @@
 
 namespace {
 
-// The words of one device: its four directions and its confirm, as harness script events.
+// The words of one device as harness script events: its four directions, its confirm, and the press that a
+// dialog and the score board take (Enter held for a moment, as they read it held).
 struct Device {
-    std::string left, right, up, down, confirm;
+    std::string left, right, up, down, confirm, holdConfirm, release;
     bool pad;
 };
-const Device kKeys = {"key left", "key right", "key up", "key down", "key enter", false};
-const Device kPad = {"pad dpleft", "pad dpright", "pad dpup", "pad dpdown", "pad a", true};
+const Device kKeys = {"key left", "key right", "key up", "key down", "key enter", "keydown enter", "keyup enter", false};
+const Device kPad = {"pad dpleft", "pad dpright", "pad dpup", "pad dpdown", "pad a", "pad a", "", true};
 
 // Feeds a script event to the game in this process as the harness would, and writes it down.
 struct Recorder {
@@ -36,6 +37,7 @@ struct Recorder {
         in >> verb >> name;
         static const std::map<std::string, int> keys = {
             {"left", KEY_LEFT}, {"right", KEY_RIGHT}, {"up", KEY_UP}, {"down", KEY_DOWN}, {"enter", KEY_ENTER}};
+        if (verb == "keydown" || verb == "keyup") Sys_InjectKey(keys.at(name), verb == "keydown");
         if (verb == "key") {
             Sys_InjectKey(keys.at(name), true);
             Sys_InjectKey(keys.at(name), false);
@@ -86,8 +88,10 @@ Run rehearse(const std::string& dir, const Device& dev)
         }
         const bool quiet = pending.empty() && pass % 3 == 0;
         if (quiet && popupHandler->State == POPUP_INSTRUCTIONS && popupHandler->runtime == POPUP_RUNTIME_OPEN &&
-            popupHandler->direction == 1)
-            rec.event(pass, dev.confirm);
+            popupHandler->direction == 1) {
+            rec.event(pass, dev.holdConfirm);
+            if (!dev.release.empty()) pending.push_back({pass + 2, dev.release});
+        }
         // the pad pulled out after the third swap, plugged in again, and a press ends the pause
         if (dev.pad && quiet && run.swaps == 3 && !run.unplugged && b._gt3_swap == 0) {
             run.unplugged = pass;
@@ -113,8 +117,10 @@ Run rehearse(const std::string& dir, const Device& dev)
         }
         if (b._winrun > 0 && !wonSeen) {
             wonSeen = true;
-            pending.push_back({pass + 130, dev.confirm});
-            pending.push_back({pass + 200, dev.pad ? "pad b" : "key enter"});
+            pending.push_back({pass + 130, dev.holdConfirm});
+            if (!dev.release.empty()) pending.push_back({pass + 133, dev.release});
+            // the score board's button takes no pad confirm yet (its focus is another change's): east leaves it
+            if (dev.pad) pending.push_back({pass + 200, "pad b"});
         }
         mainLoopPass(false);
         if (b._winrun == -1) run.savedAt = pass;
