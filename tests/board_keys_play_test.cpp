@@ -177,3 +177,34 @@ void playAndReplay(const std::string& name, const Device& dev)
 TEST(BoardKeysPlay, KeysAloneWinLevelOneByCursorSwaps) { playAndReplay("board-keys", kKeys); }
 
 TEST(BoardKeysPlay, APadAloneWinsLevelOneThroughAnUnplugAndReplug) { playAndReplay("board-pad", kPad); }
+
+TEST(BoardKeysPlay, AClickWithAKeyInOneFrameIsOnePressAndEscapeOrStartOpenTheMenu)
+{
+    const std::string dir = tempDir("board-keys-edges");
+    const auto at = [&](int pass, const std::string& what) { return std::to_string(pass) + " " + what + "\n"; };
+    // level 1's help page closed by Enter; the cursor shown and moved; then Enter and a click on another gem together
+    const std::string script = at(36, "keydown enter") + at(38, "keyup enter") + at(200, "key left") + at(203, "key left") +
+                               at(206, "key up") + at(210, "dump " + dir + "moved.json") + at(220, "mouse 560 412") +
+                               at(220, "key enter") + at(220, "press left") + at(221, "dump " + dir + "both.json") + at(222, "release left") +
+                               at(230, "key backspace") + at(231, "dump " + dir + "dropped.json") +
+                               at(240, "key escape") + at(241, "dump " + dir + "menu.json") + at(260, "key escape") +
+                               at(300, "pad connect") + at(301, "pad start") + at(302, "dump " + dir + "start.json") +
+                               at(303, "quit");
+    ASSERT_EQ(runHarnessScript("--data " MORVELLE_DATA_DIR " --save " + dir + "save --seed 1 --board 1", script, dir, "edges"),
+              0)
+        << readFile(dir + "edges.out");
+    const std::string moved = readFile(dir + "moved.json"), both = readFile(dir + "both.json");
+    EXPECT_EQ(dumpField(moved, "board", "_cursorShown"), 1);
+    // the press put the mouse in charge: the pointer's gem is the one picked, nothing under the cursor
+    EXPECT_EQ(dumpField(both, "board", "_cursorShown"), 0);
+    const int picked = dumpField(both, "board", "_gt3_partner1");
+    ASSERT_GT(picked, 0);
+    const std::string item = "{\"slot\":" + std::to_string(picked) + ",";
+    const size_t found = both.find(item, both.find("\"items\":["));
+    ASSERT_NE(found, std::string::npos);
+    EXPECT_NE(both.substr(found, 80).find("\"_itemX\":560,\"_itemY\":412"), std::string::npos) << both.substr(found, 80);
+    EXPECT_EQ(dumpField(both, "board", "_gt3_partner2"), 0);
+    EXPECT_EQ(dumpField(readFile(dir + "dropped.json"), "board", "_gt3_partner1"), 0);   // Backspace drops a mouse pick too
+    EXPECT_EQ(dumpField(readFile(dir + "menu.json"), "popupHandler", "State"), POPUP_INGAME);
+    EXPECT_EQ(dumpField(readFile(dir + "start.json"), "popupHandler", "State"), POPUP_INGAME);
+}
