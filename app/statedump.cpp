@@ -155,6 +155,7 @@ void dumpMeteor(Json& j, const TMeteor& m)
     FIELD(w); FIELD(h); FIELD(inAction); FIELD(isHit); FIELD(positionX); FIELD(positionY); FIELD(directionX);
     FIELD(directionY); FIELD(speed); FIELD(minY); FIELD(maxY); FIELD(corner); FIELD(runtime); FIELD(animCount);
     FIELD(nextAppearance); FIELD(minimumPause); FIELD(points); FIELD(isRaining); FIELD(raincounter); FIELD(donecount);
+    FIELD(struck);
 #undef FIELD
     for (int i = 0; i < 3; ++i) {
         j.num(("impact" + std::to_string(i)).c_str(), m.impact[i]);

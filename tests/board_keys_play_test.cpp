@@ -208,3 +208,33 @@ TEST(BoardKeysPlay, AClickWithAKeyInOneFrameIsOnePressAndEscapeOrStartOpenTheMen
     EXPECT_EQ(dumpField(readFile(dir + "menu.json"), "popupHandler", "State"), POPUP_INGAME);
     EXPECT_EQ(dumpField(readFile(dir + "start.json"), "popupHandler", "State"), POPUP_INGAME);
 }
+
+TEST(BoardKeysPlay, PadButtonsChooseAndPressAPowerUpDropItAndStrikeTheMeteor)
+{
+    const std::string dir = tempDir("board-pad-buttons");
+    std::string script = "2 pad connect\n36 pad a\n";
+    // points enough to unlock the first power-up, by the developer key
+    for (int n = 0; n < 14; ++n)
+        script += std::to_string(170 + 4 * n) + " keydown f2\n" + std::to_string(171 + 4 * n) + " keyup f2\n";
+    const auto at = [&](int pass, const std::string& what) { return std::to_string(pass) + " " + what + "\n"; };
+    script += at(240, "pad rightshoulder") + at(241, "dump " + dir + "chosen.json") + at(242, "pad y") +
+              at(250, "pad y") + at(251, "dump " + dir + "selected.json") + at(252, "shot " + dir + "target.png") +
+              at(260, "pad b") + at(261, "dump " + dir + "dropped.json") + at(270, "keydown f8") + at(271, "keyup f8") +
+              at(280, "pad x") + at(281, "dump " + dir + "struck.json") + at(282, "quit");
+    ASSERT_EQ(runHarnessScript("--data " MORVELLE_DATA_DIR " --save " + dir + "save --seed 3 --board 3 --dev", script, dir,
+                               "buttons"),
+              0)
+        << readFile(dir + "buttons.out");
+    const std::string chosen = readFile(dir + "chosen.json"), selected = readFile(dir + "selected.json"),
+                      dropped = readFile(dir + "dropped.json"), struck = readFile(dir + "struck.json");
+    EXPECT_EQ(dumpField(chosen, "board", "_padPowerUp"), 1);
+    EXPECT_EQ(dumpField(chosen, "puRemoveLine", "isUnlocked"), 0);
+    // the first press buys it, as a click does; the second chooses it
+    EXPECT_EQ(dumpField(selected, "puRemoveLine", "isUnlocked"), 1);
+    EXPECT_EQ(dumpField(selected, "puRemoveLine", "isSelected"), 1);
+    // east drops the choice and opens no menu
+    EXPECT_EQ(dumpField(dropped, "puRemoveLine", "isSelected"), 0);
+    EXPECT_EQ(dumpField(dropped, "popupHandler", "State"), 0);
+    EXPECT_EQ(dumpField(struck, "g_meteor", "inAction"), 1);
+    EXPECT_EQ(dumpField(struck, "g_meteor", "struck"), 1);
+}
