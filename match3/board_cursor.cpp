@@ -1,5 +1,4 @@
-// The board by keys and pad: a cursor over the playable cells whose confirm is a click on its cell, the power-up
-// keys and buttons, and the drawing of the cursor.
+// The board by keys and pad: the cursor's steps and presses, the power-up keys and buttons, the cursor's look.
 #include "match3/board_cursor.h"
 
 #include <cmath>

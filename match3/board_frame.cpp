@@ -311,7 +311,7 @@ int tavoTSceneMatch3::_playsign()
 int tavoTSceneMatch3::_gameUI_drawMenuButton()
 {
     const bool clicked = drawCloseButton(_MENUBUTTON_X, _MENUBUTTON_Y) == 1;
-    // Escape and the pad's east button come here only when the board had no pick to drop
+    // Escape and Start always open it; the pad's east button only when the board had no pick to drop
     const bool key = (g_input->_Escape == 1 || g_input->_PadStart == 1) && sceneHandler->FaderDir != FADER_DIR_OUT;
     if ((clicked || key) && popupHandler->runtime == 0 && _winrun == 0 && g_pause == -1 && _runtime > M3_FRAME_SIGN_OUT) {
         // the menu must not read the same Escape as its own and close again

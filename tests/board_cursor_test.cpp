@@ -1,5 +1,4 @@
-// The board by keys and pad: cursor steps over holes and edges, pick, swap and drop through the board's own press,
-// stones under the cursor, power-ups by number with a cursor target, the pad's power-up choice, the meteor strike.
+// Board cursor tests: steps over holes and edges, pick, swap and drop, stones, power-ups by key and pad, the strike.
 #include <algorithm>
 #include <functional>
 

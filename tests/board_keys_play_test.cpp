@@ -1,5 +1,4 @@
-// Level 1 won by cursor swaps alone, once by keys and once by a pad (unplugged and plugged in again on the way),
-// rehearsed in this process and replayed through the harness with no mouse event in either script.
+// Harness runs of the board without a mouse: level 1 won by keys and by a pad, and the board's keys' edge cases.
 #include <gtest/gtest.h>
 
 #include <map>
