@@ -2,6 +2,7 @@
 #include "campaign/scene_roadmap.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <iterator>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "framework/trace.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/effects.h"
+#include "frontend/focus.h"
 #include "frontend/holo.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
@@ -40,6 +42,8 @@ constexpr float CLOSE_X = 937, CLOSE_Y = 29;
 constexpr float PLAY_X = 512;
 constexpr int PLAY_BUTTON = 3;
 constexpr int GLOW_PICTURE = 4;
+// an arrow follows the path to a neighbour less than about 65 degrees off its direction
+constexpr float PATH_FOLLOW_MIN_COS = 0.42f;
 // A finished campaign says so on the bottom bar, left of the start button.
 constexpr float JOURNEY_X = 404, JOURNEY_Y = 696;
 // The play button stands this far above the preview box's bottom.
@@ -300,21 +304,51 @@ int tavoTSceneRoadmap::drawLevelpoints()
     }
     if (!g_imgWaypointActive->data || !g_imgProbe3->data) return 0;
     const float mx = (float)(int)mousePointer->_x, my = (float)(int)mousePointer->_y;
+    const bool live = g_inputLayer == 1 && popupHandler->runtime == 0 && g_pause == -1 &&
+                      sceneHandler->FaderDir == FADER_DIR_IN;
+    const int first = std::clamp(startLevel(), 1, n);
+    focusPrefer(_LevelPointX[first], _LevelPointY[first]);
     for (int i = 1; i <= n; ++i) {
-        if (!Sys_ImagesCollide(g_imgWaypointActive->data, (float)(int)_LevelPointX[i], (float)(int)_LevelPointY[i], 0,
-                               g_imgProbe3->data, mx, my, 0))
-            continue;
-        const bool live = g_inputLayer == 1 && popupHandler->runtime == 0 && g_pause == -1 &&
-                          sceneHandler->FaderDir == FADER_DIR_IN;
-        if (!live) continue;
-        drawTooltip(levelTitle(i), mousePointer->_x, mousePointer->_y, 1, 1, 0);
-        if (g_input->_MausFireLeft == 1) {
-            soundHandler->PlayS(SOUND_BUTTON1, mousePointer->_x);
+        const float x = _LevelPointX[i], y = _LevelPointY[i];
+        const tavoTBild* pic = isChapterPoint(i) ? g_imgStageActive : g_imgWaypointActive;
+        const float hw = std::max(pic->W / 2, 14.0f), hh = std::max(pic->H / 2, 14.0f);
+        const int focus = focusTarget(x, y, hw, hh, live);
+        if (focus != FOCUS_NONE) {
+            focusDrawRing(x, y, hw, hh);
+            if (live) drawTooltip(levelTitle(i), x + hw, y + hh, 1, 1, 0);
+            if (focus == FOCUS_HELD && focusNavigable()) followPath(i, n);
+        }
+        const bool pointed = Sys_ImagesCollide(g_imgWaypointActive->data, (float)(int)x, (float)(int)y, 0,
+                                               g_imgProbe3->data, mx, my, 0);
+        if (pointed && live) drawTooltip(levelTitle(i), mousePointer->_x, mousePointer->_y, 1, 1, 0);
+        if (live && (focus == FOCUS_PRESSED || (pointed && g_input->_MausFireLeft == 1))) {
+            soundHandler->PlayS(SOUND_BUTTON1, focus == FOCUS_PRESSED ? x : mousePointer->_x);
             p->levelSelected = i;
             popupHandler->pop(POPUP_STAGE);
         }
     }
     return 0;
+}
+
+void tavoTSceneRoadmap::followPath(int from, int n)
+{
+    const int dx = g_input->_NavRight - g_input->_NavLeft, dy = g_input->_NavDown - g_input->_NavUp;
+    if (dx == 0 && dy == 0) return;
+    // the neighbour on the path whose direction is closest to the arrow's, if it lies ahead at all
+    int best = 0;
+    float bestCos = PATH_FOLLOW_MIN_COS;
+    for (int j : {from - 1, from + 1}) {
+        if (j < 1 || j > n) continue;
+        const float vx = _LevelPointX[j] - _LevelPointX[from], vy = _LevelPointY[j] - _LevelPointY[from];
+        const float len = std::sqrt(vx * vx + vy * vy);
+        if (len < 1) continue;
+        const float c = (vx * (float)dx + vy * (float)dy) / (len * std::sqrt((float)(dx * dx + dy * dy)));
+        if (c > bestCos) {
+            best = j;
+            bestCos = c;
+        }
+    }
+    if (best) focusMoveTo(_LevelPointX[best], _LevelPointY[best]);
 }
 
 int tavoTSceneRoadmap::LevelPreview()

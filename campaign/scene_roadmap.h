@@ -29,7 +29,9 @@ public:
     int Update() override;
     int Leave() override { return leave(); }
     virtual int drawButtons();
-    virtual int drawLevelpoints();
+    int drawLevelpoints();
+    // An arrow on level `from` moves the focus to the path's previous or next level when it lies that way.
+    void followPath(int from, int n);
     virtual int drawAnimation(float x, float y);
     virtual int LevelPreview();
     virtual int setRoadmapCoords();

@@ -10,6 +10,7 @@
 #include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/effects.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
@@ -76,7 +77,15 @@ int tavoTSceneStory::Update()
         _scrollBackward();
         sceneHandler->fade_out(SCENE_STORY, 0, 0);
     }
-    if (drawButton(900, 710, BUTTON_NEXT, 1, "") == 3) {
+    focusPrefer(900, 710);
+    const bool next = drawButton(900, 710, BUTTON_NEXT, 1, "") == 3;
+    // a confirm the focus did not take turns the page, as a reader of a picture book expects
+    const bool confirm = g_input->_Confirm == 1 && widgetLive(1);
+    if (confirm) {
+        g_input->_Confirm = g_input->_Enter = g_input->_Space = 0;
+        soundHandler->PlayS(SOUND_BUTTON1, 900);
+    }
+    if (next || confirm) {
         TSpieler* p = g_currentPlayer >= 1 && g_currentPlayer < MAX_PLAYERS ? g_players[g_currentPlayer] : nullptr;
         if (p) p->isStoryPageShow = 0;
         if (_page == FIRST_OPENING_PAGE || _page == STORY_FIRST_CLOSING_PAGE) {

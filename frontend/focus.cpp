@@ -19,28 +19,41 @@ std::vector<Target> s_targets;
 bool s_inDialog = false;
 bool s_has = false;
 float s_fx = 0, s_fy = 0;
+// the focused target's half sizes, for measuring to the next one from its edges
+float s_fhw = 0, s_fhh = 0;
 bool s_wasShown = false;
 bool s_passed = false;
+bool s_prefer = false;
+float s_preferX = 0, s_preferY = 0;
 // where the focus stood on the screen when a dialog came up over it, to come back to when it closes
 bool s_dialogWasUp = false;
 bool s_sceneHas = false;
 float s_sceneFx = 0, s_sceneFy = 0;
 // frames of one pulse of the ring
 constexpr int RING_PULSE_FRAMES = 40;
+// after a dialog closes, the screen's buttons come back to life a few frames later; the focus waits for them
+constexpr int RESTORE_WAIT_FRAMES = 10;
+int s_restoreWait = 0;
 
 bool at(const Target& t, float x, float y) { return std::fabs(t.x - x) < 1 && std::fabs(t.y - y) < 1; }
 
-// The nearest candidate ahead in direction (dx, dy); a step off the line costs twice a step along it.
+// The nearest candidate ahead in direction (dx, dy), measured between the targets' edges so that a wide slider
+// leads down to the boxes under either end of it; a step off the line costs three steps along it.
 const Target* ahead(const std::vector<const Target*>& from, int dx, int dy)
 {
     const Target* best = nullptr;
     float bestCost = 0;
     for (const Target* t : from) {
-        const float along = (t->x - s_fx) * (float)dx + (t->y - s_fy) * (float)dy;
-        const float across = std::fabs((t->x - s_fx) * (float)dy) + std::fabs((t->y - s_fy) * (float)dx);
+        const float centreAlong = (t->x - s_fx) * (float)dx + (t->y - s_fy) * (float)dy;
+        if (centreAlong <= 1) continue;
+        const float reachAlong = dx != 0 ? s_fhw + t->hw : s_fhh + t->hh;
+        const float reachAcross = dx != 0 ? s_fhh + t->hh : s_fhw + t->hw;
+        const float centreAcross = dx != 0 ? std::fabs(t->y - s_fy) : std::fabs(t->x - s_fx);
+        const float along = std::max(0.0f, centreAlong - reachAlong);
+        const float across = std::max(0.0f, centreAcross - reachAcross);
         // ahead means within a cone about the arrow's direction
-        if (along <= 1 || across > 2 * along) continue;
-        const float cost = along + 2 * across;
+        if (across > 2 * centreAlong) continue;
+        const float cost = along + 3 * across + 0.01f * (centreAlong + centreAcross);
         if (!best || cost < bestCost) {
             best = t;
             bestCost = cost;
@@ -51,6 +64,23 @@ const Target* ahead(const std::vector<const Target*>& from, int dx, int dy)
 }
 
 bool focusShown() { return g_input && g_input->_LastDevice != INPUT_MOUSE; }
+
+bool focusNavigable() { return focusShown() && s_wasShown; }
+
+void focusPrefer(float x, float y)
+{
+    s_prefer = true;
+    s_preferX = x;
+    s_preferY = y;
+}
+
+void focusMoveTo(float x, float y)
+{
+    s_has = true;
+    s_fx = x;
+    s_fy = y;
+    g_input->_NavLeft = g_input->_NavRight = g_input->_NavUp = g_input->_NavDown = 0;
+}
 
 int focusTarget(float x, float y, float hw, float hh, bool live)
 {
@@ -88,16 +118,32 @@ void focusEndFrame()
             s_has = s_sceneHas;
             s_fx = s_sceneFx;
             s_fy = s_sceneFy;
+            s_restoreWait = RESTORE_WAIT_FRAMES;
         }
         s_dialogWasUp = dialogUp;
     }
+    if (s_restoreWait > 0) {
+        s_restoreWait -= 1;
+        bool waiting = false;
+        for (const Target& t : s_targets) waiting = waiting || (s_has && !t.live && t.dialog == dialogUp && at(t, s_fx, s_fy));
+        if (!waiting) s_restoreWait = 0;
+        if (waiting) live.clear();
+    }
     if (!live.empty()) {
         bool still = false;
-        for (const Target* t : live) still = still || (s_has && at(*t, s_fx, s_fy));
+        for (const Target* t : live)
+            if (s_has && at(*t, s_fx, s_fy)) {
+                still = true;
+                s_fhw = t->hw;
+                s_fhh = t->hh;
+            }
         if (!still) {
+            const Target* first = live.front();
+            for (const Target* t : live)
+                if (s_prefer && at(*t, s_preferX, s_preferY)) first = t;
             s_has = true;
-            s_fx = live.front()->x;
-            s_fy = live.front()->y;
+            s_fx = first->x;
+            s_fy = first->y;
         } else if (shown && s_wasShown) {
             // the first arrow only shows where the focus is
             const int dx = g_input->_NavRight - g_input->_NavLeft, dy = g_input->_NavDown - g_input->_NavUp;
@@ -109,6 +155,7 @@ void focusEndFrame()
         }
     }
     s_wasShown = shown;
+    s_prefer = false;
     s_targets.clear();
     s_inDialog = false;
     s_passed = false;
@@ -132,7 +179,7 @@ static void roundedFrame(float x0, float y0, float x1, float y1, float r)
     Sys_DrawLine(px, py, x1, y0 + r);
 }
 
-void focusDrawRing(float x, float y, float hw, float hh)
+void focusDrawRing(float x, float y, float hw, float hh, bool onPaper)
 {
     const SysDrawStateGuard keep(SysDrawStateGuard::COLOR | SysDrawStateGuard::ALPHA | SysDrawStateGuard::BLEND);
     const float phase = (float)(g_frameCount % RING_PULSE_FRAMES) / (float)RING_PULSE_FRAMES;
@@ -140,8 +187,15 @@ void focusDrawRing(float x, float y, float hw, float hh)
     Sys_SetScale(1, 1);
     Sys_SetRotation(0);
     Sys_SetBlend(BLEND_ALPHA);
-    // warm gold, as the frames of the boxes, bright at the rim and fading outwards
-    Sys_SetColor(255, 214, 110);
+    if (onPaper) {
+        Sys_SetColor(150, 84, 20);
+        Sys_SetAlpha(0.16f * glow);
+        Sys_DrawRect(x - hw, y - hh, hw * 2, hh * 2);
+        Sys_SetColor(168, 92, 16);
+    } else {
+        // warm gold, as the frames of the boxes, bright at the rim and fading outwards
+        Sys_SetColor(255, 214, 110);
+    }
     const float r = std::min(hh, 16.0f);
     for (int i = 0; i < 5; ++i) {
         Sys_SetAlpha(glow * (i < 2 ? 1.0f : 0.55f - 0.15f * (float)(i - 2)));

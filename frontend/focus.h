@@ -15,5 +15,12 @@ void focusEndFrame();
 bool focusShown();
 // For this frame a screen's own cursor takes the arrows and confirm: its buttons hold no focus and show no ring.
 void focusPassFrame();
-// The ring around a focused target, drawn after the target itself.
-void focusDrawRing(float x, float y, float hw, float hh);
+// True when the focus was already showing last frame, so that an arrow now moves or steps instead of only showing it.
+bool focusNavigable();
+// The target at (x, y) takes the focus when the screen or dialog has none yet (the map's frontier, the story's next).
+void focusPrefer(float x, float y);
+// Moves the focus to the target at (x, y) and takes this frame's arrows, for screens that move along their own path.
+void focusMoveTo(float x, float y);
+// The ring around a focused target, drawn after the target itself; on the light paper of a dialog it is drawn in a
+// deep amber with a soft fill, which the gold would vanish into.
+void focusDrawRing(float x, float y, float hw, float hh, bool onPaper = false);

@@ -119,18 +119,18 @@ bool pointerInside(float cx, float cy, float hw, float hh)
     return mx > cx - hw && mx < cx + hw && my > cy - hh && my < cy + hh;
 }
 
-// The shared rule for every picture button: its layer is current, no fade-out, no pause, no popup moving.
-bool widgetLive(int layer)
-{
-    return g_inputLayer == layer && sceneHandler->FaderDir != FADER_DIR_OUT && g_pause == -1 &&
-           (popupHandler->runtime == 0 || popupHandler->runtime == 16);
-}
-
 tavoTBild* pictureAt(const std::vector<tavoTBild*>& v, int i)
 {
     return (i >= 0 && (size_t)i < v.size()) ? v[(size_t)i] : nullptr;
 }
 
+}
+
+// The shared rule for every picture button.
+bool widgetLive(int layer)
+{
+    return g_inputLayer == layer && sceneHandler->FaderDir != FADER_DIR_OUT && g_pause == -1 &&
+           (popupHandler->runtime == 0 || popupHandler->runtime == 16);
 }
 
 void createSharedImages()

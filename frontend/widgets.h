@@ -55,6 +55,8 @@ int chapterOfLevel(int level);
 void showMessage(float x, float y, const std::string& text);
 void drawCenteredText(const std::string& text, TBitmapFont* font, float x, float y);
 int drawButton(float x, float y, int kind, int layer, const std::string& caption);
+// Whether a button on `layer` takes input now: its layer is current, no fade-out, no pause, no popup moving.
+bool widgetLive(int layer);
 int drawSliderKnob(float x, float y, int kind, int layer);
 int drawCloseButton(float x, float y);
 void drawTooltip(const std::string& text, float x, float y, float sx, float sy, float dx);

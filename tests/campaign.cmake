@@ -13,6 +13,7 @@ add_executable(campaign_scene_tests
   ${CMAKE_CURRENT_LIST_DIR}/campaign_story_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/campaign_players_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/campaign_help_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/campaign_focus_test.cpp
 )
 target_link_libraries(campaign_scene_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(campaign_scene_tests PRIVATE ${MORVELLE_WARNINGS})

@@ -305,8 +305,9 @@ TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
                          line(640, "dump " + d + "named.json") + line(650, "key left") +
                          line(655, "dump " + d + "shown.json") + line(660, "key left") + line(661, "keydown enter") +
                          line(662, "keyup enter") + line(700, "dump " + d + "options.json") +
-                         line(700, "shot " + d + "options.png") + line(701, "key right") + line(702, "keydown enter") +
-                         line(703, "keyup enter") + line(740, "dump " + d + "closed.json") + line(741, "key right") +
+                         line(700, "shot " + d + "options.png") + line(701, "key down") + line(703, "key down") +
+                         line(705, "key down") + line(707, "key down") + line(709, "key right") +
+                         line(711, "keydown enter") + line(712, "keyup enter") + line(740, "dump " + d + "closed.json") + line(741, "key right") +
                          line(742, "key right") + line(743, "keydown enter") + line(744, "keyup enter") +
                          line(800, "dump " + d + "start.json") + line(801, "quit");
     ASSERT_EQ(runHarness("--frames 900", script, d), 0) << readFile(d + "script.out");
@@ -317,7 +318,8 @@ TEST(DialogRuns, ArrowsAndEnterReachTheMenusButtonsAndADialogsOwnWithoutAMouse)
     EXPECT_EQ(popupField(readFile(d + "options.json"), "State"), POPUP_OPTIONS);
     const std::string closed = readFile(d + "closed.json");
     EXPECT_EQ(popupField(closed, "State"), 0);
-    EXPECT_EQ(popupField(closed, "direction"), 2) << "ok, the button right of credits, closed the options";
+    EXPECT_EQ(popupField(closed, "direction"), 2)
+        << "down from the sliders over the boxes to credits, right to ok, which closed the options";
     // right of options lies start: Ada never played, so it leads straight into the story
     EXPECT_EQ(dumpField(readFile(d + "start.json"), "g_scene"), 14);
 }

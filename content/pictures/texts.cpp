@@ -71,6 +71,8 @@ const std::vector<std::pair<std::string, std::string>>& textTable()
         {"resumegame", "Continue"},
         {"wantresume", "Welcome back!%nContinue your journey%nor start a new one?"},
         {"enterplayername", "What is your name, traveller?"},
+        {"gridspace", "Space"},
+        {"griddelete", "Delete"},
         {"rank", "Rank"},
         {"name", "Name"},
         {"level", "Level"},

@@ -1,4 +1,5 @@
 // The name entry of a new profile: typed characters up to 12 and 140 pixels, return or ok to finish, back to cancel.
+#include <cmath>
 #include <vector>
 
 #include "framework/globals.h"
@@ -10,6 +11,7 @@
 #include "framework/bild.h"
 #include "framework/input.h"
 #include "frontend/dialogs/dialogs.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "platform/sys.h"
@@ -41,7 +43,71 @@ void typeInto(std::string& name, int ch)
     name = utf8Encode(codes);
 }
 
+// The on-screen letters for a player without a keyboard: three rows of letters and signs, then shift, space, delete.
+constexpr int GRID_COLUMNS = 10;
+constexpr float GRID_LEFT = 332, GRID_TOP = 318, GRID_CELL_W = 40, GRID_CELL_H = 36;
+constexpr char GRID_UPPER[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ-.'!";
+constexpr char GRID_LOWER[] = "abcdefghijklmnopqrstuvwxyz-.'!";
+constexpr int GRID_LETTERS = 30;
+static_assert(sizeof(GRID_UPPER) == GRID_LETTERS + 1 && sizeof(GRID_LOWER) == GRID_LETTERS + 1);
+constexpr float GRID_BUTTONS_Y = 514;
+enum { GRID_SHIFT = 1000, GRID_SPACE, GRID_DELETE };
+// the function row: what each key does, its first column and how many columns it spans
+struct TGridKey {
+    int action;
+    int column, span;
+    const char* captionKey;
+};
+constexpr TGridKey kGridKeys[] = {
+    {GRID_SHIFT, 0, 3, nullptr}, {GRID_SPACE, 3, 3, "gridspace"}, {GRID_DELETE, 6, 4, "griddelete"}};
+// the grid shows from a pad or an arrow in this entry on, and stays until the entry ends
+bool s_gridShown = false;
+bool s_gridLower = false;
+
 bool entryOpen() { return g_pendingSlot >= 1 && g_pendingSlot <= 8 && g_players[g_pendingSlot]; }
+
+// One grid key centred at (x, y), `hw` wide each side; true when chosen by the focus or a click.
+bool gridKey(tavoTPopup& p, const std::string& caption, float x, float y, float hw)
+{
+    const float hh = GRID_CELL_H / 2 - 3;
+    const bool live = dialogTakesInput(p);
+    const int focus = focusTarget(x, y, hw, hh, live);
+    const bool pointed = live && std::abs(mousePointer->_x - x) < hw && std::abs(mousePointer->_y - y) < hh;
+    if (pointed) {
+        const SysDrawStateGuard keep(SysDrawStateGuard::ALPHA | SysDrawStateGuard::COLOR);
+        Sys_SetColor(255, 236, 190);
+        Sys_SetAlpha(0.5f);
+        Sys_DrawRect(x - hw, y - hh, hw * 2, hh * 2);
+    }
+    textCentred(caption, x, y - (float)g_fontText->GetFontHeight() / 2);
+    if (focus != FOCUS_NONE) focusDrawRing(x, y, hw, hh, true);
+    if (pointed && g_input->_MausFireLeft == 1) {
+        g_input->_MausFireLeft = 0;
+        return true;
+    }
+    return focus == FOCUS_PRESSED;
+}
+
+// The grid's keys; returns the character chosen this frame, CHAR_BACKSPACE for delete, or 0.
+int letterGrid(tavoTPopup& p)
+{
+    const char* letters = s_gridLower ? GRID_LOWER : GRID_UPPER;
+    int chosen = 0;
+    for (int i = 0; i < GRID_LETTERS; ++i) {
+        const float x = GRID_LEFT + GRID_CELL_W * ((float)(i % GRID_COLUMNS) + 0.5f);
+        const float y = GRID_TOP + GRID_CELL_H * (float)(i / GRID_COLUMNS);
+        if (gridKey(p, std::string(1, letters[i]), x, y, GRID_CELL_W / 2 - 2)) chosen = (unsigned char)letters[i];
+    }
+    const float y = GRID_TOP + GRID_CELL_H * (float)(GRID_LETTERS / GRID_COLUMNS);
+    for (const TGridKey& k : kGridKeys) {
+        const float x = GRID_LEFT + GRID_CELL_W * ((float)k.column + (float)k.span / 2);
+        const std::string caption = k.captionKey ? text(k.captionKey) : (s_gridLower ? "ABC" : "abc");
+        if (!gridKey(p, caption, x, y, GRID_CELL_W * (float)k.span / 2 - 2)) continue;
+        if (k.action == GRID_SHIFT) s_gridLower = !s_gridLower;
+        else chosen = k.action == GRID_SPACE ? ' ' : CHAR_BACKSPACE;
+    }
+    return chosen;
+}
 
 void endEntry()
 {
@@ -69,6 +135,8 @@ void finish(tavoTPopup& p)
 
 void beginNameEntry(int slot, int first)
 {
+    s_gridShown = false;
+    s_gridLower = false;
     g_previousProfile = g_currentPlayer;
     g_pendingSlot = slot;
     g_pendingName.clear();
@@ -83,15 +151,31 @@ int runNewPlayer(tavoTPopup& p)
     const int ch = Sys_GetChar();
     p.box(POPUP_SIZE_BIG, text("newplayer"));
     p.imgPaperCanvas->PaintXY(512, 384);
-    textCentred(text("enterplayername"), 512, 299);
     const bool entry = entryOpen();
     const bool open = p.runtime == POPUP_RUNTIME_OPEN && p.direction == 1;
+    if (entry && focusShown()) s_gridShown = true;
+    const bool grid = entry && s_gridShown;
+    textCentred(text("enterplayername"), 512, grid ? 226 : 299);
     bool done = false;
     if (entry && open && ch == CHAR_RETURN) done = true;
     else if (entry && p.direction == 1 && ch > 0 && ch != CHAR_RETURN) typeInto(g_pendingName, ch);
-    if (entry) textCentred(g_pendingName + "_", 512, 363);
-    const bool back = dialogButton(p, 412, 484, "back");
-    const bool ok = dialogButton(p, 612, 484, "ok");
+    if (entry) textCentred(g_pendingName + "_", 512, grid ? 262 : 363);
+    if (grid) {
+        const int picked = letterGrid(p);
+        if (picked && open) typeInto(g_pendingName, picked);
+        // the pad's own keys: back deletes a letter, start finishes
+        if (open && g_input->_Cancel == 1) {
+            g_input->_Cancel = g_input->_Escape = 0;
+            typeInto(g_pendingName, CHAR_BACKSPACE);
+        }
+        if (open && g_input->_PadStart == 1) {
+            g_input->_PadStart = 0;
+            done = true;
+        }
+    }
+    const float buttonsY = grid ? GRID_BUTTONS_Y : 484;
+    const bool back = dialogButton(p, 412, buttonsY, "back");
+    const bool ok = dialogButton(p, 612, buttonsY, "ok");
     if ((done || ok) && entry) {
         finish(p);
     } else if (back || ((done || ok) && !entry)) {

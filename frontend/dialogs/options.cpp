@@ -7,7 +7,9 @@
 #include "campaign/config.h"
 #include "campaign/spieler.h"
 #include "framework/bild.h"
+#include "fonts/bitmapfont.h"
 #include "frontend/dialogs/dialogs.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 #include "platform/sys.h"
 
@@ -15,21 +17,34 @@ namespace {
 // The slider track starts at this x; a volume is the knob's distance from it.
 constexpr float SLIDER_LEFT = 372;
 constexpr int VOLUME_MAX = 280;
+// one arrow press moves a volume by a twentieth
+constexpr int VOLUME_KEY_STEP = VOLUME_MAX / 20;
 
 void (*s_toggleWindowMode)() = nullptr;
 
 int clampVolume(int v) { return std::clamp(v, 0, VOLUME_MAX); }
 
-// One slider row: label, track, the two ends, and the knob that drags while `drag` is set.
-void slider(float rowY, const char* labelKey, int& volume, int& drag, const int& otherDrag)
+// One slider row: label, track, the two ends, and the knob that drags while `drag` is set. Focused, left and right
+// step it, a held arrow repeating.
+void slider(tavoTPopup& p, float rowY, const char* labelKey, int& volume, int& drag, const int& otherDrag)
 {
     textCentred(text(labelKey), 512, rowY - 58);
     g_imgOptionsTrack->PaintXY(512, rowY);
     textRight(text("quiet"), 322, rowY - 20);
     textLeft(text("loud"), 702, rowY - 20);
     volume = clampVolume(volume);
+    const float hw = g_imgOptionsTrack->W / 2, hh = 14;
+    const int focus = focusTarget(512, rowY + 3, hw, hh, dialogTakesInput(p));
+    if (focus != FOCUS_NONE && focusNavigable()) {
+        const int step = g_input->_NavRight - g_input->_NavLeft;
+        if (step != 0) {
+            volume = clampVolume(volume + step * VOLUME_KEY_STEP);
+            focusMoveTo(512, rowY + 3);
+        }
+    }
     if (drawSliderKnob(SLIDER_LEFT + (float)volume, rowY + 3, 10, 2) == 4 && otherDrag == 0) drag = 1;
     if (drag == 1) volume = clampVolume((int)(mousePointer->_x - SLIDER_LEFT));
+    if (focus != FOCUS_NONE) focusDrawRing(512, rowY + 3, hw, hh, true);
 }
 
 // A check box; returns true when clicked while the dialog is open and `enabled`.
@@ -50,6 +65,12 @@ bool checkBox(tavoTPopup& p, float x, float y, const char* labelKey, bool on, bo
     }
     if (on) g_imgH->PaintXY(x + 6, y - 6);
     Sys_SetColor(st.color_red, st.color_green, st.color_blue);
+    // the ring takes in the label, which is what a player reads as the box
+    const float labelW = (float)g_fontText->GetTxtWidth(text(labelKey));
+    const float cx = x - 20 + (labelW + 57) / 2, hw = (labelW + 57) / 2;
+    const int focus = focusTarget(cx, y, hw, 20, enabled && idle && dialogTakesInput(p));
+    if (focus == FOCUS_PRESSED) clicked = true;
+    if (focus != FOCUS_NONE) focusDrawRing(cx, y, hw, 20, true);
     return clicked;
 }
 }
@@ -63,8 +84,8 @@ int runOptions(tavoTPopup& p)
     Sys_SetScale(1.1f, 1.0f);
     p.imgPaperCanvas->PaintXY(512, 384);
     Sys_SetScale(1.0f, 1.0f);
-    slider(384, "sound", c.soundlaut, g_soundKnobDrag, g_musicKnobDrag);
-    slider(289, "music", c.musiklautsoll, g_musicKnobDrag, g_soundKnobDrag);
+    slider(p, 289, "music", c.musiklautsoll, g_musicKnobDrag, g_soundKnobDrag);
+    slider(p, 384, "sound", c.soundlaut, g_soundKnobDrag, g_musicKnobDrag);
 
     TSpieler* pl = currentProfile();
     if (checkBox(p, 302, 434, "fullscreen", c.fullscreen == 1, true) && s_toggleWindowMode) s_toggleWindowMode();

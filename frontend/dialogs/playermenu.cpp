@@ -9,6 +9,7 @@
 #include "framework/input.h"
 #include "framework/language.h"
 #include "frontend/dialogs/dialogs.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 #include "frontend/scene_mainmenu.h"
 #include "frontend/widgets.h"
@@ -64,7 +65,8 @@ int playerMenu()
     textAt(text("points"), R, T - 8, 2);
 
     // read before the rows: a menu closed by a key in this frame takes no click on a row
-    const bool closeKey = dialogEscape(pp) || dialogEnter(pp);
+    // once the focus shows, Enter presses what it is on, a row included
+    const bool closeKey = dialogEscape(pp) || (dialogEnter(pp) && !focusShown());
     int n = 0;
     for (int k = 1; k <= 8; ++k) {
         const int p = g_playerOrder[k];
@@ -85,6 +87,11 @@ int playerMenu()
             g_input->_MausFireLeft = 0;
             g_currentPlayer = p;
         }
+        const float rowY = y + fh / 2 - BAR_BAND_DROP, rowHW = W / 2 - 24, rowHH = h / 2 - 2;
+        if (p == g_currentPlayer) focusPrefer(512, rowY);
+        const int focus = focusTarget(512, rowY, rowHW, rowHH, !closeKey && dialogTakesInput(pp));
+        if (focus == FOCUS_PRESSED) g_currentPlayer = p;
+        if (focus != FOCUS_NONE) focusDrawRing(512, rowY, rowHW, rowHH);
         if (p != g_currentPlayer) {
             textAt(pl.Name, L, y, 0);
             textAt(std::to_string(pl.StoryLevel), M, y, 1);
