@@ -29,7 +29,7 @@ int keyCode(const std::string& name)
         {"f1", KEY_F1}, {"f2", KEY_F2}, {"f3", KEY_F3}, {"f4", KEY_F4}, {"f5", KEY_F5},
         {"f6", KEY_F6}, {"f7", KEY_F7}, {"f8", KEY_F8}, {"f9", KEY_F9}, {"f10", KEY_F10},
         {"left", KEY_LEFT}, {"right", KEY_RIGHT}, {"up", KEY_UP}, {"down", KEY_DOWN}, {"w", KEY_W}, {"a", KEY_A},
-        {"s", KEY_S}, {"d", KEY_D}, {"1", KEY_1}, {"2", KEY_2}, {"3", KEY_3}, {"4", KEY_4}};
+        {"s", KEY_S}, {"d", KEY_D}, {"e", KEY_E}, {"1", KEY_1}, {"2", KEY_2}, {"3", KEY_3}, {"4", KEY_4}};
     auto it = keys.find(name);
     return it == keys.end() ? -1 : it->second;
 }

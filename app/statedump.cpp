@@ -155,6 +155,7 @@ void dumpMeteor(Json& j, const TMeteor& m)
     FIELD(w); FIELD(h); FIELD(inAction); FIELD(isHit); FIELD(positionX); FIELD(positionY); FIELD(directionX);
     FIELD(directionY); FIELD(speed); FIELD(minY); FIELD(maxY); FIELD(corner); FIELD(runtime); FIELD(animCount);
     FIELD(nextAppearance); FIELD(minimumPause); FIELD(points); FIELD(isRaining); FIELD(raincounter); FIELD(donecount);
+    FIELD(struck);
 #undef FIELD
     for (int i = 0; i < 3; ++i) {
         j.num(("impact" + std::to_string(i)).c_str(), m.impact[i]);
@@ -289,6 +290,7 @@ std::string dumpState()
         FIELD(_runtime); FIELD(_winrun); FIELD(_mosscount); FIELD(_gt3_partner1); FIELD(_gt3_partner2); FIELD(_gt3_swap);
         FIELD(_abwahl); FIELD(_swapping); FIELD(_geholfen); FIELD(_nixdo); FIELD(_zugpointer); FIELD(_zug);
         FIELD(_bonuspunkte); FIELD(VictoryRuntime); FIELD(ScoreboardRuntime); FIELD(_wholeglow); FIELD(_sprengpilzrun);
+        FIELD(_cursorCell); FIELD(_cursorShown); FIELD(_padPowerUp);
 #undef FIELD
         j.array("cells");
         for (int q = 1; q <= M3_LAST_SLOT; ++q) {

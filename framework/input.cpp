@@ -11,6 +11,7 @@ void tavoTInput::FlushInput()
     _Enter = _Escape = _Space = 0;
     _F10 = _F9 = _F8 = _F7 = _F6 = _F5 = _F4 = _F3 = _F2 = _F1 = 0;
     _NavLeft = _NavRight = _NavUp = _NavDown = _Confirm = _Cancel = _PadStart = 0;
+    _PowerUpKey = _PadPowerUpStep = _PadPowerUpUse = _Strike = _DropPick = 0;
 }
 
 int TNavRepeat::step(bool held)
@@ -22,6 +23,22 @@ int TNavRepeat::step(bool held)
     heldFrames += 1;
     if (heldFrames == 1) return 1;
     return heldFrames > NAV_REPEAT_DELAY && (heldFrames - NAV_REPEAT_DELAY) % NAV_REPEAT_EVERY == 0 ? 1 : 0;
+}
+
+int tavoTInput::updateBoardKeys(bool typing)
+{
+    // read once a frame: a hit is gone once read
+    for (int n = 0; n < 4; ++n)
+        if (Sys_KeyHit(KEY_1 + n) > 0 && !typing) _PowerUpKey = n + 1;
+    if (Sys_KeyHit(KEY_BACKSPACE) > 0 && !typing) _DropPick = 1;
+    if (Sys_PadHit(PAD_LEFTSHOULDER) > 0) _PadPowerUpStep -= 1;
+    if (Sys_PadHit(PAD_RIGHTSHOULDER) > 0) _PadPowerUpStep += 1;
+    if (Sys_PadHit(PAD_Y) > 0) _PadPowerUpUse = 1;
+    const bool keyStrike = Sys_KeyHit(KEY_E) > 0 && !typing, padStrike = Sys_PadHit(PAD_X) > 0;
+    _Strike = keyStrike || padStrike ? 1 : 0;
+    // the strike aims with the cursor, so it shows the cursor as an arrow does; the number keys need no cursor
+    if (padStrike || _PadPowerUpStep != 0 || _PadPowerUpUse) return INPUT_PAD;
+    return keyStrike ? INPUT_KEYS : INPUT_MOUSE;
 }
 
 void tavoTInput::updateNavigation()
@@ -51,10 +68,12 @@ void tavoTInput::updateNavigation()
     const bool padConfirm = Sys_PadHit(PAD_A) > 0, padCancel = Sys_PadHit(PAD_B) > 0;
     _PadStart = Sys_PadHit(PAD_START) > 0 ? 1 : 0;
     _Confirm = keyConfirm || padConfirm ? 1 : 0;
-    if (padCancel) _Escape = 1;
+    if (padCancel) _Escape = _DropPick = 1;
     _Cancel = _Escape;
+    const int boardDevice = updateBoardKeys(typing);
     // Enter, Space and Escape keep the meanings they always had: only the arrows and a pad show the focus
-    byPad = byPad || padConfirm || padCancel || _PadStart;
+    byPad = byPad || padConfirm || padCancel || _PadStart || boardDevice == INPUT_PAD;
+    byKeys = byKeys || boardDevice == INPUT_KEYS;
     if (byPad) _LastDevice = INPUT_PAD;
     else if (byKeys) _LastDevice = INPUT_KEYS;
 }

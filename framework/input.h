@@ -43,6 +43,12 @@ public:
     // and Start buttons): 1 in a frame with a press or a repeat. The pad's east button also counts as Escape.
     int _NavLeft = 0, _NavRight = 0, _NavUp = 0, _NavDown = 0;
     int _Confirm = 0, _Cancel = 0, _PadStart = 0;
+    // The board's own keys and buttons, 1 in a frame with a press: a power-up button by number (keys 1-4), the
+    // pad's shoulders stepping through the power-ups and its north button using one, the meteor strike (E, pad
+    // west), and dropping a picked gem or power-up (Backspace or the pad's east button, which is _Escape as well).
+    int _PowerUpKey = 0;
+    int _PadPowerUpStep = 0, _PadPowerUpUse = 0;
+    int _Strike = 0, _DropPick = 0;
     int _LastDevice = INPUT_MOUSE;
     // The frame a text entry last ran in: while one is open, letters and Space are text and Enter is the entry's own,
     // so only the arrows and a pad move and choose.
@@ -52,6 +58,8 @@ public:
 
 private:
     void updateNavigation();
+    // Reads the board's keys and buttons; returns the device they came from, INPUT_MOUSE when none.
+    int updateBoardKeys(bool typing);
     TNavRepeat _repeat[4];
     bool _stick[4] = {};
     float _lastMouseX = 0, _lastMouseY = 0;

@@ -22,6 +22,7 @@ float s_fx = 0, s_fy = 0;
 // the focused target's half sizes, for measuring to the next one from its edges
 float s_fhw = 0, s_fhh = 0;
 bool s_wasShown = false;
+bool s_passed = false;
 bool s_prefer = false;
 float s_preferX = 0, s_preferY = 0;
 // where the focus stood on the screen when a dialog came up over it, to come back to when it closes
@@ -91,6 +92,7 @@ void focusMoveTo(float x, float y)
 int focusTarget(float x, float y, float hw, float hh, bool live)
 {
     s_targets.push_back({x, y, hw, hh, live, s_inDialog});
+    if (s_passed && !s_inDialog) return FOCUS_NONE;
     if (!s_has || !focusShown() || std::fabs(x - s_fx) >= 1 || std::fabs(y - s_fy) >= 1) return FOCUS_NONE;
     // a confirm presses only a focus the player could see, never one the first pad press just brought up
     if (live && g_input->_Confirm == 1 && s_wasShown) {
@@ -101,6 +103,8 @@ int focusTarget(float x, float y, float hw, float hh, bool live)
     }
     return FOCUS_HELD;
 }
+
+void focusPassFrame() { s_passed = true; }
 
 void focusDialogBegin() { s_inDialog = true; }
 void focusDialogEnd() { s_inDialog = false; }
@@ -162,6 +166,7 @@ void focusEndFrame()
     s_prefer = false;
     s_targets.clear();
     s_inDialog = false;
+    s_passed = false;
 }
 
 // A rounded frame of line segments, `r` the corner radius.

@@ -15,6 +15,8 @@ void focusEndFrame();
 bool focusShown();
 // Where the focus stands (the centre of its target); false when no target holds it.
 bool focusPosition(float& x, float& y);
+// For this frame a screen's own cursor takes the arrows and confirm: its buttons hold no focus and show no ring.
+void focusPassFrame();
 // True when the focus was already showing last frame, so that an arrow now moves or steps instead of only showing it.
 bool focusNavigable();
 // The target at (x, y) takes the focus when the screen or dialog has none yet (the map's frontier, the story's next).

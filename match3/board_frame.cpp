@@ -130,6 +130,7 @@ int tavoTSceneMatch3::Prepare()
     g_helpFromMenu = 0;
     _zugpointer = 0;
     _nixdo = 0;
+    _cursorCell = _padPowerUp = _padPowerUpRing = 0;
     _swapping = 0;
     _preparelevelmatch3();
     puRemoveLine->Prepare();
@@ -309,9 +310,14 @@ int tavoTSceneMatch3::_playsign()
 
 int tavoTSceneMatch3::_gameUI_drawMenuButton()
 {
-    if (drawCloseButton(_MENUBUTTON_X, _MENUBUTTON_Y) == 1 && popupHandler->runtime == 0 && _winrun == 0 && g_pause == -1 &&
-        _runtime > M3_FRAME_SIGN_OUT)
+    const bool clicked = drawCloseButton(_MENUBUTTON_X, _MENUBUTTON_Y) == 1;
+    // Escape and Start always open it; the pad's east button only when the board had no pick to drop
+    const bool key = (g_input->_Escape == 1 || g_input->_PadStart == 1) && sceneHandler->FaderDir != FADER_DIR_OUT;
+    if ((clicked || key) && popupHandler->runtime == 0 && _winrun == 0 && g_pause == -1 && _runtime > M3_FRAME_SIGN_OUT) {
+        // the menu must not read the same Escape as its own and close again
+        g_input->_Escape = g_input->_Cancel = 0;
         popupHandler->pop(POPUP_INGAME);
+    }
     return 0;
 }
 
@@ -343,6 +349,7 @@ int tavoTSceneMatch3::Update()
     g_globalAlpha = clamp01(alpha);
     Sys_SetAlpha(g_globalAlpha);
     if (_winrun >= 0 && _winrun <= 80 && g_pause == -1) {
+        _cursorFrame();
         _boardSteps();
         if (popupHandler->runtime <= 0) {
             _draw_cells();
@@ -350,6 +357,8 @@ int tavoTSceneMatch3::Update()
             _draw_gt3partner();
         }
         _draw_pu();
+        // after the power-up buttons, so that the pad's chosen one lights up over its picture
+        if (popupHandler->runtime <= 0) _cursorDraw();
     }
     _wholeglow += 24;
     if (_wholeglow > 5000) _wholeglow = -256 - 24 * randInt(20, 190);

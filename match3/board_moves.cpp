@@ -46,12 +46,14 @@ int tavoTSceneMatch3::_make_swaps()
     if (m3TargetPicking() || _pressForPowerUp == 1) return 0;
     if (_inruhe != 1 || _winrun != 0 || g_powerUpBusy != 0 || m3PopupRuntime() > 0 || _swapping != 0 || _gt3_swap != 0)
         return 0;
+    // the cursor's confirm is a fresh press on its cell for one frame; otherwise the pointer's button
+    const bool byCursor = _cursorActs() == 1;
     for (int i = 1; i <= _item_Max; ++i) {
         int kind = _itemA[i];
         if (!isSelectable(kind)) continue;
-        if (_runtime <= M3_FRAME_LIVE || !_pointerOnItem(i)) continue;
+        if (_runtime <= M3_FRAME_LIVE || !_aimOnItem(i)) continue;
         _cellGlow[_itemCell[i]] = 9;
-        if (!g_input || g_input->_MausDownLeft != 1) continue;
+        if (byCursor ? _cursorFire != 1 : (!g_input || g_input->_MausDownLeft != 1)) continue;
         _nixdo = 0;
         if ((kind >= 1 && kind <= 5) || (kind == _ITEM_BOMB && _gt3_partner1 > 0)) {
             if (_gt3_partner1 == 0) {
@@ -82,7 +84,7 @@ int tavoTSceneMatch3::_make_swaps()
                     _gt3_swaplx2 = offsets[d][1];
                     _gt3_swaply1 = offsets[d][2];
                     _gt3_swaply2 = offsets[d][3];
-                } else if (i != p || g_input->_MausDownLeftCount == 1) {
+                } else if (i != p || byCursor || g_input->_MausDownLeftCount == 1) {
                     _gt3_partner1 = 0;
                     _gt3_partner1fumm = 0;
                 }

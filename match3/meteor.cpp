@@ -88,6 +88,7 @@ int TMeteor::Start()
     }
     setRandomSpot();
     inAction = 1;
+    struck = 0;
     m3PlaySound(SOUND_METEOR_APPEARS, positionX);
     traceLog("Starte Meteor bei m3runtime " + std::to_string(rt) + " an " + coordText(positionX, positionY, 1, "X/Y") +
              " dirX " + std::to_string(directionX));
@@ -113,6 +114,11 @@ int TMeteor::Update()
     float px = mousePointer->_x, py = mousePointer->_y;
     if (px > positionX && px < positionX + w && py > positionY && py < positionY + h && g_input->_MausFireLeft == 1)
         return Hitted();
+    if (g_input->_Strike == 1 && struck == 0 && m3BoardTakesClicks()) {
+        struck = 1;
+        if (strikeHits()) return Hitted();
+        m3PlaySound(SOUND_PUNO, positionX);
+    }
     // a meteor nobody caught ends once its whole picture has left the screen
     bool gone = (directionX > 0 && positionX > 1024) || (directionX < 0 && positionX + w < 0) || positionY + 2 * h < 0 ||
                 positionY > 768;
@@ -121,6 +127,16 @@ int TMeteor::Update()
         Stop();
     }
     return 0;
+}
+
+bool TMeteor::strikeHits() const
+{
+    const tavoTSceneMatch3& b = *sceneMatch3;
+    const int cell = b._cursorCell;
+    if (cell <= 0 || cell > M3_LAST_SLOT || b._CellA[cell] <= 0) return false;
+    const float cx = b._CellX[cell], cy = b._CellY[cell], r = M3_STRIKE_REACH;
+    // the mouse's rule, its upper half, met by the cursor's cell instead of the pointer's tip
+    return cx + r > positionX && cx - r < positionX + w && cy + r > positionY && cy - r < positionY + h;
 }
 
 int TMeteor::Hitted()
@@ -186,7 +202,7 @@ int TMeteor::getTarget()
 int TMeteor::Stop()
 {
     g_powerUpBusy = 0;
-    inAction = isHit = isRaining = runtime = raincounter = donecount = animCount = 0;
+    inAction = isHit = isRaining = runtime = raincounter = donecount = animCount = struck = 0;
     for (int i = 0; i < 3; ++i) {
         impact[i] = gfxid[i] = landed[i] = 0;
         gfxserial[i] = impactItem[i] = 0;

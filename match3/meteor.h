@@ -3,6 +3,9 @@
 
 struct SysImage;
 
+// Half the side of the square about the cursor's cell that a strike by key or pad reaches: the cell itself.
+constexpr float M3_STRIKE_REACH = 24.0f;
+
 class TMeteor {
 public:
     virtual ~TMeteor();
@@ -17,6 +20,8 @@ public:
     // A random item slot a fragment may turn into a bomb, resting in a cell and not yet a target; 0 when none is left.
     virtual int getTarget();
     virtual int Stop();
+    // True when the meteor's upper half overlaps the board cursor's cell: a strike by key or pad hits.
+    bool strikeHits() const;
     virtual int CalcNextAppearance();
 
     SysImage* img = nullptr;   // 16 frames of 50 x 56, top-left handle
@@ -24,6 +29,8 @@ public:
     float h = 0;
     int inAction = 0;
     int isHit = 0;
+    // 1 once this flight's one strike by key or pad has been made: a miss is not tried again until the next meteor.
+    int struck = 0;
     float positionX = 0, positionY = 0;
     float directionX = 0, directionY = 0;
     float speed = 0;

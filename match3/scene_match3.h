@@ -99,6 +99,19 @@ public:
     // Hints and the help bomb
     virtual int _gt3_tipp();
 
+    // The board by keys and pad
+    // The cursor's frame, before the board steps: power-up keys, dropping a pick, arrows moving the cursor or
+    // swapping the gem it picked, confirm pressing its cell as a click does.
+    virtual int _cursorFrame();
+    // The cursor ring and, after a pad chose a power-up, the ring on that button.
+    virtual int _cursorDraw();
+    // 1 when item i is under what aims now: the cursor while it acts, else the pointer.
+    virtual int _aimOnItem(int i);
+    // 1 in the frame the aim fires: the cursor's confirm while it acts, else the pointer's click.
+    virtual int _aimFired();
+    // 1 while the cursor is seen and has been since the frame before, so that the first key only shows it.
+    int _cursorActs() const { return _cursorLive; }
+
     // Scoring
     virtual int _incpoints(float x, float y, int n);
 
@@ -223,6 +236,14 @@ public:
     int _geholfen = 0;
     float _stonesoundx = -1, _doorsoundx = -1, _mosssoundx = -1;
     int _mossda = 0, _stoneda = 0;
+
+    // Cursor state: its cell, 1 in a frame its confirm presses the cell, the power-up number (1-4) a key or the
+    // pad pressed this frame, the pad's chosen power-up and the frames its ring still shows.
+    int _cursorCell = 0;
+    int _cursorFire = 0;
+    int _cursorShown = 0, _cursorLive = 0;
+    int _puPressed = 0;
+    int _padPowerUp = 0, _padPowerUpRing = 0;
 
     // Hint state
     int _zug = 0, _zugpointer = 0, _zugpointer2 = 0, _zugpointer3 = 0;

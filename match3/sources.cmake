@@ -7,6 +7,7 @@ set(MATCH3_SOURCES
   match3/board_removal.cpp
   match3/board_obstacles.cpp
   match3/board_hints.cpp
+  match3/board_cursor.cpp
   match3/meteor.cpp
   match3/board_scoring.cpp
   match3/board_frame.cpp

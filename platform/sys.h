@@ -190,7 +190,7 @@ bool Sys_DecodeSound(const std::string& path, std::vector<int16_t>& pcm, int& ch
 
 enum SysKey {
     KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32, KEY_BACKSPACE = 8, KEY_R = 82,
-    KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40, KEY_A = 65, KEY_D = 68, KEY_S = 83, KEY_W = 87,
+    KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40, KEY_A = 65, KEY_D = 68, KEY_E = 69, KEY_S = 83, KEY_W = 87,
     KEY_1 = 49, KEY_2, KEY_3, KEY_4,
     KEY_F1 = 112, KEY_F2, KEY_F3, KEY_F4, KEY_F5, KEY_F6, KEY_F7, KEY_F8, KEY_F9, KEY_F10
 };

@@ -9,6 +9,7 @@
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
+#include "match3/board_cursor.h"
 #include "match3/board_links.h"
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
@@ -175,14 +176,8 @@ int tavoTPowerUp::_msgPowerUpBusy() { return _feedback(SOUND_PUNO, "powerupbusy"
 
 int tavoTPowerUp::_onHover()
 {
-    float a = Sys_State().color_alpha;
     _hover_runtime += 1;
-    Sys_SetBlend(BLEND_LIGHT);
-    Sys_SetAlpha(a * 0.7f);
-    if (isReady == 1) _imgReady->Paint();
-    else if (isUnlocked == 0) _imgDisabled->Paint();
-    Sys_SetBlend(BLEND_ALPHA);
-    Sys_SetAlpha(a);
+    paintHoverLight();
     tavoTSceneMatch3& b = *sceneMatch3;
     if (b._winrun == 0 && m3PopupRuntime() == 0 && b._swapping == 0 && g_input->_MausFireLeft == 1 && g_powerUpBusy == 0 &&
         b._boardAtRest() == 1) {
@@ -190,10 +185,36 @@ int tavoTPowerUp::_onHover()
         _onClick();
     }
     if (isUnlocked == 0) mousePointer->SetPointer(_POINTER_UNLOCK);
-    if (_hover_runtime > 20) {
-        std::string text = isUnlocked != 0 ? g_lang->getValue("useitfor") + " " + std::to_string(_chargeCost)
-                                           : g_lang->getValue("unlockitfor") + " " + std::to_string(_unlockCost);
-        drawTooltip(text, mousePointer->_x, _imgReady->y1 - 60, 1, 1, 0);
+    if (_hover_runtime > 20) drawTooltip(_costText(), mousePointer->_x, _imgReady->y1 - 60, 1, 1, 0);
+    return 0;
+}
+
+void tavoTPowerUp::paintHoverLight()
+{
+    float a = Sys_State().color_alpha;
+    Sys_SetBlend(BLEND_LIGHT);
+    Sys_SetAlpha(a * 0.7f);
+    if (isReady == 1) _imgReady->Paint();
+    else if (isUnlocked == 0) _imgDisabled->Paint();
+    Sys_SetBlend(BLEND_ALPHA);
+    Sys_SetAlpha(a);
+}
+
+std::string tavoTPowerUp::_costText()
+{
+    return isUnlocked != 0 ? g_lang->getValue("useitfor") + " " + std::to_string(_chargeCost)
+                           : g_lang->getValue("unlockitfor") + " " + std::to_string(_unlockCost);
+}
+
+int tavoTPowerUp::_onKeyPress()
+{
+    tavoTSceneMatch3& b = *sceneMatch3;
+    if (isAvailable != 1 || b._puPressed == 0 || m3PowerUpNumber(b._puPressed) != this) return 0;
+    b._puPressed = 0;
+    // taken when a click on the button would be
+    if (b._winrun == 0 && m3PopupRuntime() == 0 && b._swapping == 0 && g_powerUpBusy == 0 && b._boardAtRest() == 1) {
+        b._cursorFire = 0;
+        _onClick();
     }
     return 0;
 }
@@ -277,6 +298,7 @@ int tavoTPU_OneStep::Update()
     _debugInfo();
     _checkStatus();
     if (isHover == 1) _onHover();
+    _onKeyPress();
     if (running == 1 && isRunning == 1) _work();
     return 0;
 }

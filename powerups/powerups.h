@@ -50,6 +50,12 @@ public:
     virtual int _msgPowerUpUnlocked();
     virtual int _msgPowerUpBusy();
     virtual int _onHover();
+    // The light a hovered button gets; the pad's chosen one gets it too.
+    void paintHoverLight();
+    // The tooltip's text: what a use costs, or unlocking while locked.
+    std::string _costText();
+    // A press by its number key or the pad's north button, taken when a click on the button would be.
+    int _onKeyPress();
 
     int isAvailable = 0;
     int isRunning = 0;

@@ -34,17 +34,18 @@ int tavoTPU_RemoveLine::Update()
     _debugInfo();
     _checkStatus();
     if (isHover == 1) _onHover();
+    _onKeyPress();
     if (isRunning == 1) _work();
     // under a dialog the board is hidden and the click is the dialog's
     if (isSelected != 1 || !m3BoardTakesClicks()) return 0;
     tavoTSceneMatch3& b = *sceneMatch3;
     Sys_SetScale(1, 1);
     for (int i = 1; i <= M3_LAST_SLOT; ++i) {
-        if (!_isRowTarget(b._itemA[i]) || !b._pointerOnItem(i)) continue;
+        if (!_isRowTarget(b._itemA[i]) || !b._aimOnItem(i)) continue;
         for (int j = 1; j <= M3_LAST_SLOT; ++j)
             if (b._itemY[j] == b._itemY[i]) b._cellGlow[b._itemCell[j]] = 9;
         b._cellGlow[b._itemCell[i]] = 9;
-        if (g_input->_MausFireLeft == 1 && isRunning == 0) {
+        if (b._aimFired() == 1 && isRunning == 0) {
             _selectedRow = (int)b._itemY[i];
             _activate();
         }

@@ -29,19 +29,20 @@ int tavoTPU_RemoveSameItem::Update()
     _debugInfo();
     _checkStatus();
     if (isHover == 1) _onHover();
+    _onKeyPress();
     // under a dialog the board is hidden and the click is the dialog's
     if (isSelected == 1 && m3BoardTakesClicks()) {
         tavoTSceneMatch3& b = *sceneMatch3;
         Sys_SetScale(1, 1);
         for (int i = 1; i <= M3_LAST_SLOT; ++i) {
             int a = b._itemA[i];
-            if (a < 1 || a > 5 || !b._pointerOnItem(i)) continue;
+            if (a < 1 || a > 5 || !b._aimOnItem(i)) continue;
             for (int j = 1; j <= M3_LAST_SLOT; ++j)
                 if (b._itemA[j] == a) b._cellGlow[b._itemCell[j]] = 5;
             Sys_SetScale(1.5f, 1.5f);
             b._imgItem[a]->PaintXY(b._itemX[i], b._itemY[i]);
             Sys_SetScale(1, 1);
-            if (g_input->_MausFireLeft == 1 && isRunning == 0) {
+            if (b._aimFired() == 1 && isRunning == 0) {
                 _selectedItem = a;
                 _activate();
             }

@@ -3,6 +3,7 @@ add_executable(board_tests
   ${CMAKE_CURRENT_LIST_DIR}/board_scene_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/board_play_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/powerups_play_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/board_keys_play_test.cpp
 )
 target_link_libraries(board_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(board_tests PRIVATE ${MORVELLE_WARNINGS})

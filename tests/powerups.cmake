@@ -2,6 +2,7 @@
 add_executable(powerups_tests
   ${CMAKE_CURRENT_LIST_DIR}/powerups_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/meteor_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/board_cursor_test.cpp
 )
 target_link_libraries(powerups_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(powerups_tests PRIVATE ${MORVELLE_WARNINGS})

@@ -273,3 +273,66 @@ TEST(Navigation, HeldDirectionsRepeatSticksHaveHysteresisAndTheLastDeviceFollows
     while (Sys_PollAppEvent() != APP_NONE) {
     }
 }
+
+TEST(Navigation, TheBoardsKeysAndButtonsAreReadOnceAndTypingKeepsTheKeysText)
+{
+    ensureHeadless();
+    ASSERT_TRUE(Sys_PadInit());
+    tavoTInput in;
+    in._MausOK = 1;
+    auto frame = [&] {
+        in.FlushInput();
+        in.Update();
+    };
+    auto tap = [&](int key) {
+        Sys_InjectKey(key, true);
+        Sys_InjectKey(key, false);
+        frame();
+    };
+    frame();
+    // a number key presses a power-up without taking the pointer's place; E strikes and shows the cursor
+    tap(KEY_3);
+    EXPECT_EQ(in._PowerUpKey, 3);
+    EXPECT_EQ(in._LastDevice, INPUT_MOUSE);
+    frame();
+    EXPECT_EQ(in._PowerUpKey, 0);
+    tap(KEY_E);
+    EXPECT_EQ(in._Strike, 1);
+    EXPECT_EQ(in._LastDevice, INPUT_KEYS);
+    tap(KEY_BACKSPACE);
+    EXPECT_EQ(in._DropPick, 1);
+    EXPECT_EQ(in._Escape, 0);
+    // while a name is typed these keys are letters and digits only
+    in._TextEntryFrame = g_frameCount;
+    tap(KEY_1);
+    tap(KEY_E);
+    EXPECT_EQ(in._PowerUpKey + in._Strike, 0);
+    tap(KEY_BACKSPACE);
+    EXPECT_EQ(in._DropPick, 0);
+    in._TextEntryFrame = -100;
+
+    // the pad: shoulders step, north presses, west strikes, east drops and is Escape as well
+    ASSERT_TRUE(Sys_InjectPadConnect());
+    frame();   // the pad is opened as its arrival is seen
+    const auto press = [&](int button) {
+        Sys_InjectPadButton(button, true);
+        frame();
+        Sys_InjectPadButton(button, false);
+    };
+    press(PAD_LEFTSHOULDER);
+    EXPECT_EQ(in._PadPowerUpStep, -1);
+    EXPECT_EQ(in._LastDevice, INPUT_PAD);
+    press(PAD_RIGHTSHOULDER);
+    EXPECT_EQ(in._PadPowerUpStep, 1);
+    press(PAD_Y);
+    EXPECT_EQ(in._PadPowerUpUse, 1);
+    press(PAD_X);
+    EXPECT_EQ(in._Strike, 1);
+    press(PAD_B);
+    EXPECT_EQ(in._DropPick + in._Escape, 2);
+    frame();
+    EXPECT_EQ(in._Strike + in._DropPick + in._PadPowerUpUse + in._PadPowerUpStep, 0);
+    Sys_InjectPadDisconnect();
+    while (Sys_PollAppEvent() != APP_NONE) {
+    }
+}
