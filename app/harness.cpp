@@ -11,6 +11,7 @@
 #include "app/mainloop.h"
 #include "app/statedump.h"
 #include "framework/input.h"
+#include "framework/script_input.h"
 #include "platform/sys.h"
 
 namespace {
@@ -21,20 +22,6 @@ struct Event {
     std::string rest;
     int line;
 };
-
-int keyCode(const std::string& name)
-{
-    static const std::map<std::string, int> keys = {
-        {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE}, {"space", KEY_SPACE}, {"r", KEY_R}, {"backspace", KEY_BACKSPACE},
-        {"f1", KEY_F1}, {"f2", KEY_F2}, {"f3", KEY_F3}, {"f4", KEY_F4}, {"f5", KEY_F5},
-        {"f6", KEY_F6}, {"f7", KEY_F7}, {"f8", KEY_F8}, {"f9", KEY_F9}, {"f10", KEY_F10},
-        {"left", KEY_LEFT}, {"right", KEY_RIGHT}, {"up", KEY_UP}, {"down", KEY_DOWN}, {"w", KEY_W}, {"a", KEY_A},
-        {"s", KEY_S}, {"d", KEY_D}, {"e", KEY_E}, {"1", KEY_1}, {"2", KEY_2}, {"3", KEY_3}, {"4", KEY_4}};
-    auto it = keys.find(name);
-    return it == keys.end() ? -1 : it->second;
-}
-
-int buttonCode(const std::string& name) { return name == "left" ? 1 : name == "right" ? 2 : -1; }
 
 bool isNumber(const std::string& s)
 {
@@ -71,9 +58,9 @@ std::string parseLine(const std::string& raw, int lineNo, std::vector<Event>& ou
     if (verb == "mouse") {
         if (n != 2 || !isNumber(e.args[0]) || !isNumber(e.args[1])) return "mouse needs X Y";
     } else if (verb == "press" || verb == "release" || verb == "click") {
-        if (n != 1 || buttonCode(e.args[0]) < 0) return verb + " needs left or right";
+        if (n != 1 || scriptButtonCode(e.args[0]) < 0) return verb + " needs left or right";
     } else if (verb == "keydown" || verb == "keyup" || verb == "key") {
-        if (n != 1 || keyCode(e.args[0]) < 0) return verb + " needs a key name";
+        if (n != 1 || scriptKeyCode(e.args[0]) < 0) return verb + " needs a key name";
     } else if (verb == "pad") {
         if (n != 1 || (e.args[0] != "connect" && e.args[0] != "disconnect" && Sys_PadButtonFromName(e.args[0]) < 0))
             return "pad needs connect, disconnect or a button name";
@@ -96,33 +83,7 @@ std::string parseLine(const std::string& raw, int lineNo, std::vector<Event>& ou
     return "";
 }
 
-void applyInput(const Event& e)
-{
-    if (e.verb == "mouse") Sys_InjectMouseMove((float)std::atof(e.args[0].c_str()), (float)std::atof(e.args[1].c_str()));
-    else if (e.verb == "press") Sys_InjectMouseButton(buttonCode(e.args[0]), true);
-    else if (e.verb == "release") Sys_InjectMouseButton(buttonCode(e.args[0]), false);
-    else if (e.verb == "click") {
-        Sys_InjectMouseButton(buttonCode(e.args[0]), true);
-        Sys_InjectMouseButton(buttonCode(e.args[0]), false);
-    } else if (e.verb == "keydown") Sys_InjectKey(keyCode(e.args[0]), true);
-    else if (e.verb == "keyup") Sys_InjectKey(keyCode(e.args[0]), false);
-    else if (e.verb == "key") {
-        Sys_InjectKey(keyCode(e.args[0]), true);
-        Sys_InjectKey(keyCode(e.args[0]), false);
-    } else if (e.verb == "text") Sys_InjectText(e.rest);
-    else if (e.verb == "pad" && e.args[0] == "connect") Sys_InjectPadConnect();
-    else if (e.verb == "pad" && e.args[0] == "disconnect") Sys_InjectPadDisconnect();
-    else if (e.verb == "pad") {
-        // pressed for one frame: SDL sees the press and the release in two updates
-        Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), true);
-        Sys_PadDown(0);
-        Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), false);
-    } else if (e.verb == "paddown") Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), true);
-    else if (e.verb == "padup") Sys_InjectPadButton(Sys_PadButtonFromName(e.args[0]), false);
-    else if (e.verb == "padaxis") Sys_InjectPadAxis(Sys_PadAxisFromName(e.args[0]), std::atoi(e.args[1].c_str()));
-    else if (e.verb == "focus") Sys_InjectFocus(e.args[0] == "gained");
-    else if (e.verb == "close") Sys_InjectClose();
-}
+void applyInput(const Event& e) { applyScriptInput(e.verb, e.args, e.rest); }
 
 int usage()
 {

@@ -2,6 +2,7 @@
 set(FRAMEWORK_SOURCES
   framework/globals.cpp
   framework/scene.cpp
+  framework/script_input.cpp
   framework/bild.cpp
   framework/input.cpp
   framework/language.cpp

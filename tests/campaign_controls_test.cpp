@@ -115,13 +115,60 @@ struct Hands {
     bool lowerGrid = false;
 };
 
-// Plays the board by the cursor until the level is won; false when it is not within the passes a player would take.
-bool playLevelByCursor(ScriptedSession& s, bool pad, const std::string& dir)
+// The board's cell whose centre lies nearest (x, y).
+int cellAt(const tavoTSceneMatch3& b, float x, float y)
 {
-    (void)s;
-    (void)pad;
-    (void)dir;
-    return false;
+    int best = 0;
+    float bestD = 0;
+    for (int q = 1; q <= M3_LAST_SLOT; ++q) {
+        if (b._CellA[q] <= 0) continue;
+        const float d = std::fabs(b._CellX[q] - x) + std::fabs(b._CellY[q] - y);
+        if (!best || d < bestD) {
+            best = q;
+            bestD = d;
+        }
+    }
+    return best;
+}
+
+// Plays the board by the cursor until the level is won: each swap read from the board as the mouse's player reads
+// it, the cursor steered to the gem, confirm to pick it and an arrow toward its partner; false when it is not won
+// within the passes a player would take.
+bool playLevelByCursor(ScriptedSession& s, Hands& h, const std::string& pickedShot)
+{
+    bool shown = false;
+    tavoTSceneMatch3& b = *sceneMatch3;
+    SwapPicker picker(&b);
+    const long limit = s.pass + 12000;
+    while (s.pass < limit && b._winrun == 0) {
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        if (dialogOpen(POPUP_INSTRUCTIONS)) {
+            h.confirm();
+            continue;
+        }
+        if (!picker.atRest() || !picker.pick(x1, y1, x2, y2)) {
+            s.step();
+            continue;
+        }
+        const int from = cellAt(b, x1, y1);
+        for (int i = 0; i < 30 && (b._cursorCell != from || !b._cursorActs()); ++i) {
+            const int at = b._cursorCell;
+            const float dx = at ? b._CellX[from] - b._CellX[at] : 0, dy = at ? b._CellY[from] - b._CellY[at] : 1;
+            if (std::fabs(dx) >= std::fabs(dy) && std::fabs(dx) > 1) h.move(dx > 0 ? 1 : -1, 0);
+            else h.move(0, dy > 0 ? 1 : -1);
+        }
+        if (b._cursorCell != from) return false;
+        h.confirm();
+        if (!shown) {
+            s.at("shot " + pickedShot);
+            shown = true;
+        }
+        const float dx = x2 - x1, dy = y2 - y1;
+        if (std::fabs(dx) > std::fabs(dy)) h.move(dx > 0 ? 1 : -1, 0);
+        else h.move(0, dy > 0 ? 1 : -1);
+        s.run(20);
+    }
+    return b._winrun != 0;
 }
 
 class Controls : public ::testing::TestWithParam<bool> {};
@@ -182,7 +229,7 @@ TEST_P(Controls, TheFirstEveningFromSplashToQuitWithoutAMouse)
     ASSERT_TRUE(s.waitFor([] { return dialogOpen(POPUP_INSTRUCTIONS); }, 200));
     h.confirm();
     ASSERT_TRUE(s.waitFor(noDialog, 60));
-    ASSERT_TRUE(playLevelByCursor(s, pad, dir)) << "level 1 not won by the cursor";
+    ASSERT_TRUE(playLevelByCursor(s, h, dir + "cursor.png")) << "level 1 not won by the cursor";
     s.run(130);
     shot("scoreboard");
     for (int tries = 0; tries < 3 && g_scene == SCENE_MATCH3; ++tries) {
@@ -275,7 +322,7 @@ TEST_P(Controls, TheFirstEveningFromSplashToQuitWithoutAMouse)
     const std::string quit = readFile(dir + "quit.json");
     EXPECT_NE(quit.find("\"g_currentPlayer\":1"), std::string::npos);
     EXPECT_EQ(dumpField(readFile(dir + "map-level2.json"), "player", "StoryLevel"), 2);
-    for (const char* name : {"menu", "story", "maphelp", "map", "preview", "scoreboard", "options", "champions", "players", "quit"})
+    for (const char* name : {"menu", "story", "maphelp", "map", "preview", "cursor", "scoreboard", "options", "champions", "players", "quit"})
         EXPECT_GT(readFile(dir + name + ".png").size(), 1000u) << name;
 }
 

@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/globals.h"
 #include "app/input.h"
@@ -17,6 +18,7 @@
 #include "campaign/spieler.h"
 #include "frontend/popup.h"
 #include "match3/scene_match3.h"
+#include "framework/script_input.h"
 #include "platform/sys.h"
 
 // Writes `script` to dir + name + ".txt" and runs the harness on it with `args`; its output goes to dir + name + ".out".
@@ -70,21 +72,11 @@ struct ScriptRecorder {
     {
         script << pass << " " << what << "\n";
         std::istringstream in(what);
-        std::string verb, a, c;
-        in >> verb >> a >> c;
-        static const std::map<std::string, int> keys = {
-            {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE}, {"space", KEY_SPACE}, {"f2", KEY_F2}, {"f8", KEY_F8}};
-        if (verb == "mouse") Sys_InjectMouseMove((float)std::atof(a.c_str()), (float)std::atof(c.c_str()));
-        if (verb == "press") Sys_InjectMouseButton(1, true);
-        if (verb == "release") Sys_InjectMouseButton(1, false);
-        if (verb == "click") {
-            Sys_InjectMouseButton(1, true);
-            Sys_InjectMouseButton(1, false);
-        }
-        if (verb == "keydown") Sys_InjectKey(keys.at(a), true);
-        if (verb == "keyup") Sys_InjectKey(keys.at(a), false);
-        if (verb == "text") Sys_InjectText(what.substr(5));
-        if (verb == "close") Sys_InjectClose();
+        std::string verb, word;
+        in >> verb;
+        std::vector<std::string> args;
+        while (in >> word) args.push_back(word);
+        applyScriptInput(verb, args, verb == "text" ? what.substr(5) : "");
     }
 };
 

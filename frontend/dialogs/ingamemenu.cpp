@@ -4,11 +4,14 @@
 #include "framework/input.h"
 #include "framework/scene.h"
 #include "frontend/dialogs/dialogs.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 
 int runIngameMenu(tavoTPopup& p)
 {
     p.box(POPUP_SIZE_SMALL, text("menu"));
+    // the menu is most often left the way it came: continue holds the focus first
+    focusPrefer(607, 454);
     const bool help = dialogButton(p, 417, 374, "help");
     const bool exitToMap = dialogButton(p, 417, 454, "exit");
     const bool options = dialogButton(p, 607, 374, "options");

@@ -5,6 +5,7 @@
 #include "fonts/bitmapfont.h"
 #include "framework/scene.h"
 #include "frontend/dialogs/dialogs.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 
 int runResume(tavoTPopup& p)
@@ -12,6 +13,8 @@ int runResume(tavoTPopup& p)
     p.box(POPUP_SIZE_SMALL, text("resumegame"));
     drawCenteredText(text("wantresume"), g_fontText, 512, 294);
     const bool closeClicked = drawCloseButton(707, 272) == 1 && p.runtime == POPUP_RUNTIME_OPEN;
+    // a player mashing confirm carries on; a new journey is chosen on purpose
+    focusPrefer(617, 484);
     const bool newGame = dialogButton(p, 407, 484, "newgame");
     const bool resume = dialogButton(p, 617, 484, "resumegame");
     if (closeClicked || dialogEscape(p) || dialogEnter(p)) {
