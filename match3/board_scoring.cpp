@@ -11,6 +11,7 @@
 #include "framework/math.h"
 #include "framework/scene.h"
 #include "framework/trace.h"
+#include "frontend/focus.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "frontend/widgets.h"
@@ -19,6 +20,8 @@
 #include "platform/sys.h"
 
 namespace {
+// The score board's button.
+constexpr float SCORE_OK_X = 512, SCORE_OK_Y = 540;
 // Whether a campaign level starts with moss: only then does its score board speak of moss.
 bool levelHasMoss(const tavoTSceneMatch3& b, int level)
 {
@@ -165,7 +168,9 @@ void tavoTSceneMatch3::_winDrawScoreBoard(TSpieler& p, int boardFrom)
     if (_winrun > boardFrom + 80) {
         Sys_SetAlpha(1.0f);
         std::string ok = g_lang->getValue("ok");
-        int b = drawButton(512, 540, 3, 1, ok);
+        // the focus leaves the menu button, which the score board does not answer, for its own
+        if (_winrun == boardFrom + 81) focusMoveTo(SCORE_OK_X, SCORE_OK_Y);
+        int b = drawButton(SCORE_OK_X, SCORE_OK_Y, 3, 1, ok);
         if (b == 3 || g_input->_Enter == 1 || g_input->_Escape == 1) {
             traceLog("Button: " + ok + " gedr\xC3\xBC" "ckt");
             _winrun = WIN_CLOSED;

@@ -116,10 +116,9 @@ Run rehearse(const std::string& dir, const Device& dev)
         }
         if (b._winrun > 0 && !wonSeen) {
             wonSeen = true;
-            pending.push_back({pass + 130, dev.holdConfirm});
-            if (!dev.release.empty()) pending.push_back({pass + 133, dev.release});
-            // the score board's button takes no pad confirm yet (its focus is another change's): east leaves it
-            if (dev.pad) pending.push_back({pass + 200, "pad b"});
+            // once the score board's button is up: the focus goes to it
+            pending.push_back({pass + 150, dev.holdConfirm});
+            if (!dev.release.empty()) pending.push_back({pass + 153, dev.release});
         }
         mainLoopPass(false);
         if (b._winrun == -1) run.savedAt = pass;
