@@ -150,7 +150,8 @@ void beginNameEntry(int slot, int first)
 
 int runNewPlayer(tavoTPopup& p)
 {
-    g_input->_TextEntryFrame = g_frameCount;
+    // letters are text while the entry takes them, not while it closes
+    if (p.direction == 1) g_input->_TextEntryFrame = g_frameCount;
     const int ch = Sys_GetChar();
     p.box(POPUP_SIZE_BIG, text("newplayer"));
     p.imgPaperCanvas->PaintXY(512, 384);
