@@ -1,5 +1,5 @@
 // The campaign's difficulty curve as the bot plays it: seeded campaign runs, then a table and a plot of the medians.
-//   morvelle-curve play --seed S [--every K] [--first N] --csv FILE     one seed through the campaign, rows appended
+//   morvelle-curve play --seed S [--every K] [--first N | --levels A,B,...] --csv FILE   one seed, rows appended
 //   morvelle-curve report --out DIR FILE...                              table, plot and the rules the curve breaks
 //   morvelle-curve soak [--seed S]                                       all 80 levels in one process, memory and faults
 //   morvelle-curve retune --goals FILE [--first S] [--rise R] [--growth G] [--tolerance T] FILE...
@@ -208,7 +208,11 @@ int main(int argc, char** argv)
     if (a[0] == "play") {
         int every = std::atoi(option("--every", "1").c_str()), first = std::atoi(option("--first", "1").c_str());
         std::vector<int> levels;
-        for (int l = first; l <= 80; l += std::max(1, every)) levels.push_back(l);
+        std::istringstream only(option("--levels", ""));
+        for (std::string l; std::getline(only, l, ',');)
+            if (int n = std::atoi(l.c_str()); n >= 1 && n <= 80) levels.push_back(n);
+        if (levels.empty())
+            for (int l = first; l <= 80; l += std::max(1, every)) levels.push_back(l);
         std::ofstream csv(option("--csv", "curve.csv"), std::ios::app);
         std::vector<BotLevelResult> runs = playCampaign(MORVELLE_DATA_DIR, scratchDir("curve"), seed, levels, [&](const BotLevelResult& r) {
             csv << row(r) << std::endl;

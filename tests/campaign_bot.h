@@ -94,7 +94,7 @@ std::vector<std::string> curveBreaks(const std::vector<LevelCurve>& curve);
 // The median seconds the goals aim for, levels 1..80 at [1..80]: level 1 at `first`, each level `rise` times its
 // predecessor within a chapter, each chapter opening `chapterGrowth` times the previous chapter's opener.
 struct CurveShape {
-    double rise = 1.08, chapterGrowth = 1.2;
+    double rise = 1.09, chapterGrowth = 1.22;
 };
 std::vector<double> targetCurve(double first, CurveShape shape = {});
 // Scales the goal counts of each measured level but the first by target / median, as time to win grows about in step
