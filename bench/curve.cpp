@@ -2,7 +2,7 @@
 //   morvelle-curve play --seed S [--every K] [--first N | --levels A,B,...] --csv FILE   one seed, rows appended
 //   morvelle-curve report --out DIR FILE...                              table, plot and the rules the curve breaks
 //   morvelle-curve soak [--seed S]                                       all 80 levels in one process, memory and faults
-//   morvelle-curve retune --goals FILE [--first S] [--rise R] [--growth G] [--tolerance T] FILE...
+//   morvelle-curve retune --goals FILE [--first S] [--rise R] [--growth G] [--tolerance T] [--strength E] FILE...
 //                                      goal counts of the measured levels scaled toward the target curve, file rewritten
 #include <algorithm>
 #include <cmath>
@@ -148,7 +148,8 @@ int report(const std::string& out, const std::vector<std::string>& files)
 }
 
 // Level 1's own median anchors the target unless `first` is given; the goal file is replaced only whole.
-int retune(const std::string& goalsPath, double first, CurveShape shape, double tolerance, const std::vector<std::string>& files)
+int retune(const std::string& goalsPath, double first, CurveShape shape, double tolerance, double strength,
+           const std::vector<std::string>& files)
 {
     std::ifstream in(goalsPath);
     std::stringstream text;
@@ -168,7 +169,7 @@ int retune(const std::string& goalsPath, double first, CurveShape shape, double 
         return 1;
     }
     std::vector<double> target = targetCurve(first, shape);
-    std::vector<int> changed = retuneGoals(goals, curve, target, tolerance);
+    std::vector<int> changed = retuneGoals(goals, curve, target, tolerance, strength);
     std::printf("level  median_s  target_s  ratio  goals\n");
     for (const LevelCurve& c : curve) {
         bool moved = std::find(changed.begin(), changed.end(), c.level) != changed.end();
@@ -240,7 +241,7 @@ int main(int argc, char** argv)
         if (std::string r = option("--rise", ""); !r.empty()) shape.rise = std::atof(r.c_str());
         if (std::string g = option("--growth", ""); !g.empty()) shape.chapterGrowth = std::atof(g.c_str());
         return retune(option("--goals", "content/levels/goals.txt"), std::atof(option("--first", "0").c_str()), shape,
-                      std::atof(option("--tolerance", "0.12").c_str()), files);
+                      std::atof(option("--tolerance", "0.12").c_str()), std::atof(option("--strength", "1").c_str()), files);
     }
     if (a[0] == "soak") {
         SoakReport s = soakCampaign(MORVELLE_DATA_DIR, scratchDir("soak"), seed, [](const BotLevelResult& r) {

@@ -99,9 +99,10 @@ struct CurveShape {
 std::vector<double> targetCurve(double first, CurveShape shape = {});
 // Scales the goal counts of each measured level but the first by target / median, as time to win grows about in step
 // with the gems to collect; levels within `tolerance` of their target keep theirs, and one round moves a level by at
-// most half or double. Returns the levels changed.
+// most half or double. `strength` below 1 moves only part of the way (factor ^ strength), for levels whose time
+// grows faster than their goals. Returns the levels changed.
 std::vector<int> retuneGoals(int goals[81][6], const std::vector<LevelCurve>& curve, const std::vector<double>& target,
-                             double tolerance);
+                             double tolerance, double strength = 1.0);
 
 // Plays `levels` in their order with one seed in one game, each reached through the score board, the story pages,
 // the map and the level preview as a player goes; `after` sees each result as it comes.

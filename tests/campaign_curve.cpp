@@ -98,7 +98,7 @@ std::vector<double> targetCurve(double first, CurveShape shape)
 }
 
 std::vector<int> retuneGoals(int goals[81][6], const std::vector<LevelCurve>& curve, const std::vector<double>& target,
-                             double tolerance)
+                             double tolerance, double strength)
 {
     std::vector<int> changed;
     for (const LevelCurve& c : curve) {
@@ -106,7 +106,7 @@ std::vector<int> retuneGoals(int goals[81][6], const std::vector<LevelCurve>& cu
         if (c.level <= 1 || c.level > 80 || size_t(c.level) >= target.size() || c.median <= 0) continue;
         double factor = target[size_t(c.level)] / c.median;
         if (std::fabs(std::log(factor)) <= std::log(1 + tolerance)) continue;
-        factor = std::clamp(factor, 0.5, 2.0);
+        factor = std::clamp(std::pow(factor, strength), 0.5, 2.0);
         bool moved = false;
         for (int k = 1; k <= 5; ++k) {
             int& g = goals[c.level][k];

@@ -97,6 +97,9 @@ TEST(CampaignCurve, TheRetuneTargetKeepsTheRulesAndMovesOnlyLevelsOffIt)
     EXPECT_EQ(goals[4][1], 20);
     EXPECT_EQ(goals[4][2], 2);
     EXPECT_EQ(goals[4][4], 0) << "a kind the level does not ask for stays out";
+    measured[1].median = 4 * target[2];
+    EXPECT_EQ(retuneGoals(goals, measured, target, 0.12, 0.5), (std::vector<int>{2, 4}));
+    EXPECT_EQ(goals[2][1], 3) << "half the way in log terms: a quarter asked for, a half given";
 }
 
 // Every eighth level with one seed, each reached through the score board, the story and the map: all are won, and
