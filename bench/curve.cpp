@@ -1,7 +1,9 @@
 // The campaign's difficulty curve as the bot plays it: seeded campaign runs, then a table and a plot of the medians.
-//   morvelle-curve play --seed S [--every K] [--first N] --csv FILE     one seed through the campaign, rows appended
+//   morvelle-curve play --seed S [--every K] [--first N | --levels A,B,...] --csv FILE   one seed, rows appended
 //   morvelle-curve report --out DIR FILE...                              table, plot and the rules the curve breaks
 //   morvelle-curve soak [--seed S]                                       all 80 levels in one process, memory and faults
+//   morvelle-curve retune --goals FILE [--first S] [--rise R] [--growth G] [--tolerance T] [--strength E] FILE...
+//                                      goal counts of the measured levels scaled toward the target curve, file rewritten
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "content/levels/levels.h"
 #include "content/pictures/paint.h"
 #include "framework/globals.h"
 #include "tests/campaign_bot.h"
@@ -144,6 +147,50 @@ int report(const std::string& out, const std::vector<std::string>& files)
     return breaks.empty() && drawn ? 0 : 1;
 }
 
+// Level 1's own median anchors the target unless `first` is given; the goal file is replaced only whole.
+int retune(const std::string& goalsPath, double first, CurveShape shape, double tolerance, double strength,
+           const std::vector<std::string>& files)
+{
+    std::ifstream in(goalsPath);
+    std::stringstream text;
+    text << in.rdbuf();
+    int goals[81][6];
+    std::string error;
+    if (!in || !parseGoals(text.str(), goals, error)) {
+        std::fprintf(stderr, "morvelle-curve: %s: %s\n", goalsPath.c_str(), error.empty() ? "cannot read" : error.c_str());
+        return 1;
+    }
+    std::vector<LevelCurve> curve = summarizeCurve(readRuns(files));
+    if (first <= 0)
+        for (const LevelCurve& c : curve)
+            if (c.level == 1) first = c.median;
+    if (first <= 0) {
+        std::fprintf(stderr, "morvelle-curve: no level 1 runs and no --first to anchor the target\n");
+        return 1;
+    }
+    std::vector<double> target = targetCurve(first, shape);
+    std::vector<int> changed = retuneGoals(goals, curve, target, tolerance, strength);
+    std::printf("level  median_s  target_s  ratio  goals\n");
+    for (const LevelCurve& c : curve) {
+        bool moved = std::find(changed.begin(), changed.end(), c.level) != changed.end();
+        std::printf("%5d  %8.0f  %8.0f  %5.2f  %s%d %d %d %d %d\n", c.level, c.median, target[size_t(c.level)],
+                    c.median / target[size_t(c.level)], moved ? "-> " : "   ", goals[c.level][1], goals[c.level][2],
+                    goals[c.level][3], goals[c.level][4], goals[c.level][5]);
+    }
+    std::string temp = goalsPath + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary);
+        out << rewriteGoals(text.str(), goals);
+        if (!out.flush()) {
+            std::fprintf(stderr, "morvelle-curve: cannot write %s\n", temp.c_str());
+            return 1;
+        }
+    }
+    std::filesystem::rename(temp, goalsPath);
+    std::printf("%zu levels retuned in %s\n", changed.size(), goalsPath.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -162,7 +209,11 @@ int main(int argc, char** argv)
     if (a[0] == "play") {
         int every = std::atoi(option("--every", "1").c_str()), first = std::atoi(option("--first", "1").c_str());
         std::vector<int> levels;
-        for (int l = first; l <= 80; l += std::max(1, every)) levels.push_back(l);
+        std::istringstream only(option("--levels", ""));
+        for (std::string l; std::getline(only, l, ',');)
+            if (int n = std::atoi(l.c_str()); n >= 1 && n <= 80) levels.push_back(n);
+        if (levels.empty())
+            for (int l = first; l <= 80; l += std::max(1, every)) levels.push_back(l);
         std::ofstream csv(option("--csv", "curve.csv"), std::ios::app);
         std::vector<BotLevelResult> runs = playCampaign(MORVELLE_DATA_DIR, scratchDir("curve"), seed, levels, [&](const BotLevelResult& r) {
             csv << row(r) << std::endl;
@@ -179,6 +230,18 @@ int main(int argc, char** argv)
             else files.push_back(a[i]);
         }
         return report(option("--out", "."), files);
+    }
+    if (a[0] == "retune") {
+        std::vector<std::string> files;
+        for (size_t i = 1; i < a.size(); ++i) {
+            if (a[i].rfind("--", 0) == 0) ++i;
+            else files.push_back(a[i]);
+        }
+        CurveShape shape;
+        if (std::string r = option("--rise", ""); !r.empty()) shape.rise = std::atof(r.c_str());
+        if (std::string g = option("--growth", ""); !g.empty()) shape.chapterGrowth = std::atof(g.c_str());
+        return retune(option("--goals", "content/levels/goals.txt"), std::atof(option("--first", "0").c_str()), shape,
+                      std::atof(option("--tolerance", "0.12").c_str()), std::atof(option("--strength", "1").c_str()), files);
     }
     if (a[0] == "soak") {
         SoakReport s = soakCampaign(MORVELLE_DATA_DIR, scratchDir("soak"), seed, [](const BotLevelResult& r) {

@@ -91,6 +91,19 @@ std::vector<LevelCurve> summarizeCurve(const std::vector<BotLevelResult>& runs);
 // need all ten levels of a chapter and are left out for chapters the curve holds only in part.
 std::vector<std::string> curveBreaks(const std::vector<LevelCurve>& curve);
 
+// The median seconds the goals aim for, levels 1..80 at [1..80]: level 1 at `first`, each level `rise` times its
+// predecessor within a chapter, each chapter opening `chapterGrowth` times the previous chapter's opener.
+struct CurveShape {
+    double rise = 1.09, chapterGrowth = 1.22;
+};
+std::vector<double> targetCurve(double first, CurveShape shape = {});
+// Scales the goal counts of each measured level but the first by target / median, as time to win grows about in step
+// with the gems to collect; levels within `tolerance` of their target keep theirs, and one round moves a level by at
+// most half or double. `strength` below 1 moves only part of the way (factor ^ strength), for levels whose time
+// grows faster than their goals. Returns the levels changed.
+std::vector<int> retuneGoals(int goals[81][6], const std::vector<LevelCurve>& curve, const std::vector<double>& target,
+                             double tolerance, double strength = 1.0);
+
 // Plays `levels` in their order with one seed in one game, each reached through the score board, the story pages,
 // the map and the level preview as a player goes; `after` sees each result as it comes.
 std::vector<BotLevelResult> playCampaign(const std::string& dataRoot, const std::string& saveDir, unsigned seed,

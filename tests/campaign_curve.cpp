@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <cstdio>
 #include <fstream>
@@ -86,6 +87,37 @@ std::vector<std::string> curveBreaks(const std::vector<LevelCurve>& curve)
         say("the last chapter's median of its levels' medians is %.0f s, less than three times the first chapter's %.0f s",
             lastChapter, firstChapter);
     return out;
+}
+
+std::vector<double> targetCurve(double first, CurveShape shape)
+{
+    std::vector<double> t(81, 0.0);
+    for (int l = 1; l <= 80; ++l)
+        t[size_t(l)] = first * std::pow(shape.chapterGrowth, (l - 1) / 10) * std::pow(shape.rise, (l - 1) % 10);
+    return t;
+}
+
+std::vector<int> retuneGoals(int goals[81][6], const std::vector<LevelCurve>& curve, const std::vector<double>& target,
+                             double tolerance, double strength)
+{
+    std::vector<int> changed;
+    for (const LevelCurve& c : curve) {
+        // level 1 is what the scripted tests play
+        if (c.level <= 1 || c.level > 80 || size_t(c.level) >= target.size() || c.median <= 0) continue;
+        double factor = target[size_t(c.level)] / c.median;
+        if (std::fabs(std::log(factor)) <= std::log(1 + tolerance)) continue;
+        factor = std::clamp(std::pow(factor, strength), 0.5, 2.0);
+        bool moved = false;
+        for (int k = 1; k <= 5; ++k) {
+            int& g = goals[c.level][k];
+            if (g == 0) continue;
+            int n = std::max(1, int(std::lround(g * factor)));
+            moved |= n != g;
+            g = n;
+        }
+        if (moved) changed.push_back(c.level);
+    }
+    return changed;
 }
 
 namespace {

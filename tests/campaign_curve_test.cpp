@@ -57,6 +57,51 @@ TEST(CampaignCurve, TheRulesCatchAFlatOrJumpyCurve)
     EXPECT_EQ(one[0].wins, 4);
 }
 
+// The retune step aims at a curve that keeps every rule with room for the seeds' noise, and moves goals only where
+// a level is off its target.
+TEST(CampaignCurve, TheRetuneTargetKeepsTheRulesAndMovesOnlyLevelsOffIt)
+{
+    std::vector<double> target = targetCurve(21);
+    ASSERT_EQ(target.size(), 81u);
+    std::vector<LevelCurve> aimed, noisy;
+    for (int l = 1; l <= 80; ++l) {
+        LevelCurve c;
+        c.level = l;
+        c.median = c.low = c.high = target[size_t(l)];
+        c.wins = c.runs = 5;
+        aimed.push_back(c);
+        c.median *= l % 2 ? 1.13 : 0.88;   // medians of five seeds wander about this much
+        noisy.push_back(c);
+    }
+    for (const auto* curve : {&aimed, &noisy}) {
+        std::vector<std::string> breaks = curveBreaks(*curve);
+        EXPECT_TRUE(breaks.empty()) << breaks.front();
+    }
+    EXPECT_EQ(target[1], 21);
+    EXPECT_LT(target[80], BotPace::giveUpSeconds / 2) << "the slowest seeds of the last level must still win in time";
+
+    int goals[81][6] = {};
+    for (int l = 1; l <= 4; ++l) goals[l][1] = 10, goals[l][2] = 1, goals[l][4] = 0;
+    std::vector<LevelCurve> measured(4);
+    for (int l = 1; l <= 4; ++l) measured[size_t(l - 1)].level = l;
+    measured[0].median = 5 * target[1];    // level 1 is played by the scripted tests: never retuned
+    measured[1].median = 3 * target[2];    // three times too long: halved, the most one round moves
+    measured[2].median = 1.1 * target[3];  // within the tolerance: kept
+    measured[3].median = target[4] / 10;   // far too short: doubled at most in one round
+    std::vector<int> changed = retuneGoals(goals, measured, target, 0.12);
+    EXPECT_EQ(changed, (std::vector<int>{2, 4}));
+    EXPECT_EQ(goals[1][1], 10);
+    EXPECT_EQ(goals[2][1], 5);
+    EXPECT_EQ(goals[2][2], 1) << "a goal kind in play stays in play";
+    EXPECT_EQ(goals[3][1], 10);
+    EXPECT_EQ(goals[4][1], 20);
+    EXPECT_EQ(goals[4][2], 2);
+    EXPECT_EQ(goals[4][4], 0) << "a kind the level does not ask for stays out";
+    measured[1].median = 4 * target[2];
+    EXPECT_EQ(retuneGoals(goals, measured, target, 0.12, 0.5), (std::vector<int>{2, 4}));
+    EXPECT_EQ(goals[2][1], 3) << "half the way in log terms: a quarter asked for, a half given";
+}
+
 // Every eighth level with one seed, each reached through the score board, the story and the map: all are won, and
 // the later chapters take longer than the early ones.
 TEST(CampaignCurve, ASampleOfLevelsIsWonAndKeepsTheChapterOrder)

@@ -120,6 +120,30 @@ TEST(Match3Levels, TheCheckerRejectsBrokenBoards)
     EXPECT_FALSE(checkBoard(g, error));   // moss in a row of two
 }
 
+// The retune step writes the goal table back through the same line format it reads.
+TEST(Match3Levels, TheGoalTableRewritesOnlyItsNumbers)
+{
+    std::string text = readSource("goals.txt"), error;
+    int goals[81][6];
+    ASSERT_TRUE(parseGoals(text, goals, error)) << error;
+    EXPECT_EQ(rewriteGoals(text, goals), text);   // unchanged goals leave the file byte for byte
+
+    goals[80][5] = 7;
+    goals[2][1] = 0;
+    std::string changed = rewriteGoals(text, goals);
+    int back[81][6];
+    ASSERT_TRUE(parseGoals(changed, back, error)) << error;
+    for (int l = 1; l <= LEVEL_COUNT; ++l)
+        for (int k = 1; k <= 5; ++k) EXPECT_EQ(back[l][k], goals[l][k]) << l << " " << k;
+    EXPECT_EQ(changed.substr(0, changed.find('\n')), text.substr(0, text.find('\n')));   // the comment stays
+
+    // a line the parser would refuse is left as it was, so the parser still names it
+    std::string odd = "# x\n\n3 1 2 3 4 5\n99 1 1 1 1 1\n";
+    EXPECT_EQ(rewriteGoals(odd, goals), "# x\n\n3 " + std::to_string(goals[3][1]) + " " + std::to_string(goals[3][2]) + " " +
+                                            std::to_string(goals[3][3]) + " " + std::to_string(goals[3][4]) + " " +
+                                            std::to_string(goals[3][5]) + "\n99 1 1 1 1 1\n");
+}
+
 TEST(Match3Levels, TheTopBarLeavesTheSecondRowClear)
 {
     // The checker refuses cells under the bar; the bar ends just above the second row (y = 52).

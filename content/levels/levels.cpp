@@ -203,6 +203,11 @@ std::vector<int32_t> boardValues(const LevelGrid& g)
     return v;
 }
 
+namespace {
+// A goal line both ways: "level k1 k2 k3 k4 k5".
+constexpr char kGoalLine[] = "%d %d %d %d %d %d";
+}  // namespace
+
 bool parseGoals(const std::string& text, int goals[81][6], std::string& error)
 {
     for (int l = 0; l <= 80; ++l)
@@ -212,7 +217,7 @@ bool parseGoals(const std::string& text, int goals[81][6], std::string& error)
     for (size_t i = 0; i < lines.size(); ++i) {
         if (isBlankOrComment(lines[i])) continue;
         int l, k[5];
-        if (std::sscanf(lines[i].c_str(), "%d %d %d %d %d %d", &l, &k[0], &k[1], &k[2], &k[3], &k[4]) != 6 || l < 1 ||
+        if (std::sscanf(lines[i].c_str(), kGoalLine, &l, &k[0], &k[1], &k[2], &k[3], &k[4]) != 6 || l < 1 ||
             l > LEVEL_COUNT || seen[l]) {
             error = "goals line " + std::to_string(i + 1) + " is not \"level k1 k2 k3 k4 k5\" for a new level 1..80";
             return false;
@@ -233,6 +238,23 @@ bool parseGoals(const std::string& text, int goals[81][6], std::string& error)
         }
     }
     return true;
+}
+
+std::string rewriteGoals(const std::string& text, const int goals[81][6])
+{
+    std::string out;
+    for (const std::string& line : splitLines(text)) {
+        int l = 0;
+        if (!isBlankOrComment(line) && std::sscanf(line.c_str(), "%d", &l) == 1 && l >= 1 && l <= LEVEL_COUNT) {
+            char buf[80];
+            std::snprintf(buf, sizeof buf, kGoalLine, l, goals[l][1], goals[l][2], goals[l][3], goals[l][4], goals[l][5]);
+            out += buf;
+        } else {
+            out += line;
+        }
+        out += '\n';
+    }
+    return out;
 }
 
 std::vector<uint8_t> packInts(const std::vector<int32_t>& values)

@@ -26,6 +26,8 @@ bool checkBoard(const LevelGrid& grid, std::string& error);
 std::vector<int32_t> boardValues(const LevelGrid& grid);
 // Goal lines "level k1 k2 k3 k4 k5"; goals[level][kind] for levels 1..80 and kinds 1..5.
 bool parseGoals(const std::string& text, int goals[81][6], std::string& error);
+// `text` with each level's goal line set from `goals`; comments, blank lines and the order stay.
+std::string rewriteGoals(const std::string& text, const int goals[81][6]);
 std::vector<uint8_t> packInts(const std::vector<int32_t>& values);
 // A picture of every board, ten to a row, for looking over the campaign.
 bool writeLevelSheet(const std::vector<LevelGrid>& grids, const std::string& path);
