@@ -127,7 +127,7 @@ TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
 {
     const std::string english = g_lang->getValue("options");
     open(POPUP_OPTIONS);
-    pointAt(577, 534);
+    pointAt(552, 534);
     frame(true);
     EXPECT_EQ(g_config->sprache, 2);
     EXPECT_EQ(g_language, 2);
@@ -141,7 +141,7 @@ TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
     // A second click on the shown language changes nothing; English brings every text back.
     frame(true);
     EXPECT_EQ(g_config->sprache, 2);
-    pointAt(327, 534);
+    pointAt(302, 534);
     frame(true);
     EXPECT_EQ(g_config->sprache, 1);
     EXPECT_EQ(g_lang->getValue("options"), english);

@@ -60,16 +60,14 @@ bool checkBox(tavoTPopup& p, float x, float y, const char* labelKey, bool on, bo
     return checkBoxLabelled(p, x, y, text(labelKey), on, enabled);
 }
 
-// The language row: one box per language, each named in its own language, the shown one ticked.
+// The language row: one box per language in the columns of the boxes above, each named in its own language.
 void languageRow(tavoTPopup& p, float y)
 {
-    const auto& all = gameLanguages();
-    const float step = 250.0f;
-    float x = 512.0f - step * (float)(all.size() - 1) / 2.0f - 60.0f;
-    for (const TLanguage& l : all) {
+    float x = 302.0f;
+    for (const TLanguage& l : gameLanguages()) {
         if (checkBoxLabelled(p, x, y, l.name, l.number == g_language, s_changeLanguage != nullptr) && l.number != g_language)
             s_changeLanguage(l.number);
-        x += step;
+        x += 250.0f;
     }
 }
 }
