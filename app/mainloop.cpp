@@ -251,6 +251,7 @@ void runFrame()
 void mainLoopPass(bool waitForTimer, const std::function<void()>& beforePresent)
 {
     Sys_Cls();
+    textsDrawn().clear();
     pollInput();
     devKeys();
     runFrame();

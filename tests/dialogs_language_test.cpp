@@ -1,6 +1,8 @@
 // The languages: the choice at start-up, every text of every table in its box, and the options' switch.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -15,6 +17,8 @@
 #include "frontend/widgets.h"
 #include "platform/sys.h"
 #include "tests/dialogs_support.h"
+#include "tests/harness_support.h"
+#include "tests/spine_support.h"
 
 namespace {
 
@@ -147,4 +151,137 @@ TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
     EXPECT_EQ(g_lang->getValue("options"), english);
     EXPECT_EQ(g_menuHoloButtons[3]->s, utf8UpperCase(english));
     EXPECT_EQ(Sys_ResolvePath("data/texts/gameon.png").find("lang/"), std::string::npos);
+}
+
+namespace {
+
+// The texts the frame of a state dump drew, in drawing order.
+std::vector<std::string> drawnTexts(const std::string& json)
+{
+    std::vector<std::string> out;
+    size_t at = json.find("\"textsDrawn\":[");
+    if (at == std::string::npos) return out;
+    at += 14;
+    while (at < json.size() && json[at] == '"') {
+        std::string s;
+        for (++at; at < json.size() && json[at] != '"'; ++at) {
+            if (json[at] == '\\' && at + 1 < json.size()) ++at;
+            s += json[at];
+        }
+        out.push_back(s);
+        at += 1;
+        if (at < json.size() && json[at] == ',') ++at;
+    }
+    return out;
+}
+
+// Lines of one language's table that the other language's table does not also hold.
+std::set<std::string> linesOnlyIn(const TLanguage& l, const TLanguage& other)
+{
+    std::set<std::string> mine, theirs;
+    for (const auto& [k, v] : tableOf(l).lang)
+        for (const std::string& line : linesOf(v)) mine.insert(line);
+    for (const auto& [k, v] : tableOf(other).lang)
+        for (const std::string& line : linesOf(v)) theirs.insert(line);
+    std::set<std::string> only;
+    for (const std::string& line : mine)
+        if (line.size() > 1 && !theirs.count(line)) {
+            only.insert(line);
+            only.insert(utf8UpperCase(line));
+        }
+    // The language row names every language in its own language.
+    for (const TLanguage& each : gameLanguages()) only.erase(each.name);
+    return only;
+}
+
+// Runs `script` with the environment's language variables set as given, the others unset.
+int runWithLocale(const std::map<std::string, std::string>& env, const std::string& script, const std::string& dir,
+                  const std::string& name, const std::string& args = "")
+{
+    for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(v);
+    for (const auto& [k, v] : env) setenv(k.c_str(), v.c_str(), 1);
+    int rc = runHarnessScript("--seed 7 --save " + dir + "save " + args, script, dir, name);
+    for (const auto& [k, v] : env) unsetenv(k.c_str());
+    return rc;
+}
+
+// The first evening as far as the player's way reaches without a won level: the name, the main menu, the story, the
+// map's help and the map, the options, the champions, the player menu and the quit question; a dump of each.
+std::string eveningScript(const std::string& d)
+{
+    auto at = [&](int pass, const std::string& name) {
+        return std::to_string(pass) + " shot " + d + name + ".png\n" + std::to_string(pass) + " dump " + d + name + ".json\n";
+    };
+    return "900 text Jürgen\n" + at(903, "name") + "905 key enter\n" + at(990, "menu") +
+           "991 mouse 905 666\n992 click left\n1083 mouse 1000 300\n1171 mouse 900 710\n1172 click left\n"
+           "1261 mouse 900 710\n1262 click left\n" + at(1340, "maphelp") +
+           "1351 mouse 512 576\n1352 click left\n1353 mouse 1000 120\n" + at(1440, "map") +
+           "1441 mouse 937 29\n1442 click left\n1541 mouse 663 653\n1542 click left\n" + at(1600, "options") +
+           "1601 key escape\n1650 mouse 353 653\n1651 click left\n" + at(1710, "champions") +
+           "1711 key escape\n1760 mouse 113 653\n1761 click left\n" + at(1820, "players") +
+           "1821 key escape\n1870 mouse 937 29\n1871 click left\n" + at(1930, "quit") +
+           "1931 mouse 617 484\n1932 click left\n2100 quit\n";
+}
+
+const char* const kEveningDumps[] = {"name", "menu", "maphelp", "options", "champions", "players", "quit"};
+
+}  // namespace
+
+// With a German locale every text the evening draws is German: none of the English table's own lines, no marker.
+TEST(LanguageRuns, AGermanLocalePlaysTheFirstEveningInGerman)
+{
+    const std::string d = tempDir("language-run-de");
+    ASSERT_EQ(runWithLocale({{"LANG", "de_DE.UTF-8"}}, eveningScript(d), d, "evening"), 0) << readFile(d + "evening.out");
+    const std::set<std::string> english = linesOnlyIn(gameLanguages()[0], gameLanguages()[1]);
+    const std::set<std::string> german = linesOnlyIn(gameLanguages()[1], gameLanguages()[0]);
+    int germanLines = 0;
+    for (const char* dump : kEveningDumps) {
+        SCOPED_TRACE(dump);
+        const std::vector<std::string> texts = drawnTexts(readFile(d + dump + ".json"));
+        EXPECT_FALSE(texts.empty());
+        for (const std::string& t : texts) {
+            EXPECT_EQ(t.find("_UNDEF_"), std::string::npos) << t;
+            EXPECT_EQ(english.count(t), 0u) << t;
+            germanLines += german.count(t) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(germanLines, 20);
+    // The name with its umlaut is typed, stored in the profile and greeted.
+    EXPECT_NE(readFile(d + "save/players1.ppp").find("J\xFCrgen"), std::string::npos);
+    const std::vector<std::string> menu = drawnTexts(readFile(d + "menu.json"));
+    EXPECT_NE(std::find(menu.begin(), menu.end(), "WILLKOMMEN, JÜRGEN"), menu.end());
+    // A level's start: its help page in German, here from LANGUAGE, which comes before the locale.
+    const std::string b = tempDir("language-run-de-board");
+    ASSERT_EQ(runWithLocale({{"LANGUAGE", "fr:de"}, {"LANG", "C"}}, "60 dump " + b + "start.json\n61 quit\n", b, "board",
+                            "--board 1"), 0);
+    const std::vector<std::string> start = drawnTexts(readFile(b + "start.json"));
+    EXPECT_NE(std::find(start.begin(), start.end(), tableOf(gameLanguages()[1]).getValue("helpplaytitle")), start.end());
+}
+
+// English, C and no locale at all start in English; German chosen in the options outlasts a restart under C.
+TEST(LanguageRuns, OtherLocalesStartInEnglishAndTheOptionsChoiceIsKept)
+{
+    const std::set<std::string> german = linesOnlyIn(gameLanguages()[1], gameLanguages()[0]);
+    const std::string options = tableOf(gameLanguages()[0]).getValue("options");
+    for (const std::map<std::string, std::string>& env : std::vector<std::map<std::string, std::string>>{
+             {{"LANG", "en_GB.UTF-8"}}, {{"LANG", "C"}}, {}}) {
+        const std::string d = tempDir("language-run-en");
+        SCOPED_TRACE(env.empty() ? "no locale" : env.begin()->second);
+        ASSERT_EQ(runWithLocale(env, "900 text Ann\n905 key enter\n990 dump " + d + "menu.json\n991 quit\n", d, "menu"), 0);
+        const std::vector<std::string> texts = drawnTexts(readFile(d + "menu.json"));
+        EXPECT_NE(std::find(texts.begin(), texts.end(), utf8UpperCase(options)), texts.end());
+        for (const std::string& t : texts) EXPECT_EQ(german.count(t), 0u) << t;
+    }
+    const std::string d = tempDir("language-run-choice");
+    ASSERT_EQ(runWithLocale({{"LANG", "C"}},
+                            "900 text Ann\n905 key enter\n990 mouse 663 653\n991 click left\n1040 mouse 552 534\n"
+                            "1041 click left\n1060 dump " + d + "switched.json\n1061 key escape\n1100 quit\n",
+                            d, "choose"), 0);
+    ASSERT_EQ(runWithLocale({{"LANG", "C"}, {"MORVELLE_TRACE", "1"}}, "900 dump " + d + "again.json\n901 quit\n", d, "again"), 0);
+    const std::string german_options = utf8UpperCase(tableOf(gameLanguages()[1]).getValue("options"));
+    for (const char* dump : {"switched", "again"}) {
+        const std::vector<std::string> texts = drawnTexts(readFile(d + dump + ".json"));
+        EXPECT_NE(std::find(texts.begin(), texts.end(), german_options), texts.end()) << dump;
+    }
+    EXPECT_NE(readFile(d + "again.out").find("Language: Deutsch (chosen in the options)"), std::string::npos);
 }
