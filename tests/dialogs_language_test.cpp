@@ -256,6 +256,13 @@ TEST(LanguageRuns, AGermanLocalePlaysTheFirstEveningInGerman)
                             "--board 1"), 0);
     const std::vector<std::string> start = drawnTexts(readFile(b + "start.json"));
     EXPECT_NE(std::find(start.begin(), start.end(), tableOf(gameLanguages()[1]).getValue("helpplaytitle")), start.end());
+    // A won level's score board, reached with the developer's win key.
+    const std::string w = tempDir("language-run-de-won");
+    ASSERT_EQ(runWithLocale({{"LANG", "de_AT.UTF-8"}}, "100 key enter\n200 keydown f3\n203 keyup f3\n700 dump " + w +
+                                                           "won.json\n701 quit\n", w, "won", "--dev --board 10"), 0);
+    const std::vector<std::string> won = drawnTexts(readFile(w + "won.json"));
+    EXPECT_NE(std::find(won.begin(), won.end(), tableOf(gameLanguages()[1]).getValue("pointsinthislevel")), won.end());
+    for (const std::string& t : won) EXPECT_EQ(english.count(t), 0u) << t;
 }
 
 // English, C and no locale at all start in English; German chosen in the options outlasts a restart under C.
