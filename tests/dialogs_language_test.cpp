@@ -7,6 +7,9 @@
 #include <set>
 
 #include "campaign/config.h"
+#include "campaign/scene_roadmap.h"
+#include "framework/bild.h"
+#include "match3/scene_match3.h"
 #include "fonts/bitmapfont.h"
 #include "fonts/utf8.h"
 #include "framework/globals.h"
@@ -37,6 +40,19 @@ std::vector<std::string> linesOf(const std::string& v)
         if (at == std::string::npos) return out;
         start = at + 2;
     }
+}
+
+// What a loaded picture shows, as one number.
+uint64_t pictureSum(tavoTBild* b)
+{
+    uint64_t sum = 0;
+    if (!b || !b->data) return sum;
+    const int n = Sys_ImageWidth(b->data) * Sys_ImageHeight(b->data);
+    if (const uint32_t* px = Sys_LockImage(b->data, 0)) {
+        for (int i = 0; i < n; ++i) sum = sum * 31 + px[i];
+        Sys_UnlockImage(b->data, 0);
+    }
+    return sum;
 }
 
 tavoTLanguageFile tableOf(const TLanguage& l)
@@ -130,6 +146,10 @@ TEST_F(DialogFixture, EveryTextOfEveryLanguageFitsItsBox)
 TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
 {
     const std::string english = g_lang->getValue("options");
+    // The board's start sign and the map, loaded before the switch as a scene would have them.
+    sceneMatch3->_imgPlaysign->LoadFromDisk("data/texts/gameon.png", 1, -1);
+    sceneRoadmap->_imgBackground->LoadFromDisk("data/roadmap/roadmap.png", 0, -1);
+    const uint64_t sign = pictureSum(sceneMatch3->_imgPlaysign), map = pictureSum(sceneRoadmap->_imgBackground.get());
     open(POPUP_OPTIONS);
     pointAt(552, 534);
     frame(true);
@@ -142,6 +162,8 @@ TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
     EXPECT_EQ(g_config->sprache, 2);
     EXPECT_NE(Sys_ResolvePath("data/texts/gameon.png").find("lang/de/"), std::string::npos);
     EXPECT_EQ(Sys_ResolvePath("data/ui/cb.png").find("lang/"), std::string::npos);
+    EXPECT_NE(pictureSum(sceneMatch3->_imgPlaysign), sign);
+    EXPECT_NE(pictureSum(sceneRoadmap->_imgBackground.get()), map);
     // A second click on the shown language changes nothing; English brings every text back.
     frame(true);
     EXPECT_EQ(g_config->sprache, 2);
@@ -151,6 +173,8 @@ TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
     EXPECT_EQ(g_lang->getValue("options"), english);
     EXPECT_EQ(g_menuHoloButtons[3]->s, utf8UpperCase(english));
     EXPECT_EQ(Sys_ResolvePath("data/texts/gameon.png").find("lang/"), std::string::npos);
+    EXPECT_EQ(pictureSum(sceneMatch3->_imgPlaysign), sign);
+    EXPECT_EQ(pictureSum(sceneRoadmap->_imgBackground.get()), map);
 }
 
 namespace {
