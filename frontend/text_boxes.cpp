@@ -80,7 +80,7 @@ const std::vector<TTextBox>& textBoxes()
         {"menu", F::Header, SMALL_TITLE, 1, 0},
         {"help", F::Text, GLASS, 1, 0},
         {"credits", F::Text, GLASS, 1, 0},
-        {"creditstext", F::Text, BIG_BODY, 16, 0},
+        {"creditstext", F::Text, SMALL_BODY, 16, 0},
         {"exitquestion", F::Header, SMALL_TITLE, 1, 0},
         {"exitsure", F::Text, SMALL_BODY, 1, 0},
         {"exitsave", F::Text, SMALL_BODY, 1, 0},
