@@ -30,6 +30,7 @@ void createGlobals()
     resetGlobalState();
     installSceneDispatch({dispatchEnterScene, dispatchLeaveScene});
     installWindowModeSwitch(toggleFullscreen);
+    installLanguageSwitch(switchLanguage);
     installLevelWonQuery([] { return sceneMatch3 && sceneMatch3->_winrun > 0; });
     for (int i = 0; i < 81; ++i) {
         g_bestTime[i] = 0;

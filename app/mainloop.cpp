@@ -19,6 +19,7 @@
 #include "framework/scene.h"
 #include "framework/trace.h"
 #include "frontend/focus.h"
+#include "frontend/holo.h"
 #include "frontend/popup.h"
 #include "frontend/scene_loadscreen.h"
 #include "frontend/scene_mainmenu.h"
@@ -162,6 +163,7 @@ void initGame()
     g_frameCount = 0;
     g_input->_MausOK = 0;
     initSaveFolders();
+    applyLanguage(chooseLanguage(g_config->sprache, Sys_GetEnv));
     loadFonts();
     sceneMainmenu->_reloadBG();
     sceneRoadmap->setRoadmapCoords();
@@ -169,6 +171,29 @@ void initGame()
     puThrowExplosive->_lock();
     puRemoveLine->_lock();
     puRemoveSameItem->_lock();
+}
+
+void applyLanguage(const TLanguageChoice& choice)
+{
+    const TLanguage& l = languageByNumber(choice.number);
+    g_language = l.number;
+    Sys_SetDataOverlay(languageFolder(l));
+    traceLog(std::string("Language: ") + l.name + " (" + choice.why + ")");
+    g_lang->lang.clear();
+    if (!g_lang->loadFromDisk("data/texts/codetexts.txt", "="))
+        Sys_MessageBox("Language-File (data/texts/codetexts.txt) not found!", true);
+}
+
+void switchLanguage(int number)
+{
+    if (number == g_language) return;
+    g_config->sprache = number;
+    g_config->SaveToDisk();
+    applyLanguage({number, "chosen in the options"});
+    // Whatever copied a text or loaded a picture with painted words takes the new language's.
+    if (g_menuHoloButtons[0]) setupHoloButtons();
+    sceneMatch3->reloadTextPictures();
+    sceneRoadmap->reloadTextPictures();
 }
 
 static void setIcon() { Sys_SetWindowIcon("data/branding/icon32.png"); }
@@ -226,6 +251,7 @@ void runFrame()
 void mainLoopPass(bool waitForTimer, const std::function<void()>& beforePresent)
 {
     Sys_Cls();
+    textsDrawn().clear();
     pollInput();
     devKeys();
     runFrame();
@@ -261,8 +287,6 @@ int startGame(const GameOptions& opt)
         Sys_MessageBox("Failure: System does not support 1024.00000x768.000000 resolution!", true);
         return 1;
     }
-    if (!g_lang->loadFromDisk("data/texts/codetexts.txt", "="))
-        Sys_MessageBox("Language-File (data/texts/codetexts.txt) not found!", true);
     for (const std::string& a : opt.args) {
         if (a == "-v") {
             Sys_MessageBox("1.0-JAP", false);

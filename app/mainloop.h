@@ -18,6 +18,11 @@ void enterBoardDirectly(int level);
 int checkSingleInstance(const std::string& name);
 int checkGraphicsMode(int width, int height, int depth);
 void initGame();
+struct TLanguageChoice;
+// Points the data lookup at the language's folder and loads its text table.
+void applyLanguage(const TLanguageChoice& choice);
+// The options' language row: stores the choice and shows the new language at once.
+void switchLanguage(int number);
 void initSaveFolders();
 void openGraphics();
 void toggleFullscreen();

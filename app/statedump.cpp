@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "campaign/config.h"
+#include "fonts/bitmapfont.h"
 #include "campaign/scene_intro.h"
 #include "campaign/scene_roadmap.h"
 #include "campaign/scene_story.h"
@@ -228,6 +229,7 @@ std::string dumpState()
     j.num("fullscreen", g_config->fullscreen);
     j.str("url", g_config->url);
     j.close();
+    j.list("textsDrawn", textsDrawn().data(), 0, (int)textsDrawn().size() - 1);
     j.list("g_champName", g_champName, 1, 8);
     j.list("g_champLevel", g_champLevel, 1, 8);
     j.list("g_champPoints", g_champPoints, 1, 8);

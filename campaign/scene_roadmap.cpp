@@ -156,6 +156,14 @@ int tavoTSceneRoadmap::setRoadmapCoords()
     return 0;
 }
 
+void tavoTSceneRoadmap::reloadTextPictures()
+{
+    if (_imgBackground && _imgBackground->isLoaded) {
+        _imgBackground->LoadFromDisk("data/roadmap/roadmap.png", 0, -1);
+        _imgBackground->setXY(0, 0);
+    }
+}
+
 int tavoTSceneRoadmap::Prepare()
 {
     g_lastScene = g_scene;

@@ -26,6 +26,8 @@ public:
     tavoTSceneRoadmap();
     ~tavoTSceneRoadmap() override;
     int Prepare() override;
+    // After a language switch: the map's painted names, when the map has been loaded.
+    void reloadTextPictures();
     int Update() override;
     int Leave() override { return leave(); }
     virtual int drawButtons();

@@ -190,5 +190,8 @@ private:
     SysImage* decodeLayerImage(const std::vector<uint8_t>& png, int flags, bool face);
 };
 
+// Every line drawn since the main loop's pass began, for the state dump: what a player reads on that frame.
+std::vector<std::string>& textsDrawn();
+
 constexpr int FONT_TABLE_SMALL = 256;
 constexpr int FONT_TABLE_FULL = 65536;

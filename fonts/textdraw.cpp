@@ -150,7 +150,14 @@ void TBitmapFont::DrawCodes(const std::vector<int>& codes, float x, float y, int
         if (a == 1) x -= (float)clampToInt((float)clampToInt((float)w * sx) * 0.5f);
         else x -= (float)clampToInt((float)w * sx);
     }
+    textsDrawn().push_back(utf8Encode(codes));
     PrivateData->DrawTextLine(codes, x, y, useBlends, this);
+}
+
+std::vector<std::string>& textsDrawn()
+{
+    static std::vector<std::string> drawn;
+    return drawn;
 }
 
 void TBitmapFont::DrawText(const std::string& text, float x, float y, int useBlends, int align)

@@ -51,6 +51,7 @@ int g_suspend;
 int g_pause;
 int g_devMode;
 int g_textMode;
+int g_language;
 int g_inputLayer;
 float g_globalAlpha;
 std::string g_saveDir;
@@ -69,6 +70,7 @@ void resetGlobalState()
     g_pause = 0;
     g_devMode = 0;
     g_textMode = 0;
+    g_language = 1;
     g_inputLayer = 0;
     g_globalAlpha = 0.0f;
     g_saveDir.clear();

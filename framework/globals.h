@@ -84,6 +84,8 @@ extern int g_suspend;
 extern int g_pause;
 extern int g_devMode;
 extern int g_textMode;
+// The `sprache` number of the language being shown.
+extern int g_language;
 extern int g_inputLayer;
 extern float g_globalAlpha;
 extern std::string g_saveDir;

@@ -1,6 +1,8 @@
 // Text table loader: lines cut at CR, "#" comments, key and value split at the first delimiter.
 #include "framework/language.h"
 
+#include <cctype>
+
 #include "platform/sys.h"
 
 std::string trimBlanks(const std::string& s)
@@ -46,4 +48,62 @@ std::string tavoTLanguageFile::getValue(const std::string& key)
     auto it = lang.find(key);
     if (it == lang.end() || it->second.empty()) return undefined + key;
     return it->second;
+}
+
+const std::vector<TLanguage>& gameLanguages()
+{
+    static const std::vector<TLanguage> t = {
+        {1, "en", "English"},
+        {2, "de", "Deutsch"},
+    };
+    return t;
+}
+
+const TLanguage& languageByNumber(int number)
+{
+    for (const TLanguage& l : gameLanguages())
+        if (l.number == number) return l;
+    return gameLanguages().front();
+}
+
+std::string languageFolder(const TLanguage& l)
+{
+    return l.number == gameLanguages().front().number ? "" : std::string("lang/") + l.code + "/";
+}
+
+// "de_AT.UTF-8@euro" names "de"; "C", "POSIX" and unknown codes name none.
+static const TLanguage* languageOfLocale(const std::string& value)
+{
+    std::string code;
+    for (char c : value) {
+        if (c == '_' || c == '.' || c == '@' || c == '-') break;
+        code += (char)std::tolower((unsigned char)c);
+    }
+    for (const TLanguage& l : gameLanguages())
+        if (code == l.code) return &l;
+    return nullptr;
+}
+
+TLanguageChoice chooseLanguage(int sprache, const std::function<std::string(const std::string&)>& env)
+{
+    for (const TLanguage& l : gameLanguages())
+        if (l.number == sprache) return {l.number, "chosen in the options"};
+    const TLanguage& fallback = gameLanguages().front();
+    const std::string list = env("LANGUAGE");
+    size_t start = 0;
+    while (start < list.size()) {
+        size_t colon = list.find(':', start);
+        std::string item = list.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
+        if (const TLanguage* l = languageOfLocale(item)) return {l->number, "LANGUAGE=" + list};
+        if (colon == std::string::npos) break;
+        start = colon + 1;
+    }
+    // LC_ALL overrides LC_MESSAGES, which overrides LANG: only the first one set is the locale.
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const std::string v = env(name);
+        if (v.empty()) continue;
+        if (const TLanguage* l = languageOfLocale(v)) return {l->number, std::string(name) + "=" + v};
+        return {fallback.number, std::string(name) + "=" + v + " names no language the game has"};
+    }
+    return {fallback.number, "no language in the environment"};
 }

@@ -24,4 +24,5 @@ set(FRONTEND_SOURCES
   frontend/scene_loadscreen.cpp
   frontend/dialogs/playermenu.cpp
   frontend/dialogs/deleteplayer.cpp
+  frontend/text_boxes.cpp
 )

@@ -115,6 +115,17 @@ int tavoTSceneMatch3::setVictoryScreen()
     return 0;
 }
 
+void tavoTSceneMatch3::reloadTextPictures()
+{
+    for (tavoTBild* b : {_imgPlaysign, _imgVictory}) {
+        if (b && b->isLoaded) {
+            const float x = b->X, y = b->Y;
+            b->LoadFromDisk(b->url, 1, -1);
+            b->setXY(x, y);
+        }
+    }
+}
+
 int tavoTSceneMatch3::Prepare()
 {
     TSpieler* p = m3Player();

@@ -125,6 +125,8 @@ public:
     // The scene frame
     virtual int preloadImages();
     virtual int setVictoryScreen();
+    // After a language switch: the pictures with painted words, those loaded so far.
+    void reloadTextPictures();
     virtual int _predrawings();
     virtual int _predraw_level();
     virtual int _draw_cells();

@@ -281,6 +281,8 @@ bool Sys_CreateDir(const std::string& path, bool parents);
 bool Sys_DeleteFile(const std::string& path);
 bool Sys_RenameFile(const std::string& from, const std::string& to);
 std::string Sys_ResolvePath(const std::string& path);
+// A folder under the data root ("lang/de/") whose files stand in for the same paths under "data/"; "" for none.
+void Sys_SetDataOverlay(const std::string& folder);
 std::string Sys_GetEnv(const std::string& name);
 
 // ---------------------------------------------------------------------------

@@ -58,11 +58,23 @@ static std::string resolveUnder(std::string base, const std::string& rel)
     return base;
 }
 
+static std::string s_dataOverlay;
+
+void Sys_SetDataOverlay(const std::string& folder)
+{
+    s_dataOverlay = normalise(folder);
+    if (!s_dataOverlay.empty() && s_dataOverlay.back() != '/') s_dataOverlay += '/';
+}
+
 std::string Sys_ResolvePath(const std::string& path)
 {
     std::string p = normalise(path);
     if (p.size() >= 5 && strncasecmp(p.c_str(), "data/", 5) == 0) {
         std::string root = sysi::dataRoot.empty() ? Sys_ProgramDir() + "data/" : sysi::dataRoot;
+        if (!s_dataOverlay.empty()) {
+            std::string over = resolveUnder(root, s_dataOverlay + p.substr(5));
+            if (exists(over)) return over;
+        }
         return resolveUnder(root, p.substr(5));
     }
     return p;

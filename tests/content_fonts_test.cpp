@@ -7,7 +7,7 @@
 #include <array>
 #include <map>
 
-#include "content/pictures/paint.h"
+#include "content/pictures/painters.h"
 #include "fonts/bitmapfont.h"
 #include "platform/sys.h"
 #include "tests/content_support.h"
@@ -81,6 +81,7 @@ void checkFont(const std::string& file, int lineHeight)
     std::vector<int> codes;
     for (int c = 32; c <= 126; ++c) codes.push_back(c);
     for (int c = 160; c <= 255; ++c) codes.push_back(c);
+    for (uint32_t c : art::kTypographyCodes) codes.push_back(int(c));
     EXPECT_EQ(f.layers.size(), codes.size() * 3);
     for (int c : codes) {
         SCOPED_TRACE(c);
@@ -157,6 +158,7 @@ TEST(ContentFonts, DrawnOnlyFromTheirSourceFontsAndCarryNoReservedName)
             if (c > 126 && c < 160) continue;
             EXPECT_NE(FT_Get_Char_Index(face, c), 0u) << art::fontFile(f) << " lacks " << c;
         }
+        for (uint32_t c : art::kTypographyCodes) EXPECT_NE(FT_Get_Char_Index(face, c), 0u) << art::fontFile(f) << " lacks " << c;
         FT_Done_Face(face);
     }
     FT_Done_FreeType(lib);

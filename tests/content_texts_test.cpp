@@ -1,8 +1,11 @@
 // The text table and the splash configuration, read the way the game reads them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
+#include <set>
 
+#include "content/pictures/painters.h"
 #include "tests/content_support.h"
 
 using namespace content_test;
@@ -121,5 +124,42 @@ TEST(ContentTexts, SplashConfigurationDescribesShownPages)
         EXPECT_TRUE(readFile(dataDir() + "branding/" + file[p], pic)) << file[p];
         EXPECT_GT(time[p], 0);
         EXPECT_EQ(skip[p], "True");
+    }
+}
+
+// Every language's source holds the default edition's keys, each once, none empty, with the same placeholders; its
+// data folder holds only files that stand in for a file of the default edition.
+TEST(ContentTexts, EveryLanguageSourceMatchesTheDefaultAndMirrorsOnlyItsFiles)
+{
+    const auto& langs = art::contentLanguages();
+    ASSERT_GE(langs.size(), 2u);
+    const auto placeholders = [](const std::string& v) {
+        std::multiset<std::string> p;
+        for (size_t i = 0; i + 1 < v.size(); ++i)
+            if (v[i] == '%') p.insert(v.substr(i++, 2));
+        return p;
+    };
+    std::map<std::string, std::string> base(langs[0].entries.begin(), langs[0].entries.end());
+    EXPECT_EQ(base.size(), langs[0].entries.size()) << "a key occurs twice";
+    for (size_t i = 0; i < langs.size(); ++i) {
+        SCOPED_TRACE(langs[i].code);
+        std::set<std::string> seen;
+        for (const auto& [k, v] : langs[i].entries) {
+            EXPECT_TRUE(seen.insert(k).second) << k << " occurs twice";
+            EXPECT_FALSE(v.empty()) << k;
+            ASSERT_EQ(base.count(k), 1u) << k << " is not in " << langs[0].code;
+            EXPECT_EQ(placeholders(v), placeholders(base[k])) << k;
+        }
+        EXPECT_EQ(seen.size(), base.size());
+        if (i == 0) continue;
+        const std::string folder = dataDir() + art::languageDir(i);
+        int files = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+            if (!e.is_regular_file()) continue;
+            ++files;
+            const std::string rel = e.path().string().substr(folder.size());
+            EXPECT_TRUE(std::filesystem::exists(dataDir() + rel)) << rel << " stands in for no file";
+        }
+        EXPECT_GT(files, 1);
     }
 }

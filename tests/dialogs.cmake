@@ -5,6 +5,7 @@ add_executable(dialogs_tests
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_forms_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_records_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_harness_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_language_test.cpp
 )
 target_link_libraries(dialogs_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(dialogs_tests PRIVATE ${MORVELLE_WARNINGS})

@@ -387,6 +387,7 @@ void banner(Img& img, double cx, double cy, double w, double h, const std::strin
     cairo_stroke(cr);
     useFace(cr, Face::Title, size);
     Col outline = hex(0x4a0c18);
+    checkFit(cr, text, w - 36, "its banner");
     drawText(cr, text, cx, cy + size * 0.33, 1, pal::cream, &outline, 3, 0.5);
     shadowOf(img, shape, 3, 6, 6, 0.55);
     paintImg(img, shape, 0, 0);
@@ -396,7 +397,7 @@ void paintPlaySign(Img& img)
 {
     cairo_t* cr = img.cr();
     glow(cr, 220, 75, 150, pal::gold, 0.35);
-    banner(img, 220, 78, 330, 92, "Let's go!", 52);
+    banner(img, 220, 78, 330, 92, say("paint.gameon"), 52);
 }
 
 void paintVictory(Img& img)
@@ -433,7 +434,7 @@ void paintVictory(Img& img)
     cairo_fill(c);
     shadowOf(img, chest, 4, 8, 6, 0.5);
     paintImg(img, chest, 0, 0);
-    banner(img, 320, 330, 460, 100, "Land explored!", 50);
+    banner(img, 320, 330, 460, 100, say("paint.victory"), 50);
     Rng rng(12);
     for (int i = 0; i < 14; ++i) {
         double sx = rng.range(40, 600), sy = rng.range(20, 260);

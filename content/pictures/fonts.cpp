@@ -35,9 +35,14 @@ bool hasGlyph(Face f, uint32_t code)
 std::string utf8(uint32_t c)
 {
     std::string s;
-    if (c < 0x80) s += char(c);
-    else {
+    if (c < 0x80) {
+        s += char(c);
+    } else if (c < 0x800) {
         s += char(0xC0 | (c >> 6));
+        s += char(0x80 | (c & 0x3F));
+    } else {
+        s += char(0xE0 | (c >> 12));
+        s += char(0x80 | ((c >> 6) & 0x3F));
         s += char(0x80 | (c & 0x3F));
     }
     return s;
@@ -149,6 +154,8 @@ void addChar(std::vector<uint8_t>& out, const FontStyle& st, uint32_t code)
 
 }  // namespace
 
+const std::vector<uint32_t> kTypographyCodes = {0x2013, 0x2019, 0x201A, 0x201C, 0x201E};
+
 std::vector<uint8_t> buildFont(bool header)
 {
     FontStyle st = header ? FontStyle{Face::Title, Face::SansBold, 26, 36, 26, 3, true}
@@ -156,6 +163,7 @@ std::vector<uint8_t> buildFont(bool header)
     std::vector<uint8_t> out;
     for (uint32_t c = 32; c <= 126; ++c) addChar(out, st, c);
     for (uint32_t c = 160; c <= 255; ++c) addChar(out, st, c);
+    for (uint32_t c : kTypographyCodes) addChar(out, st, c);
     return out;
 }
 

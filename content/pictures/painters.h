@@ -33,19 +33,42 @@ void paintAppIcon(Img& img);
 void drawPanel(cairo_t* cr, double x, double y, double w, double h, double radius, const Col& body, double trim);
 void drawParchment(Img& img, double x, double y, double w, double h, double radius, uint64_t seed);
 
-// Per-land colours of the eight chapters.
+// Per-land colours of the eight chapters; their names are the painted texts "paint.landN".
 struct Land {
-    const char* name;
     Col skyTop, skyLow, far, mid, near, accent;
 };
 const Land& land(int chapter);   // 1..8
 
 // Fonts and texts.
 bool writeFonts(const std::string& dataDir);
+// The text table of every language: the default edition's at texts/, the others' under lang/CODE/texts/.
 bool writeTexts(const std::string& dataDir);
+
+// One language's texts as content/lang/CODE.txt holds them, in file order.
+struct LangTexts {
+    std::string code;
+    std::vector<std::pair<std::string, std::string>> entries;
+};
+// Every language, the default edition first.
+const std::vector<LangTexts>& contentLanguages();
+std::string languageText(const LangTexts& l, const std::string& key);   // "" when missing
+// The data folder of language `index` ("" for the default edition, else "lang/CODE/").
+std::string languageDir(size_t index);
+// The default edition's entries.
 const std::vector<std::pair<std::string, std::string>>& textTable();
+// Painters take their words from the language being painted; a missing word fails the build.
+void paintLanguage(size_t index);
+bool paintedWords();   // whether a painter asked for a word since paintLanguage
+std::string say(const std::string& key);
+std::vector<std::string> sayLines(const std::string& key);   // cut at "|"
+// A painted text wider than its box fails the build; the context's face and size measure it.
+void checkFit(cairo_t* cr, const std::string& text, double maxWidth, const std::string& where);
+void paintError(const std::string& what);
+const std::vector<std::string>& paintErrors();
 std::string splashConfig();
-// Writes a font file from codes 32..126 and 160..255; returns the bytes.
+// Beyond Latin-1, the dash and quotes the texts use: – ’ ‚ “ „
+extern const std::vector<uint32_t> kTypographyCodes;
+// Writes a font file from codes 32..126, 160..255 and the typography codes; returns the bytes.
 std::vector<uint8_t> buildFont(bool header);
 
 }  // namespace art

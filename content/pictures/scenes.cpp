@@ -10,14 +10,14 @@ namespace art {
 const Land& land(int chapter)
 {
     static const Land lands[8] = {
-        {"The Emerald Shore", hex(0x3a8fc0), hex(0xbfe8e0), hex(0x6fa6a0), hex(0x3f8a5a), hex(0x1f5a34), hex(0x2fbf8a)},
-        {"The Amber Dunes", hex(0xe08a4a), hex(0xffe0a0), hex(0xe0a870), hex(0xc98a4a), hex(0x8a5428), hex(0xf4b020)},
-        {"The Mistwood", hex(0x3a6a7a), hex(0xb0d0c8), hex(0x7a9a98), hex(0x3a6a58), hex(0x1a3a2e), hex(0x7ad0a0)},
-        {"The Crystal Caves", hex(0x2a1a4a), hex(0x8a6ac0), hex(0x6a4a9a), hex(0x4a2a7a), hex(0x24143e), hex(0xc080ff)},
-        {"The Ember Peaks", hex(0x4a1a2a), hex(0xf07a4a), hex(0x9a4a4a), hex(0x6a2a2a), hex(0x2e1418), hex(0xff8a3a)},
-        {"The Frost Reach", hex(0x6a9ad8), hex(0xe8f4ff), hex(0xb8d0e8), hex(0x8ab0d8), hex(0x4a6a98), hex(0xa0e0ff)},
-        {"The Sky Ruins", hex(0x8ab8f0), hex(0xfff0e0), hex(0xc0c8e8), hex(0x9aa8d0), hex(0x6a6a98), hex(0xffd0a0)},
-        {"The Heart of Morvelle", hex(0x1a1440), hex(0xf0a868), hex(0x8a5a80), hex(0x5a3a6a), hex(0x2a1a3a), hex(0xffd34a)},
+        {hex(0x3a8fc0), hex(0xbfe8e0), hex(0x6fa6a0), hex(0x3f8a5a), hex(0x1f5a34), hex(0x2fbf8a)},
+        {hex(0xe08a4a), hex(0xffe0a0), hex(0xe0a870), hex(0xc98a4a), hex(0x8a5428), hex(0xf4b020)},
+        {hex(0x3a6a7a), hex(0xb0d0c8), hex(0x7a9a98), hex(0x3a6a58), hex(0x1a3a2e), hex(0x7ad0a0)},
+        {hex(0x2a1a4a), hex(0x8a6ac0), hex(0x6a4a9a), hex(0x4a2a7a), hex(0x24143e), hex(0xc080ff)},
+        {hex(0x4a1a2a), hex(0xf07a4a), hex(0x9a4a4a), hex(0x6a2a2a), hex(0x2e1418), hex(0xff8a3a)},
+        {hex(0x6a9ad8), hex(0xe8f4ff), hex(0xb8d0e8), hex(0x8ab0d8), hex(0x4a6a98), hex(0xa0e0ff)},
+        {hex(0x8ab8f0), hex(0xfff0e0), hex(0xc0c8e8), hex(0x9aa8d0), hex(0x6a6a98), hex(0xffd0a0)},
+        {hex(0x1a1440), hex(0xf0a868), hex(0x8a5a80), hex(0x5a3a6a), hex(0x2a1a3a), hex(0xffd34a)},
     };
     return lands[std::clamp(chapter, 1, 8) - 1];
 }
@@ -352,7 +352,9 @@ void logo(Img& img, double cx, double cy, double size)
     fillWith(cr, linear(0, cy - size * 0.75, 0, cy, pal::goldLight, hex(0xd88a1a)));
     cairo_restore(cr);
     useFace(cr, Face::Script, size * 0.32);
-    drawText(cr, "The Lost Continent", cx, cy + size * 0.42, 1, pal::cream, &outline, 2.5, 0.4);
+    const std::string subtitle = say("paint.subtitle");
+    checkFit(cr, subtitle, size * 4.2, "the logo's subtitle line");
+    drawText(cr, subtitle, cx, cy + size * 0.42, 1, pal::cream, &outline, 2.5, 0.4);
     drawGem(cr, 2, cx + w / 2 + size * 0.12, cy - size * 0.62, size * 0.32);
     Img halo(img.w(), img.h());
     glow(halo.cr(), cx, cy - size * 0.3, size * 2.2, pal::gold, 0.35);
@@ -415,7 +417,9 @@ void paintStudio(Img& img)
     Col outline = pal::ink;
     drawText(cr, "Lantern Works", 512, 505, 1, pal::cream, &outline, 3, 0.5);
     useFace(cr, Face::Body, 24);
-    drawText(cr, "presents", 512, 548, 1, pal::goldLight);
+    const std::string presents = say("paint.presents");
+    checkFit(cr, presents, 600, "the studio page");
+    drawText(cr, presents, 512, 548, 1, pal::goldLight);
     liftBlack(img, 14);
 }
 
@@ -553,7 +557,7 @@ void paintRoadmap(Img& img)
     for (int ch = 1; ch <= 8; ++ch) {
         // the scene keeps points clear of these boxes, so a name never leaves its box
         const MapLabelBox& b = kMapLabels[ch - 1];
-        const std::string name = land(ch).name;
+        const std::string name = say("paint.land" + std::to_string(ch));
         double size = 22;
         cairo_text_extents_t e;
         for (;; size -= 1) {
@@ -561,6 +565,7 @@ void paintRoadmap(Img& img)
             cairo_text_extents(cr, name.c_str(), &e);
             if ((e.width + 8 <= b.w && e.height + 8 <= b.h) || size <= 10) break;
         }
+        checkFit(cr, name, b.w - 8, "its map label box");
         drawText(cr, name, b.x, b.y - (e.y_bearing + e.height / 2), 1, hex(0x4a2a12), &outline, 2, 0);
     }
     grain(img, 66, 0.03);
@@ -622,26 +627,28 @@ void paintWaypoint(Img& img, bool active, bool stage)
     paintImg(img, shape, 0, 0);
 }
 
-// Story pages: a land, a moment of the expedition and a few lines of text.
+// Story pages: a land, a moment of the expedition and a few lines of text ("paint.storyN.title", ".text").
 struct Page {
     int chapter;
-    const char* title;
-    const char* lines[4];
     int scene;   // 0 ship at sea, 1 travellers arrive, 2 treasure, 3 harbour
 };
+// The story's text panel and title ribbon; the text keeps a margin inside each.
+constexpr double STORY_PANEL_W = 684, STORY_TITLE_W = 500, STORY_MARGIN = 16;
+// Three lines in the large size, or four smaller ones for a language that needs the room.
+constexpr int STORY_LINES = 4;
 
 const Page kPages[11] = {
-    {1, "The Old Map", {"In her grandfather's sea chest, Captain Elin finds a map", "of Morvelle, the lost continent: eight lands, each", "keeping a treasure of light no one has seen for a century.", ""}, 0},
-    {1, "Setting Sail", {"The Lantern leaves at dawn with a small crew and big hearts.", "Match the gems of each land and clear the moss", "that hides its old roads, and the way will open.", ""}, 1},
-    {2, "The Amber Dunes", {"The Emerald Shore glows behind us. Past the cliffs", "the sand begins, and the wind sings over buried towers.", "Somewhere under the dunes, the second light is waiting.", ""}, 1},
-    {3, "The Mistwood", {"The dunes give way to tall, whispering pines.", "Mist hides every path, but the gems shine through it", "like little lanterns. Stay close, crew!", ""}, 1},
-    {4, "The Crystal Caves", {"Under the mountains, the walls sparkle in every colour.", "Our footsteps ring like bells. Each crystal we free", "lights the tunnel a little further.", ""}, 1},
-    {5, "The Ember Peaks", {"Warm winds and red skies: the old volcano is awake.", "We cross the black rock quickly and keep the bombs dry.", "Halfway across Morvelle, and the map is filling in.", ""}, 1},
-    {6, "The Frost Reach", {"Snow, silence and sparkling ice. Our breath hangs in the air.", "Elin says the cold keeps secrets well,", "so we will have to dig a little deeper.", ""}, 1},
-    {7, "The Sky Ruins", {"Islands float above the clouds, tied by ancient bridges.", "Broken columns point to the last land on the map.", "Only one light is left to find.", ""}, 1},
-    {8, "The Heart of Morvelle", {"At the centre of the continent stands the temple of light.", "Its doors are heavy and its halls are full of stone.", "Together we can open them.", ""}, 1},
-    {8, "The Lights Awaken", {"The eight treasures shine as one, and Morvelle wakes:", "shore, dunes, woods, caves, peaks, snow and sky", "glow again from end to end. We did it!", ""}, 2},
-    {1, "Home Again", {"The Lantern sails home, and every harbour wants the story.", "The map is complete, but Elin is already looking", "at the horizon. Thank you for travelling with us!", ""}, 3},
+    {1, 0},
+    {1, 1},
+    {2, 1},
+    {3, 1},
+    {4, 1},
+    {5, 1},
+    {6, 1},
+    {7, 1},
+    {8, 1},
+    {8, 2},
+    {1, 3},
 };
 
 // Props of the travel pages, one moment of each land.
@@ -791,15 +798,21 @@ void paintStory(Img& img, int page)
     cairo_stroke(t);
     useFace(t, Face::Title, 34);
     Col outline = hex(0x3a1e08);
-    drawText(t, pg.title, 512, 70, 1, pal::goldLight, &outline, 2.5, 0.4);
+    const std::string key = "paint.story" + std::to_string(page);
+    const std::string title = say(key + ".title");
+    checkFit(t, title, STORY_TITLE_W - 2 * STORY_MARGIN, "the story title ribbon");
+    drawText(t, title, 512, 70, 1, pal::goldLight, &outline, 2.5, 0.4);
     shadowOf(img, ttl, 2, 5, 5, 0.5);
     paintImg(img, ttl, 0, 0);
     // The text panel leaves the page buttons at (100, 710) and (900, 710) clear.
-    drawParchment(img, 170, 580, 684, 156, 18, 300 + uint64_t(page));
-    useFace(cr, Face::BodyBold, 22);
-    for (int i = 0; i < 4; ++i) {
-        if (!pg.lines[i][0]) continue;
-        drawText(cr, pg.lines[i], 512, 624 + i * 34, 1, hex(0x3a2412));
+    drawParchment(img, 512 - STORY_PANEL_W / 2, 580, STORY_PANEL_W, 156, 18, 300 + uint64_t(page));
+    const std::vector<std::string> lines = sayLines(key + ".text");
+    if ((int)lines.size() > STORY_LINES) paintError(key + ".text has more than " + std::to_string(STORY_LINES) + " lines");
+    const bool four = lines.size() > 3;
+    useFace(cr, Face::BodyBold, four ? 20 : 22);
+    for (int i = 0; i < (int)lines.size() && i < STORY_LINES; ++i) {
+        checkFit(cr, lines[i], STORY_PANEL_W - 2 * STORY_MARGIN, "the story text panel");
+        drawText(cr, lines[i], 512, (four ? 614 : 624) + i * (four ? 27 : 34), 1, hex(0x3a2412));
     }
     useFace(cr, Face::Body, 15);
     drawText(cr, std::to_string(page) + " / 11", 512, 728, 1, hex(0x7a5a3a));

@@ -1,136 +1,117 @@
-// The English text table and the splash page configuration.
+// The texts of every language (content/lang/*.txt): the game's text tables, the painted words, and their fit check.
+#include <cstdio>
+
 #include "content/pictures/painters.h"
+#include "platform/sys.h"
 
 namespace art {
 
-const std::vector<std::pair<std::string, std::string>>& textTable()
+namespace {
+
+std::string trimmed(const std::string& s)
 {
-    static const std::vector<std::pair<std::string, std::string>> t = {
-        // Shell.
-        {"pause", "Paused"},
-        {"clicktocontinue", "Click to continue"},
-        {"chapter", "Chapter"},
-        {"game", "Game"},
-        // Main menu.
-        {"welcome", "Welcome,"},
-        {"defaultplayer", "traveller"},
-        {"startgame", "Start"},
-        {"player", "Player"},
-        {"champions", "Champions"},
-        {"options", "Options"},
-        // Level map and preview.
-        {"play", "Play"},
-        {"besttime", "Best time:"},
-        {"by", "by"},
-        {"nobesttime", "No best time yet - be the first!"},
-        {"alllevelsdone", "Every land is explored!"},
-        {"levelmissing", "This game could not be loaded:"},
-        // Victory.
-        {"pointsinthislevel", "Points in this level"},
-        {"pointsinthisgame", "Points in this journey"},
-        {"smasheddirt", "Moss cleared"},
-        {"timebonus", "Time bonus"},
-        {"dayover", "Well done!"},
-        {"ok", "OK"},
-        // Power-ups.
-        {"powerupready", "Ready!"},
-        {"powerupnotready", "Not ready yet"},
-        {"powerupnotenoughpoints", "Not enough points"},
-        {"powerupbusy", "Wait a moment..."},
-        {"powerupunlocked", "Unlocked!"},
-        {"useitfor", "Use it for"},
-        {"unlockitfor", "Unlock it for"},
-        // Player menu.
-        {"playermenu", "Travellers"},
-        {"points", "Points"},
-        {"newplayer", "New player"},
-        {"delete", "Delete"},
-        {"delplayersure", "Really delete this traveller?"},
-        {"delplayersure2", "The journey so far will be lost."},
-        {"noname", "Traveller"},
-        {"back", "Back"},
-        // Dialogs.
-        {"yes", "Yes"},
-        {"no", "No"},
-        {"next", "Next"},
-        {"continue", "Continue"},
-        {"exit", "Exit"},
-        {"menu", "Menu"},
-        {"help", "Help"},
-        {"credits", "Credits"},
-        {"creditstext",
-         "%n%n%nA journey across the lost continent%n%nIdea, art, sound and code%nthe Lantern Works crew%n%n"
-         "Fonts: Leckerli One, Lobster,%nQuicksand, Comfortaa, DejaVu%n%nThank you for playing!"},
-        {"exitquestion", "Leave the game?"},
-        {"exitsure", "Do you really want to stop for today?"},
-        {"exitsave", "Your journey is saved."},
-        {"newgame", "New journey"},
-        {"newgame2", "Start the expedition from the very beginning?"},
-        {"newgame3", "Your points and the lands you explored"},
-        {"newgame4", "will be reset."},
-        {"resumegame", "Continue"},
-        {"wantresume", "Welcome back!%nContinue your journey%nor start a new one?"},
-        {"enterplayername", "What is your name, traveller?"},
-        {"gridspace", "Space"},
-        {"griddelete", "Delete"},
-        {"gridhint", "B deletes a letter, Start finishes"},
-        {"rank", "Rank"},
-        {"name", "Name"},
-        {"level", "Level"},
-        {"music", "Music"},
-        {"sound", "Sound"},
-        {"loud", "loud"},
-        {"quiet", "quiet"},
-        {"fullscreen", "Full screen"},
-        {"gfxcursor", "Game pointer"},
-        {"showhelp", "Show help"},
-        // Help pages.
-        {"journeydone", "Your journey is complete! Pick any game on the map to play it again."},
-        {"helproadmaptitle", "The Map"},
-        {"helproadmaptext",
-         "This is the map of Morvelle, the lost continent.%n%nEvery point on the path is one game.%n"
-         "The glowing point is the next one to play.%n%nClick a point to look at a game you have reached,%n"
-         "or press Start to go on with your journey.%n"
-         "With the arrow keys or a pad, walk along the path and press Enter or A.%n%n"
-         "Every tenth game finishes a land%n"
-         "and opens the way to the next one."},
-        {"helpplaytitle", "How to Play"},
-        {"helpplaytext",
-         "Swap two neighbouring gems to make a line of three or more.%n"
-         "The line vanishes and the gems above fall into its place.%n%n"
-         "Collect the gems shown at the top%nto finish the game."},
-        {"helpdirttitle", "Clear the Moss"},
-        {"helpdirttext",
-         "Swap two neighbouring gems to make a line of three or more.%n"
-         "A line on mossy cells clears the moss beneath it.%n%n"
-         "Clear all the moss and collect the gems shown at the top%nto finish the game."},
-        {"helpbombstitle", "Bombs"},
-        {"helpbombstext",
-         "Line up five golden gems%nand a bomb appears.%nClick the bomb%n"
-         "and it clears everything%naround it!"},
-        {"helpstonetitle", "Stones and Doors"},
-        {"helpstonetext",
-         "Stones block the way. They cannot be moved,%nbut a match right next to them breaks them.%n"
-         "Doors break the same way and leave a surprise behind."},
-        {"helppowerupremovelinetitle", "Power-up: Clear a Line"},
-        {"helppowerupremovelinetext",
-         "Click the button, then click a gem:%nits whole row vanishes at once.%n"
-         "Unlock it with your points; after the first use%neach use costs a few points."},
-        {"helppowerupremovesameitemstitle", "Power-up: Gem Magnet"},
-        {"helppowerupremovesameitemstext",
-         "Click the button, then click a gem:%nevery gem of that kind leaves the board.%n"
-         "Perfect for collecting the gems you still need."},
-        {"helppowerupthrowexplosivetitle", "Power-up: Fire Comet"},
-        {"helppowerupthrowexplosivetext",
-         "Click the button and a comet falls on the board,%nturning a gem into a bomb.%n"
-         "Great when the moss hides in a corner."},
-        {"helppowerupreplaceallitemstitle", "Power-up: Shuffle"},
-        {"helppowerupreplaceallitemstext",
-         "Stuck? Click the button%nand every gem on the board%nis replaced by a new one.%n"
-         "Stones and doors stay where they are."},
-    };
-    return t;
+    size_t a = 0, b = s.size();
+    while (a < b && (unsigned char)s[a] <= 32) ++a;
+    while (b > a && (unsigned char)s[b - 1] <= 32) --b;
+    return s.substr(a, b - a);
 }
+
+LangTexts readLanguage(const std::string& code)
+{
+    LangTexts l{code, {}};
+    std::vector<uint8_t> bytes;
+    const std::string path = std::string(MORVELLE_CONTENT_DIR) + "/lang/" + code + ".txt";
+    if (!Sys_ReadAllBytes(path, bytes)) {
+        std::fprintf(stderr, "content: %s cannot be read\n", path.c_str());
+        return l;
+    }
+    std::string text(bytes.begin(), bytes.end());
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (line.empty() || line[0] == '#') continue;
+        size_t eq = line.find('=');
+        if (eq == std::string::npos) {
+            std::fprintf(stderr, "content: %s: a line without \"=\": %s\n", path.c_str(), line.c_str());
+            continue;
+        }
+        l.entries.emplace_back(trimmed(line.substr(0, eq)), trimmed(line.substr(eq + 1)));
+    }
+    return l;
+}
+
+size_t s_painting = 0;
+bool s_said = false;
+std::vector<std::string> s_errors;
+
+}  // namespace
+
+const std::vector<LangTexts>& contentLanguages()
+{
+    // The default edition first: its files take the paths the game names.
+    static const std::vector<LangTexts> all = {readLanguage("en"), readLanguage("de")};
+    return all;
+}
+
+std::string languageText(const LangTexts& l, const std::string& key)
+{
+    for (const auto& [k, v] : l.entries)
+        if (k == key) return v;
+    return "";
+}
+
+const std::vector<std::pair<std::string, std::string>>& textTable() { return contentLanguages().front().entries; }
+
+void paintLanguage(size_t index)
+{
+    s_painting = index;
+    s_said = false;
+}
+
+bool paintedWords() { return s_said; }
+
+std::string say(const std::string& key)
+{
+    s_said = true;
+    const LangTexts& l = contentLanguages()[s_painting];
+    std::string v = languageText(l, key);
+    if (v.empty()) {
+        paintError(l.code + ": no text for " + key);
+        return key;
+    }
+    return v;
+}
+
+std::vector<std::string> sayLines(const std::string& key)
+{
+    std::vector<std::string> lines;
+    std::string v = say(key);
+    size_t start = 0;
+    for (;;) {
+        size_t bar = v.find('|', start);
+        lines.push_back(v.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    return lines;
+}
+
+void checkFit(cairo_t* cr, const std::string& text, double maxWidth, const std::string& where)
+{
+    const double w = textWidth(cr, text);
+    if (w > maxWidth) {
+        char n[64];
+        std::snprintf(n, sizeof n, " (%.0f of %.0f pixels)", w, maxWidth);
+        paintError(contentLanguages()[s_painting].code + ": \"" + text + "\" does not fit " + where + n);
+    }
+}
+
+void paintError(const std::string& what) { s_errors.push_back(what); }
+
+const std::vector<std::string>& paintErrors() { return s_errors; }
 
 std::string splashConfig()
 {
@@ -139,11 +120,18 @@ std::string splashConfig()
            "page=2\nfile=title.jpg\ntime=200\nskip=True\n";
 }
 
+std::string languageDir(size_t index) { return index == 0 ? "" : "lang/" + contentLanguages()[index].code + "/"; }
+
 bool writeTexts(const std::string& dataDir)
 {
-    std::string s = "\xEF\xBB\xBF# Morvelle - English texts: key=text, \"%n\" breaks a centred line.\r\n";
-    for (const auto& [k, v] : textTable()) s += k + "=" + v + "\r\n";
-    bool ok = writeFile(dataDir + "texts/codetexts.txt", std::vector<uint8_t>(s.begin(), s.end()));
+    bool ok = true;
+    const auto& all = contentLanguages();
+    for (size_t i = 0; i < all.size(); ++i) {
+        std::string s = "\xEF\xBB\xBF# Morvelle - " + all[i].code + ": key=text, \"%n\" breaks a centred line.\r\n";
+        for (const auto& [k, v] : all[i].entries)
+            if (k.rfind("paint.", 0) != 0) s += k + "=" + v + "\r\n";
+        ok = writeFile(dataDir + languageDir(i) + "texts/codetexts.txt", std::vector<uint8_t>(s.begin(), s.end())) && ok;
+    }
     std::string c = splashConfig();
     ok = writeFile(dataDir + "branding/splashconfig.txt", std::vector<uint8_t>(c.begin(), c.end())) && ok;
     return ok;

@@ -44,6 +44,8 @@ int instructionsPageForLevel(int level);
 
 // The window mode belongs to the composition root, which installs how the options switch it.
 void installWindowModeSwitch(void (*toggle)());
+// So does the language switch: the options' language row calls it with the chosen `sprache` number.
+void installLanguageSwitch(void (*change)(int));
 
 // What every dialog shares: its glass buttons and keys take input only while it is fully open.
 // Fully open, not closing, and no scene fade on the way out.

@@ -1,8 +1,9 @@
-// The options: music and sound sliders, full screen, help pages and the game pointer, credits, ok saves.
+// The options: music and sound sliders, full screen, help pages, the game pointer and the language, credits, ok saves.
 #include <algorithm>
 
 #include "framework/globals.h"
 #include "framework/input.h"
+#include "framework/language.h"
 #include "frontend/widgets.h"
 #include "campaign/config.h"
 #include "campaign/spieler.h"
@@ -21,6 +22,7 @@ constexpr int VOLUME_MAX = 280;
 constexpr int VOLUME_KEY_STEP = VOLUME_MAX / 20;
 
 void (*s_toggleWindowMode)() = nullptr;
+void (*s_changeLanguage)(int) = nullptr;
 
 int clampVolume(int v) { return std::clamp(v, 0, VOLUME_MAX); }
 
@@ -47,13 +49,13 @@ void slider(tavoTPopup& p, float rowY, const char* labelKey, int& volume, int& d
     if (focus != FOCUS_NONE) focusDrawRing(512, rowY + 3, hw, hh, true);
 }
 
-// A check box; returns true when clicked while the dialog is open and `enabled`.
-bool checkBox(tavoTPopup& p, float x, float y, const char* labelKey, bool on, bool enabled)
+// A check box with its label as given; returns true when clicked while the dialog is open and `enabled`.
+bool checkBoxLabelled(tavoTPopup& p, float x, float y, const std::string& label, bool on, bool enabled)
 {
     const SysDrawState st = Sys_State();
     if (!enabled) Sys_SetColor(st.color_red / 2, st.color_green / 2, st.color_blue / 2);
     g_imgCheckbox->PaintXY(x, y);
-    textLeft(text(labelKey), x + 37, y - 20);
+    textLeft(label, x + 37, y - 20);
     const bool idle = g_soundKnobDrag == 0 && g_musicKnobDrag == 0;
     const bool over = std::abs(mousePointer->_x - x) < 20 && std::abs(mousePointer->_y - y) < 20;
     bool clicked = false;
@@ -73,9 +75,26 @@ bool checkBox(tavoTPopup& p, float x, float y, const char* labelKey, bool on, bo
     if (focus != FOCUS_NONE) focusDrawRing(cx, y, hw, 20, true);
     return clicked;
 }
+
+bool checkBox(tavoTPopup& p, float x, float y, const char* labelKey, bool on, bool enabled)
+{
+    return checkBoxLabelled(p, x, y, text(labelKey), on, enabled);
+}
+
+// The language row: one box per language in the columns of the boxes above, each named in its own language.
+void languageRow(tavoTPopup& p, float y)
+{
+    float x = 302.0f;
+    for (const TLanguage& l : gameLanguages()) {
+        if (checkBoxLabelled(p, x, y, l.name, l.number == g_language, s_changeLanguage != nullptr) && l.number != g_language)
+            s_changeLanguage(l.number);
+        x += 250.0f;
+    }
+}
 }
 
 void installWindowModeSwitch(void (*toggle)()) { s_toggleWindowMode = toggle; }
+void installLanguageSwitch(void (*change)(int)) { s_changeLanguage = change; }
 
 int runOptions(tavoTPopup& p)
 {
@@ -91,6 +110,7 @@ int runOptions(tavoTPopup& p)
     if (checkBox(p, 302, 434, "fullscreen", c.fullscreen == 1, true) && s_toggleWindowMode) s_toggleWindowMode();
     if (checkBox(p, 552, 434, "showhelp", pl && pl->isHelp != 0, pl != nullptr)) pl->isHelp = pl->isHelp != 0 ? 0 : 1;
     if (checkBox(p, 442, 484, "gfxcursor", mousePointer->_useGFXPointer == 1, true)) mousePointer->toggleGFXMode();
+    languageRow(p, 534);
 
     if (g_input->_MausDownLeft == 0) g_soundKnobDrag = g_musicKnobDrag = 0;
 

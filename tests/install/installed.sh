@@ -12,7 +12,8 @@ P="$WORK/prefix"
 
 cmake --install "$BUILD" --prefix "$P" > "$WORK/install.log" || fail "cmake --install failed: $(cat "$WORK/install.log")"
 for f in bin/morvelle share/applications/$APP.desktop share/metainfo/$APP.metainfo.xml share/man/man6/morvelle.6 \
-         share/morvelle/levels/lvla000.lvl share/morvelle/texts/codetexts.txt share/morvelle/branding/icon32.png; do
+         share/morvelle/levels/lvla000.lvl share/morvelle/texts/codetexts.txt share/morvelle/branding/icon32.png \
+         share/morvelle/lang/de/texts/codetexts.txt share/morvelle/lang/de/story/story1.jpg; do
   [ -f "$P/$f" ] || fail "$f was not installed"
 done
 for n in 32 48 64 128 256; do
@@ -27,6 +28,8 @@ done
 [ ! -e "$P/share/morvelle/saves" ] || fail "a save folder was installed"
 grep -qx 'Exec=morvelle' "$P/share/applications/$APP.desktop" || fail "the desktop entry does not start morvelle"
 grep -qx "Icon=$APP" "$P/share/applications/$APP.desktop" || fail "the desktop entry names another icon"
+grep -q '^Comment\[de\]=' "$P/share/applications/$APP.desktop" || fail "the desktop entry has no German comment"
+grep -q '<summary xml:lang="de">' "$P/share/metainfo/$APP.metainfo.xml" || fail "the metainfo has no German summary"
 [ "$("$P/bin/morvelle" --version)" = "Morvelle $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")" ] ||
   fail "the installed program reports another version"
 if command -v desktop-file-validate >/dev/null; then
