@@ -68,7 +68,7 @@ bool checkBoxLabelled(tavoTPopup& p, float x, float y, const std::string& label,
     if (on) g_imgH->PaintXY(x + 6, y - 6);
     Sys_SetColor(st.color_red, st.color_green, st.color_blue);
     // the ring takes in the label, which is what a player reads as the box
-    const float labelW = (float)g_fontText->GetTxtWidth(text(labelKey));
+    const float labelW = (float)g_fontText->GetTxtWidth(label);
     const float cx = x - 20 + (labelW + 57) / 2, hw = (labelW + 57) / 2;
     const int focus = focusTarget(cx, y, hw, 20, enabled && idle && dialogTakesInput(p));
     if (focus == FOCUS_PRESSED) clicked = true;
