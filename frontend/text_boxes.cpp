@@ -91,6 +91,10 @@ const std::vector<TTextBox>& textBoxes()
         {"resumegame", F::Text, GLASS, 1, 0},
         {"wantresume", F::Text, SMALL_BODY, 3, 0},
         {"enterplayername", F::Text, BIG_BODY, 1, 0},
+        // The name entry's letter grid: its function keys span three and four cells of 40, the hint the paper.
+        {"gridspace", F::Text, 3 * 40 - 4, 1, 0},
+        {"griddelete", F::Text, 4 * 40 - 4, 1, 0},
+        {"gridhint", F::Text, 430, 1, 0},
         // Score board columns and options.
         {"rank", F::Text, TABLE_COLUMN, 1, 0},
         {"name", F::Text, TABLE_COLUMN, 1, 0},
