@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <set>
 #include <string>
 
 #include "campaign/config.h"
@@ -14,6 +16,7 @@
 #include "frontend/focus.h"
 #include "match3/scene_match3.h"
 #include "tests/harness_support.h"
+#include "tests/language_support.h"
 #include "tests/spine_support.h"
 
 namespace {
@@ -174,13 +177,12 @@ bool playLevelByCursor(ScriptedSession& s, Hands& h, const std::string& pickedSh
     return b._winrun != 0;
 }
 
-class Controls : public ::testing::TestWithParam<bool> {};
-}  // namespace
-
-TEST_P(Controls, TheFirstEveningFromSplashToQuitWithoutAMouse)
+// The whole evening by one pair of hands; under a German locale when `german`, whose dumps then hold no English line.
+void playEvening(bool pad, bool german)
 {
-    const bool pad = GetParam();
-    const std::string dir = tempDir(pad ? "controls-pad" : "controls-keys");
+    const std::string dir = tempDir(german ? "controls-keys-de" : pad ? "controls-pad" : "controls-keys");
+    for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(v);
+    setenv("LANG", german ? "de_DE.UTF-8" : "C.UTF-8", 1);
     ScriptedSession s;
     ASSERT_LT(startRehearsal(MORVELLE_DATA_DIR, dir + "rehearsal", SEED), 0);
     Hands h{s, pad};
@@ -242,6 +244,7 @@ TEST_P(Controls, TheFirstEveningFromSplashToQuitWithoutAMouse)
     ASSERT_TRUE(playLevelByCursor(s, h, dir + "cursor.png")) << "level 1 not won by the cursor";
     s.run(130);
     shot("scoreboard");
+    dump("scoreboard");
     for (int tries = 0; tries < 3 && g_scene == SCENE_MATCH3; ++tries) {
         h.confirm();
         s.waitFor([] { return sceneReady(SCENE_ROADMAP); }, 300);
@@ -334,7 +337,23 @@ TEST_P(Controls, TheFirstEveningFromSplashToQuitWithoutAMouse)
     EXPECT_EQ(dumpField(readFile(dir + "map-level2.json"), "player", "StoryLevel"), 2);
     for (const char* name : {"menu", "story", "maphelp", "map", "preview", "cursor", "scoreboard", "options", "champions", "players", "quit"})
         EXPECT_GT(readFile(dir + name + ".png").size(), 1000u) << name;
+    setenv("LANG", "C.UTF-8", 1);
+    if (!german) return;
+    const std::set<std::string> english = linesOnlyIn(gameLanguages()[0], gameLanguages()[1]);
+    for (const char* name : {"scoreboard", "map-level2", "quit"}) {
+        const std::vector<std::string> texts = drawnTexts(readFile(dir + name + ".json"));
+        EXPECT_FALSE(texts.empty()) << name;
+        for (const std::string& t : texts) EXPECT_EQ(english.count(t), 0u) << name << ": \"" << t << "\"";
+    }
 }
+
+class Controls : public ::testing::TestWithParam<bool> {};
+}  // namespace
+
+TEST_P(Controls, TheFirstEveningFromSplashToQuitWithoutAMouse) { playEvening(GetParam(), false); }
+
+// Keys under a German locale: the same evening, level 1 won by the cursor, and every text on the way German.
+TEST(ControlsInGerman, TheEveningByKeysIsGermanFromTheNameToTheQuitQuestion) { playEvening(false, true); }
 
 INSTANTIATE_TEST_SUITE_P(ByKeysAndByPad, Controls, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& i) { return i.param ? "Pad" : "Keys"; });

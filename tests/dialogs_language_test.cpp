@@ -21,6 +21,7 @@
 #include "platform/sys.h"
 #include "tests/dialogs_support.h"
 #include "tests/harness_support.h"
+#include "tests/language_support.h"
 #include "tests/spine_support.h"
 
 namespace {
@@ -28,18 +29,6 @@ namespace {
 int choose(int sprache, std::map<std::string, std::string> env)
 {
     return chooseLanguage(sprache, [&](const std::string& n) { return env.count(n) ? env[n] : ""; }).number;
-}
-
-std::vector<std::string> linesOf(const std::string& v)
-{
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (;;) {
-        size_t at = v.find("%n", start);
-        out.push_back(v.substr(start, at == std::string::npos ? std::string::npos : at - start));
-        if (at == std::string::npos) return out;
-        start = at + 2;
-    }
 }
 
 // What a loaded picture shows, as one number.
@@ -53,13 +42,6 @@ uint64_t pictureSum(tavoTBild* b)
         Sys_UnlockImage(b->data, 0);
     }
     return sum;
-}
-
-tavoTLanguageFile tableOf(const TLanguage& l)
-{
-    tavoTLanguageFile t;
-    EXPECT_EQ(t.loadFromDisk(std::string(MORVELLE_DATA_DIR) + languageFolder(l) + "texts/codetexts.txt", "="), 1) << l.code;
-    return t;
 }
 
 }  // namespace
@@ -178,45 +160,6 @@ TEST_F(DialogFixture, OptionsLanguageRowSwitchesAtOnceAndSaves)
 }
 
 namespace {
-
-// The texts the frame of a state dump drew, in drawing order.
-std::vector<std::string> drawnTexts(const std::string& json)
-{
-    std::vector<std::string> out;
-    size_t at = json.find("\"textsDrawn\":[");
-    if (at == std::string::npos) return out;
-    at += 14;
-    while (at < json.size() && json[at] == '"') {
-        std::string s;
-        for (++at; at < json.size() && json[at] != '"'; ++at) {
-            if (json[at] == '\\' && at + 1 < json.size()) ++at;
-            s += json[at];
-        }
-        out.push_back(s);
-        at += 1;
-        if (at < json.size() && json[at] == ',') ++at;
-    }
-    return out;
-}
-
-// Lines of one language's table that the other language's table does not also hold.
-std::set<std::string> linesOnlyIn(const TLanguage& l, const TLanguage& other)
-{
-    std::set<std::string> mine, theirs;
-    for (const auto& [k, v] : tableOf(l).lang)
-        for (const std::string& line : linesOf(v)) mine.insert(line);
-    for (const auto& [k, v] : tableOf(other).lang)
-        for (const std::string& line : linesOf(v)) theirs.insert(line);
-    std::set<std::string> only;
-    for (const std::string& line : mine)
-        if (line.size() > 1 && !theirs.count(line)) {
-            only.insert(line);
-            only.insert(utf8UpperCase(line));
-        }
-    // The language row names every language in its own language.
-    for (const TLanguage& each : gameLanguages()) only.erase(each.name);
-    return only;
-}
 
 // Runs `script` with the environment's language variables set as given, the others unset.
 int runWithLocale(const std::map<std::string, std::string>& env, const std::string& script, const std::string& dir,

@@ -91,7 +91,7 @@ int playerMenu()
         if (p == g_currentPlayer) focusPrefer(512, rowY);
         const int focus = focusTarget(512, rowY, rowHW, rowHH, !closeKey && dialogTakesInput(pp));
         if (focus == FOCUS_PRESSED) g_currentPlayer = p;
-        if (focus != FOCUS_NONE) focusDrawRing(512, rowY, rowHW, rowHH);
+        if (focus != FOCUS_NONE) focusDrawRing(512, rowY, rowHW, rowHH, true);
         if (p != g_currentPlayer) {
             textAt(pl.Name, L, y, 0);
             textAt(std::to_string(pl.StoryLevel), M, y, 1);
