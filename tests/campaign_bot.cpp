@@ -58,7 +58,28 @@ int goalLeft(int kind)
     TSpieler* p = profile();
     return kind >= 1 && kind <= 5 ? p->getItemsLeftToDestroy(p->Level, kind) : 0;
 }
+
+// The run's seed, for the board's entry hook.
+unsigned s_runSeed = 0;
+// The refills' gem kinds switch every hundred frames.
+constexpr int REFILL_PHASE_FRAMES = 200;
+
+// Each board starts from the same random state and refill phase however the run got there, so a level's figure
+// depends on its own goals and board, not on the levels played before it in the same process.
+void seedLevel(int level)
+{
+    Sys_SeedRnd(levelSeed(s_runSeed, level));
+    g_frameCount += (REFILL_PHASE_FRAMES - g_frameCount % REFILL_PHASE_FRAMES) % REFILL_PHASE_FRAMES;
+}
+
+void enterSeeded(int id, int param1)
+{
+    if (id == SCENE_MATCH3) seedLevel(profile()->Level);
+    dispatchEnterScene(id, param1);
+}
 }  // namespace
+
+unsigned levelSeed(unsigned seed, int level) { return seed * 2654435761u + unsigned(level) * 40503u + 17u; }
 
 bool CampaignBot::startOnBoard(const std::string& dataRoot, const std::string& saveDir, unsigned seed, int level)
 {
@@ -71,6 +92,9 @@ bool CampaignBot::startOnBoard(const std::string& dataRoot, const std::string& s
     opt.skipSingleInstance = true;
     if (startGame(opt) >= 0) return false;
     Sys_SetFrameUnseen(true);
+    s_runSeed = seed;
+    installSceneDispatch({enterSeeded, dispatchLeaveScene});
+    seedLevel(level);
     enterBoardDirectly(level);
     return true;
 }
@@ -325,6 +349,7 @@ BotLevelResult CampaignBot::playBoard()
     r_ = BotLevelResult{};
     r_.level = p->Level;
     r_.seed = seed_;
+    rng_.seed(levelSeed(seed_, p->Level));
     lastMove_ = -1000;
     lastPowerUp_ = -100000;
     rest_ = 0;

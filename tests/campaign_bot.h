@@ -31,9 +31,12 @@ struct BotLevelResult {
     int meteorHits = 0;
 };
 
+// The random seed of `level`'s board and of the bot's choices on it in a run seeded `seed`.
+unsigned levelSeed(unsigned seed, int level);
+
 class CampaignBot {
 public:
-    explicit CampaignBot(unsigned seed) : seed_(seed), rng_(seed * 2654435761u + 17u) {}
+    explicit CampaignBot(unsigned seed) : seed_(seed), rng_(seed) {}
 
     // Starts the headless game in this process, seeded, and puts profile slot 1 on `level`'s board.
     static bool startOnBoard(const std::string& dataRoot, const std::string& saveDir, unsigned seed, int level);

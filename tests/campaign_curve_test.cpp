@@ -127,6 +127,23 @@ TEST(CampaignCurve, ASampleOfLevelsIsWonAndKeepsTheChapterOrder)
     EXPECT_GT(median(7, 10), 1.5 * median(0, 3)) << "levels 64-80 against levels 8-24";
 }
 
+// A level plays the same game whichever level came before it in the run, so retuning one level's goals leaves the
+// figures of the others alone.
+TEST(CampaignCurve, ALevelsGameDoesNotHangOnTheLevelBefore)
+{
+    std::vector<BotLevelResult> a = playCampaign(MORVELLE_DATA_DIR, scratchDir("curve-a"), 3, {2, 4});
+    std::vector<BotLevelResult> b = playCampaign(MORVELLE_DATA_DIR, scratchDir("curve-b"), 3, {3, 4});
+    ASSERT_EQ(a.size(), 2u);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_TRUE(a[1].won && b[1].won);
+    EXPECT_EQ(a[1].moves, b[1].moves);
+    EXPECT_EQ(a[1].points, b[1].points);
+    EXPECT_NEAR(a[1].seconds, b[1].seconds, 1) << "the play clock's one-second tick carries its phase across levels";
+    std::vector<BotLevelResult> other = playCampaign(MORVELLE_DATA_DIR, scratchDir("curve-c"), 4, {3, 4});
+    ASSERT_EQ(other.size(), 2u);
+    EXPECT_FALSE(other[1].moves == b[1].moves && other[1].points == b[1].points) << "another seed, another game";
+}
+
 TEST(CampaignCurve, TheWholeCampaignInOneProcessStaysFlat)
 {
     if (!std::getenv("MORVELLE_SOAK")) GTEST_SKIP() << "set MORVELLE_SOAK to play all 80 levels in one process (long)";
