@@ -1,6 +1,8 @@
 // Where each text of the table is drawn and how much room it has there.
 #include "frontend/text_boxes.h"
 
+#include "frontend/letter_grid.h"
+
 namespace {
 constexpr int SMALL_BODY = POPUP_SMALL_W - 2 * POPUP_BODY_MARGIN;
 constexpr int BIG_BODY = POPUP_BIG_W - 2 * POPUP_BODY_MARGIN;
@@ -89,9 +91,9 @@ const std::vector<TTextBox>& textBoxes()
         {"resumegame", F::Text, GLASS, 1, 0},
         {"wantresume", F::Text, SMALL_BODY, 3, 0},
         {"enterplayername", F::Text, BIG_BODY, 1, 0},
-        // The name entry's letter grid: its function keys span three and four cells of 40, the hint the paper.
-        {"gridspace", F::Text, 3 * 40 - 4, 1, 0},
-        {"griddelete", F::Text, 4 * 40 - 4, 1, 0},
+        // The name entry's letter grid: its function keys span several cells, the hint the paper.
+        {"gridspace", F::Text, (int)(GRID_SPACE_SPAN * GRID_CELL_W - GRID_KEY_MARGIN), 1, 0},
+        {"griddelete", F::Text, (int)(GRID_DELETE_SPAN * GRID_CELL_W - GRID_KEY_MARGIN), 1, 0},
         {"gridhint", F::Text, 430, 1, 0},
         // Score board columns and options.
         {"rank", F::Text, TABLE_COLUMN, 1, 0},

@@ -14,6 +14,7 @@
 #include "framework/scene.h"
 #include "framework/script_input.h"
 #include "frontend/focus.h"
+#include "frontend/letter_grid.h"
 #include "match3/scene_match3.h"
 #include "tests/harness_support.h"
 #include "tests/language_support.h"
@@ -24,8 +25,6 @@ constexpr unsigned SEED = 7;
 constexpr int MENU_START_X = 905, MENU_PLAYER_X = 115, MENU_CHAMPIONS_X = 355, MENU_OPTIONS_X = 663, MENU_BUTTON_Y = 666;
 constexpr int CLOSE_X = 937, CLOSE_Y = 29;
 constexpr int MANAGER_NEW_X = 323, MANAGER_OK_X = 512, MANAGER_BUTTON_Y = 584;
-// the letter grid of the name entry: ten columns of letters from A, as the player sees them
-constexpr float GRID_LEFT = 332, GRID_TOP = 318, GRID_CELL_W = 40, GRID_CELL_H = 36;
 
 bool sceneReady(int id)
 {
@@ -102,7 +101,7 @@ struct Hands {
         for (char c : letters) {
             const int i = std::toupper((unsigned char)c) - 'A';
             const bool lower = std::islower((unsigned char)c);
-            const float shiftX = GRID_LEFT + GRID_CELL_W * 1.5f, shiftY = GRID_TOP + GRID_CELL_H * 3;
+            const float shiftX = GRID_LEFT + GRID_CELL_W * (float)GRID_SHIFT_SPAN / 2, shiftY = gridCellY(3 * GRID_COLUMNS);
             // the shift key turns the grid to the case wanted
             const bool gridLower = lowerGrid;
             if (lower != gridLower) {
@@ -110,7 +109,7 @@ struct Hands {
                 confirm();
                 lowerGrid = lower;
             }
-            focusTo(GRID_LEFT + GRID_CELL_W * ((float)(i % 10) + 0.5f), GRID_TOP + GRID_CELL_H * (float)(i / 10), 8);
+            focusTo(gridCellX(i), gridCellY(i), 8);
             confirm();
         }
         s.at("pad start");

@@ -12,6 +12,7 @@
 #include "framework/input.h"
 #include "frontend/dialogs/dialogs.h"
 #include "frontend/focus.h"
+#include "frontend/letter_grid.h"
 #include "frontend/popup.h"
 #include "frontend/sound_handler.h"
 #include "platform/sys.h"
@@ -44,8 +45,6 @@ void typeInto(std::string& name, int ch)
 }
 
 // The on-screen letters for a player without a keyboard: three rows of letters and signs, then shift, space, delete.
-constexpr int GRID_COLUMNS = 10;
-constexpr float GRID_LEFT = 332, GRID_TOP = 318, GRID_CELL_W = 40, GRID_CELL_H = 36;
 constexpr char GRID_UPPER[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ-.'!";
 constexpr char GRID_LOWER[] = "abcdefghijklmnopqrstuvwxyz-.'!";
 constexpr int GRID_LETTERS = 30;
@@ -61,7 +60,9 @@ struct TGridKey {
     const char* captionKey;
 };
 constexpr TGridKey kGridKeys[] = {
-    {GRID_SHIFT, 0, 3, nullptr}, {GRID_SPACE, 3, 3, "gridspace"}, {GRID_DELETE, 6, 4, "griddelete"}};
+    {GRID_SHIFT, 0, GRID_SHIFT_SPAN, nullptr},
+    {GRID_SPACE, GRID_SHIFT_SPAN, GRID_SPACE_SPAN, "gridspace"},
+    {GRID_DELETE, GRID_SHIFT_SPAN + GRID_SPACE_SPAN, GRID_DELETE_SPAN, "griddelete"}};
 // the grid shows from a pad or an arrow in this entry on, and stays until the entry ends
 bool s_gridShown = false;
 bool s_gridLower = false;
@@ -96,16 +97,15 @@ int letterGrid(tavoTPopup& p)
     const char* letters = s_gridLower ? GRID_LOWER : GRID_UPPER;
     int chosen = 0;
     for (int i = 0; i < GRID_LETTERS; ++i) {
-        const float x = GRID_LEFT + GRID_CELL_W * ((float)(i % GRID_COLUMNS) + 0.5f);
-        const float y = GRID_TOP + GRID_CELL_H * (float)(i / GRID_COLUMNS);
-        if (gridKey(p, std::string(1, letters[i]), x, y, GRID_CELL_W / 2 - 2)) chosen = (unsigned char)letters[i];
+        if (gridKey(p, std::string(1, letters[i]), gridCellX(i), gridCellY(i), (GRID_CELL_W - GRID_KEY_MARGIN) / 2))
+            chosen = (unsigned char)letters[i];
     }
     const float y = GRID_TOP + GRID_CELL_H * (float)(GRID_LETTERS / GRID_COLUMNS);
     textCentred(text("gridhint"), 512, y + GRID_HINT_DROP);
     for (const TGridKey& k : kGridKeys) {
         const float x = GRID_LEFT + GRID_CELL_W * ((float)k.column + (float)k.span / 2);
         const std::string caption = k.captionKey ? text(k.captionKey) : (s_gridLower ? "ABC" : "abc");
-        if (!gridKey(p, caption, x, y, GRID_CELL_W * (float)k.span / 2 - 2)) continue;
+        if (!gridKey(p, caption, x, y, (GRID_CELL_W * (float)k.span - GRID_KEY_MARGIN) / 2)) continue;
         if (k.action == GRID_SHIFT) s_gridLower = !s_gridLower;
         else chosen = k.action == GRID_SPACE ? ' ' : CHAR_BACKSPACE;
     }
