@@ -18,6 +18,7 @@
 #include "match3/scene_match3.h"
 #include "platform/sys.h"
 #include "powerups/powerups.h"
+#include "tests/rehearsal.h"
 
 namespace {
 constexpr float PARK_X = 10, PARK_Y = 400;   // column 1 never holds a cell, and no button lies there
@@ -83,15 +84,7 @@ unsigned levelSeed(unsigned seed, int level) { return seed * 2654435761u + unsig
 
 bool CampaignBot::startOnBoard(const std::string& dataRoot, const std::string& saveDir, unsigned seed, int level)
 {
-    GameOptions opt;
-    opt.headless = true;
-    opt.seeded = true;
-    opt.seed = seed;
-    opt.dataRoot = dataRoot;
-    opt.saveDir = saveDir;
-    opt.skipSingleInstance = true;
-    if (startGame(opt) >= 0) return false;
-    Sys_SetFrameUnseen(true);
+    if (startRehearsal(dataRoot, saveDir, seed) >= 0) return false;
     s_runSeed = seed;
     installSceneDispatch({enterSeeded, dispatchLeaveScene});
     seedLevel(level);

@@ -20,6 +20,7 @@
 #include "match3/scene_match3.h"
 #include "framework/script_input.h"
 #include "platform/sys.h"
+#include "tests/rehearsal.h"
 
 // Writes `script` to dir + name + ".txt" and runs the harness on it with `args`; its output goes to dir + name + ".out".
 // Returns the harness's exit status, -1 when it did not end normally.
@@ -31,22 +32,6 @@ inline int runHarnessScript(const std::string& args, const std::string& script, 
                       name + ".out 2>&1";
     int rc = std::system(cmd.c_str());
     return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-}
-
-// Starts the game in this process as the harness runs it, for a rehearsal whose inputs are written down as a script:
-// headless, seeded, and drawing nothing, since only the replay through the harness takes shots.
-inline int startRehearsal(const std::string& dataRoot, const std::string& saveDir, unsigned seed)
-{
-    GameOptions opt;
-    opt.headless = true;
-    opt.seeded = true;
-    opt.seed = seed;
-    opt.dataRoot = dataRoot;
-    opt.saveDir = saveDir;
-    opt.skipSingleInstance = true;
-    int rc = startGame(opt);
-    Sys_SetFrameUnseen(true);
-    return rc;
 }
 
 // The whole number after the first "key": of a state dump; -12345 when there is none.
