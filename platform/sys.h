@@ -40,6 +40,20 @@ void Sys_Flip(int sync);
 // Reads the presented logical picture (1024 x 768 RGBA, 0xAARRGGBB per pixel).
 bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height);
 bool Sys_SaveScreenshot(const std::string& path);
+// How frames reach the screen. PAINT_CHANGES: a frame whose draw list equals the last one is neither painted nor
+// presented, and where the window's own surface is the target only the changed rectangles are. PAINT_FULL paints
+// and presents every frame whole (MORVELLE_PAINT=full at start-up).
+enum SysPaintMode { PAINT_CHANGES = 0, PAINT_FULL = 1 };
+void Sys_SetPaintMode(int mode);
+int Sys_PaintMode();
+struct SysPaintStats {
+    long frames = 0;      // frames flipped while the picture is seen
+    long unchanged = 0;   // neither painted nor presented
+    long inParts = 0;     // painted and presented in changed rectangles
+    long whole = 0;       // painted and presented whole
+    double partArea = 0;  // share of the screen the rectangles of the in-parts frames covered, summed
+};
+const SysPaintStats& Sys_PaintStats();
 // Headless only: while set, frames are not rasterised (the game's logic runs just the same), so scripted runs pay
 // only for the frames they take pictures of; reading such a frame's screen fails.
 void Sys_SetFrameUnseen(bool unseen);

@@ -344,6 +344,12 @@ static bool unseen() { return s_unseen && sysi::headless; }
 
 void Sys_SetFrameUnseen(bool u) { s_unseen = u; }
 
+static int s_paintMode = PAINT_CHANGES;
+static SysPaintStats s_paintStats;
+void Sys_SetPaintMode(int mode) { s_paintMode = mode == PAINT_FULL ? PAINT_FULL : PAINT_CHANGES; }
+int Sys_PaintMode() { return s_paintMode; }
+const SysPaintStats& Sys_PaintStats() { return s_paintStats; }
+
 void Sys_Cls()
 {
     if (!sysi::renderer || unseen()) return;
