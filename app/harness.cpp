@@ -1,4 +1,5 @@
 // Headless harness: runs the real game frame by frame from a script of input events, writes shots and state dumps.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -88,8 +89,25 @@ void applyInput(const Event& e) { applyScriptInput(e.verb, e.args, e.rest); }
 int usage()
 {
     std::fprintf(stderr, "usage: morvelle-harness [--data DIR] [--save DIR] [--seed N] [--frames N] [--script FILE] "
-                         "[--board N] [--dev] [--draw-all]\n");
+                         "[--board N] [--dev] [--draw-all] [--frame-hashes FILE]\n");
     return 2;
+}
+
+// "PASS SCENE HOW SHARE HASH": HOW is u (unchanged, not painted), p (painted and presented in parts, SHARE the
+// per-mille of the screen they covered) or w (whole); HASH is FNV-1a of the presented logical picture.
+void writeFrameHash(std::ofstream& out, long pass)
+{
+    static SysPaintStats before;
+    const SysPaintStats& now = Sys_PaintStats();
+    char how = now.unchanged > before.unchanged ? 'u' : now.inParts > before.inParts ? 'p' : now.whole > before.whole ? 'w' : '-';
+    long share = std::lround((now.partArea - before.partArea) * 1000);
+    before = now;
+    std::vector<uint32_t> px;
+    int w = 0, h = 0;
+    uint64_t hash = 14695981039346656037ull;
+    if (Sys_ReadPresentedPicture(px, w, h))
+        for (uint32_t c : px) hash = (hash ^ c) * 1099511628211ull;
+    out << pass << " " << g_scene << " " << how << " " << share << " " << std::hex << hash << std::dec << "\n";
 }
 }
 
@@ -103,7 +121,7 @@ int main(int argc, char** argv)
     int board = 0;
     bool dev = false;
     bool drawAll = false;
-    std::string script;
+    std::string script, hashFile;
     opt.args.push_back(argv[0]);
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -121,6 +139,7 @@ int main(int argc, char** argv)
         else if (a == "--board" && value(v)) board = std::atoi(v.c_str());
         else if (a == "--dev") dev = true;
         else if (a == "--draw-all") drawAll = true;
+        else if (a == "--frame-hashes" && value(v)) hashFile = v;
         else return usage();
     }
 
@@ -150,6 +169,17 @@ int main(int argc, char** argv)
     int status = startGame(opt);
     if (status >= 0) return status;
     if (dev) g_devMode = 1;
+    // every frame drawn, and a line per frame: how it was painted and a hash of what the window then showed
+    std::ofstream hashes;
+    if (!hashFile.empty()) {
+        hashes.open(hashFile);
+        if (!hashes) {
+            std::fprintf(stderr, "morvelle-harness: cannot write %s\n", hashFile.c_str());
+            return 2;
+        }
+        drawAll = true;
+        Sys_KeepPresentedPicture(true);
+    }
     if (board > 0) enterBoardDirectly(board);
     bool stop = false;
     for (long pass = 1; !stop && (frames < 0 || pass <= frames); ++pass) {
@@ -166,6 +196,7 @@ int main(int argc, char** argv)
                 if (e->verb == "shot" && !Sys_SaveScreenshot(e->args[0]))
                     std::fprintf(stderr, "morvelle-harness: cannot write %s\n", e->args[0].c_str());
         });
+        if (hashes.is_open()) writeFrameHash(hashes, pass);
         for (const Event* e : now) {
             if (e->verb == "dump") {
                 std::ofstream out(e->args[0]);

@@ -7,5 +7,6 @@ set(PLATFORM_SOURCES
   platform/sys_pad.cpp
   platform/sys_files.cpp
   platform/sys_misc.cpp
+  platform/sys_paint.cpp
   platform/sys_process.cpp
 )

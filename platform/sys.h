@@ -54,6 +54,10 @@ struct SysPaintStats {
     double partArea = 0;  // share of the screen the rectangles of the in-parts frames covered, summed
 };
 const SysPaintStats& Sys_PaintStats();
+// Tests of the painting: while kept, every present also copies what it shows (a whole frame, or only its
+// rectangles) into a picture of the window, read back at logical resolution like Sys_ReadScreen.
+void Sys_KeepPresentedPicture(bool keep);
+bool Sys_ReadPresentedPicture(std::vector<uint32_t>& pixels, int& width, int& height);
 // Headless only: while set, frames are not rasterised (the game's logic runs just the same), so scripted runs pay
 // only for the frames they take pictures of; reading such a frame's screen fails.
 void Sys_SetFrameUnseen(bool unseen);
@@ -137,6 +141,8 @@ struct SysImage {
     std::string source;                          // file the pixels come from; "" keeps them in memory
     int cellW = 0, cellH = 0, firstCell = 0;     // how an animation strip was cut
     bool pixelsRead = false;                     // the game reads these pixels: keep the CPU copy
+    uint64_t serial = 0;                         // never reused, so a new picture at a freed one's address differs
+    uint32_t edits = 0;                          // unlocks so far: a frame drawn after one shows new pixels
     ~SysImage();
     int frameCount() const { return (int)frames.size(); }
 };

@@ -46,14 +46,12 @@ static void updateMatrix()
     s_state.tform_jy = Sys_Cos(r) * s_state.tform_scale_y;
 }
 
-static void applyClip()
+// The viewport as the clip of the commands drawn now; nullptr when it is the whole screen.
+static const SDL_Rect* currentClip(SDL_Rect& clip)
 {
-    if (!sysi::renderer) return;
-    SDL_Rect clip{(int)s_state.viewport_x, (int)s_state.viewport_y, (int)s_state.viewport_w, (int)s_state.viewport_h};
-    if (clip.x == 0 && clip.y == 0 && clip.w >= (int)s_logicalW && clip.h >= (int)s_logicalH)
-        SDL_RenderSetClipRect(sysi::renderer, nullptr);
-    else
-        SDL_RenderSetClipRect(sysi::renderer, &clip);
+    clip = SDL_Rect{(int)s_state.viewport_x, (int)s_state.viewport_y, (int)s_state.viewport_w, (int)s_state.viewport_h};
+    if (clip.x == 0 && clip.y == 0 && clip.w >= (int)s_logicalW && clip.h >= (int)s_logicalH) return nullptr;
+    return &clip;
 }
 
 void Sys_ResetState()
@@ -64,7 +62,6 @@ void Sys_ResetState()
     s_state.viewport_w = s_logicalW;
     s_state.viewport_h = s_logicalH;
     updateMatrix();
-    applyClip();
 }
 
 void Sys_SetColor(float r, float g, float b)
@@ -112,7 +109,6 @@ void Sys_SetViewport(float x, float y, float w, float h)
     s_state.viewport_y = y;
     s_state.viewport_w = w;
     s_state.viewport_h = h;
-    applyClip();
 }
 
 void Sys_SetOrigin(float x, float y)
@@ -184,6 +180,19 @@ bool Sys_ModeExists(int width, int height, int depth, int hz)
             (hz == 0 || m.hz == hz || m.hz == 0))
             return true;
     return false;
+}
+
+// Tells the draw list where the logical picture SDL's renderer is set to lies in the output.
+static void updatePaintSpace()
+{
+    if (!sysi::renderer) return;
+    SDL_Rect vp;
+    SDL_RenderGetViewport(sysi::renderer, &vp);
+    float sx = 1, sy = 1;
+    SDL_RenderGetScale(sysi::renderer, &sx, &sy);
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
+    sysi::setPaintSpace({(int)s_logicalW, (int)s_logicalH, (float)vp.x, (float)vp.y, sx, sy, ow, oh});
 }
 
 // Full screen is asked of the window manager, but without one (a bare X session) nobody grants it and the
@@ -261,10 +270,14 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
         SDL_RenderSetLogicalSize(sysi::renderer, width, height);
         s_logicalW = (float)width;
         s_logicalH = (float)height;
+        // the software renderer draws into the window's own surface, which keeps its pixels between presents
+        sysi::setPaintTarget(SDL_GetRendererInfo(sysi::renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE));
+        updatePaintSpace();
         // going full screen after the renderer exists lets it follow the new size
         if (full) setFullscreen(true, width, height);
     } else {
         setFullscreen(full, width, height);
+        sysi::windowExposed();
     }
     Sys_ResetState();
     return true;
@@ -275,11 +288,13 @@ bool Sys_DisplayOpen() { return sysi::renderer != nullptr; }
 void sysi::windowResized()
 {
     if (sysi::renderer) SDL_RenderSetLogicalSize(sysi::renderer, (int)s_logicalW, (int)s_logicalH);
-    applyClip();
+    updatePaintSpace();
+    sysi::windowExposed();
 }
 
 void sysDisplayShutdown()
 {
+    sysi::paintShutdown();
     if (sysi::renderer) SDL_DestroyRenderer(sysi::renderer);
     if (sysi::window) SDL_DestroyWindow(sysi::window);
     sysi::renderer = nullptr;
@@ -295,6 +310,7 @@ void Sys_SetLogicalSize(float width, float height)
     s_state.vres_width = width;
     s_state.vres_height = height;
     if (sysi::renderer) SDL_RenderSetLogicalSize(sysi::renderer, (int)width, (int)height);
+    updatePaintSpace();
     if (sysi::window) {
         int w, h;
         SDL_GetWindowSize(sysi::window, &w, &h);
@@ -344,50 +360,52 @@ static bool unseen() { return s_unseen && sysi::headless; }
 
 void Sys_SetFrameUnseen(bool u) { s_unseen = u; }
 
-static int s_paintMode = PAINT_CHANGES;
-static SysPaintStats s_paintStats;
-void Sys_SetPaintMode(int mode) { s_paintMode = mode == PAINT_FULL ? PAINT_FULL : PAINT_CHANGES; }
-int Sys_PaintMode() { return s_paintMode; }
-const SysPaintStats& Sys_PaintStats() { return s_paintStats; }
-
 void Sys_Cls()
 {
     if (!sysi::renderer || unseen()) return;
-    SDL_SetRenderDrawColor(sysi::renderer, (Uint8)s_state.clscolor_red, (Uint8)s_state.clscolor_green,
-                           (Uint8)s_state.clscolor_blue, 255);
-    SDL_RenderClear(sysi::renderer);
+    sysi::recordClear(s_state.clscolor_red, s_state.clscolor_green, s_state.clscolor_blue);
+}
+
+// Nobody sees a minimised or hidden window: its frames are not painted, and it is painted whole when it comes back.
+static bool windowHidden()
+{
+    return !sysi::headless && sysi::window &&
+           (SDL_GetWindowFlags(sysi::window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
 }
 
 void Sys_Flip(int)
 {
     sysi::giveBackNow();
-    if (unseen()) {
+    if (!sysi::renderer || unseen() || windowHidden()) {
+        sysi::dropFrame();
         Sys_PumpEvents();
         return;
     }
-    if (sysi::renderer) SDL_RenderPresent(sysi::renderer);
-    if (sysi::renderer && s_finishFrame) s_finishFrame();
+    sysi::paintFrame(false);
+    sysi::presentFrame(s_finishFrame);
     Sys_PumpEvents();
 }
 
-bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height)
+// The whole target in output pixels.
+static bool readTarget(std::vector<uint32_t>& full, int& ow, int& oh)
 {
-    if (!sysi::renderer || unseen()) return false;
-    int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
-    std::vector<uint32_t> full((size_t)ow * (size_t)oh);
+    full.assign((size_t)ow * (size_t)oh, 0);
     SDL_RenderSetClipRect(sysi::renderer, nullptr);
+    return SDL_RenderReadPixels(sysi::renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, full.data(), ow * 4) == 0;
+}
+
+// The logical picture sits letterboxed inside the output: sample it back at logical resolution.
+static void sampleLogical(const std::vector<uint32_t>& full, int ow, int oh, std::vector<uint32_t>& pixels, int& width,
+                          int& height)
+{
     SDL_Rect vp;
     SDL_RenderGetViewport(sysi::renderer, &vp);
     float sx = 1, sy = 1;
     SDL_RenderGetScale(sysi::renderer, &sx, &sy);
-    int rc = SDL_RenderReadPixels(sysi::renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, full.data(), ow * 4);
-    applyClip();
-    if (rc != 0) return false;
     width = (int)s_logicalW;
     height = (int)s_logicalH;
     pixels.assign((size_t)width * (size_t)height, 0xFF000000u);
-    // the logical picture sits letterboxed inside the output: sample it back at logical resolution
     for (int y = 0; y < height; ++y) {
         int py = (int)((vp.y + y + 0.5f) * sy);
         if (py < 0 || py >= oh) continue;
@@ -397,6 +415,63 @@ bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height)
             pixels[(size_t)y * width + x] = full[(size_t)py * ow + px] | 0xFF000000u;
         }
     }
+}
+
+bool Sys_ReadScreen(std::vector<uint32_t>& pixels, int& width, int& height)
+{
+    if (!sysi::renderer || unseen()) return false;
+    sysi::paintFrame(true);
+    std::vector<uint32_t> full;
+    int ow = 0, oh = 0;
+    if (!readTarget(full, ow, oh)) return false;
+    sampleLogical(full, ow, oh, pixels, width, height);
+    return true;
+}
+
+// What the window shows: the target's pixels as far as they were presented.
+static bool s_keepPresented = false;
+static std::vector<uint32_t> s_presented;
+static int s_presentedW = 0, s_presentedH = 0;
+
+void Sys_KeepPresentedPicture(bool keep)
+{
+    s_keepPresented = keep;
+    s_presented.clear();
+}
+
+void sysi::keepPresented(bool whole, const std::vector<SDL_Rect>& rects)
+{
+    if (!s_keepPresented || !sysi::renderer) return;
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
+    SDL_Surface* surface = whole ? nullptr : SDL_GetWindowSurface(sysi::window);
+    if (whole || ow != s_presentedW || oh != s_presentedH || s_presented.empty() || !surface ||
+        SDL_BYTESPERPIXEL(surface->format->format) != 4 || surface->w != ow || surface->h != oh) {
+        std::vector<uint32_t> full;
+        if (!readTarget(full, ow, oh)) return;
+        s_presented.swap(full);
+        s_presentedW = ow;
+        s_presentedH = oh;
+        return;
+    }
+    // the software renderer's target is the window's surface: its rectangles are read straight from it
+    SDL_LockSurface(surface);
+    for (const SDL_Rect& r : rects)
+        for (int y = std::max(0, r.y); y < std::min(oh, r.y + r.h); ++y) {
+            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) + (size_t)y * surface->pitch);
+            for (int x = std::max(0, r.x); x < std::min(ow, r.x + r.w); ++x) {
+                Uint8 cr, cg, cb;
+                SDL_GetRGB(row[x], surface->format, &cr, &cg, &cb);
+                s_presented[(size_t)y * ow + x] = 0xFF000000u | ((uint32_t)cr << 16) | ((uint32_t)cg << 8) | cb;
+            }
+        }
+    SDL_UnlockSurface(surface);
+}
+
+bool Sys_ReadPresentedPicture(std::vector<uint32_t>& pixels, int& width, int& height)
+{
+    if (!sysi::renderer || s_presented.empty()) return false;
+    sampleLogical(s_presented, s_presentedW, s_presentedH, pixels, width, height);
     return true;
 }
 
@@ -512,9 +587,12 @@ void Sys_DrawImage(const SysImage* img, float x, float y, int frame)
     if (!t) return;
     // an opaque picture drawn at full strength replaces what lies below: blending would change nothing
     bool replaces = kind == KIND_OPAQUE && (mask || (s_state.blend_mode == BLEND_ALPHA && c.a == 255));
-    SDL_SetTextureBlendMode(t, replaces ? SDL_BLENDMODE_NONE : sdlBlend());
-    static const int idx[6] = {0, 1, 2, 0, 2, 3};
-    SDL_RenderGeometry(sysi::renderer, t, vtx, 4, idx, 6);
+    // which picture, which of its edits and frames, and which of its two textures
+    uint64_t key = img->serial * 0x9E3779B97F4A7C15ull ^ ((uint64_t)img->edits << 32) ^ ((uint64_t)frame << 1) ^
+                   (uint64_t)(mask && kind == KIND_SOFT);
+    SDL_Rect clip;
+    bool exact = s_state.tform_rot == 0 && s_state.tform_scale_x == 1 && s_state.tform_scale_y == 1;
+    sysi::recordGeometry(t, key, replaces ? SDL_BLENDMODE_NONE : sdlBlend(), vtx, 4, currentClip(clip), exact);
 }
 
 static void drawPolygon(const std::vector<SDL_FPoint>& pts)
@@ -522,15 +600,9 @@ static void drawPolygon(const std::vector<SDL_FPoint>& pts)
     if (!sysi::renderer || unseen() || pts.size() < 3) return;
     SDL_Color c = vertexColor();
     std::vector<SDL_Vertex> v;
-    std::vector<int> idx;
     for (const SDL_FPoint& p : pts) v.push_back({p, c, {0, 0}});
-    for (int i = 1; i + 1 < (int)pts.size(); ++i) {
-        idx.push_back(0);
-        idx.push_back(i);
-        idx.push_back(i + 1);
-    }
-    SDL_SetRenderDrawBlendMode(sysi::renderer, sdlBlend());
-    SDL_RenderGeometry(sysi::renderer, nullptr, v.data(), (int)v.size(), idx.data(), (int)idx.size());
+    SDL_Rect clip;
+    sysi::recordGeometry(nullptr, 0, sdlBlend(), v.data(), (int)v.size(), currentClip(clip), true);
 }
 
 void Sys_DrawLine(float x1, float y1, float x2, float y2)

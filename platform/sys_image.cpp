@@ -11,11 +11,6 @@
 
 #include "platform/sys_internal.h"
 
-void sysi::destroyTexture(SysTexture* t)
-{
-    if (t && sysi::renderer) SDL_DestroyTexture(reinterpret_cast<SDL_Texture*>(t));
-}
-
 SysImage::~SysImage()
 {
     sysi::giveBackLater();
@@ -233,7 +228,9 @@ bool Sys_DecodeImage(const std::vector<uint8_t>& bytes, int flags, int& w, int& 
 
 static SysImage* makeImage(int w, int h, int flags)
 {
+    static uint64_t s_serials = 0;
     SysImage* img = new SysImage();
+    img->serial = ++s_serials;
     img->width = w;
     img->height = h;
     img->flags = flags < 0 ? IMG_DEFAULT : flags;
@@ -322,6 +319,7 @@ void Sys_UnlockImage(SysImage* img, int frame)
     if (!img || frame < 0 || frame >= img->frameCount()) return;
     if (img->dirty.size() != img->frames.size()) img->dirty.assign(img->frames.size(), true);
     img->dirty[(size_t)frame] = true;
+    ++img->edits;
 }
 
 void Sys_SetImageHandle(SysImage* img, float x, float y)

@@ -99,6 +99,9 @@ void sysi::handleEvent(const SDL_Event& e)
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) s_appEvents.push_back(APP_FOCUS_GAINED);
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) s_close = true;
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) sysi::windowResized();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN ||
+            e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
+            sysi::windowExposed();
         break;
     default: break;
     }

@@ -13,6 +13,7 @@ extern std::string dataRoot;
 extern SDL_Window* window;
 extern SDL_Renderer* renderer;
 extern int rendererGeneration;
+// Destroyed once the frame that may still draw it is painted.
 void destroyTexture(SysTexture* t);
 // Gives a frame its pixels back when they were dropped after the texture was made; false when they are lost.
 bool framePixels(SysImage* img, int frame);
@@ -22,7 +23,33 @@ void handlePadEvent(const SDL_Event& e, std::deque<int>& appEvents);
 // Takes only the controllers' events from SDL's queue: a scripted run reads nothing else from it.
 void pumpPads(std::deque<int>& appEvents);
 bool videoReady();
+// The frame's draw list (sys_paint.cpp). windowSurface: the target is the window's own surface, which keeps its
+// pixels between presents and can be presented in parts.
+void setPaintTarget(bool windowSurface);
+// A logical picture in the output: output pixel = (offset + logical) * scale.
+struct PaintSpace {
+    int logicalW, logicalH;
+    float offsetX, offsetY, scaleX, scaleY;
+    int outputW, outputH;
+};
+// Drawing from now on is in this logical picture; SDL's renderer is set to it.
+void setPaintSpace(const PaintSpace& space);
+void recordClear(int r, int g, int b);
+// exact: a clip changes none of the pixels it leaves (an unscaled, unturned picture; a filled shape).
+void recordGeometry(SDL_Texture* texture, uint64_t textureKey, SDL_BlendMode blend, const SDL_Vertex* v, int n,
+                    const SDL_Rect* clip, bool exact);
+// Brings the target up to the draw list so far; forRead: the target's pixels are about to be read.
+void paintFrame(bool forRead);
+// Presents what paintFrame changed (nothing for a frame equal to the last) and starts the next list.
+void presentFrame(void (*finish)());
+// The frame will not be seen: nothing is painted and the next frame is painted whole.
+void dropFrame();
+void paintShutdown();
+// Copies what a present shows into the picture Sys_ReadPresentedPicture gives, while that is asked for.
+void keepPresented(bool whole, const std::vector<SDL_Rect>& rects);
 void windowResized();
+// The window's picture must be painted and presented whole again (shown again, exposed, restored).
+void windowExposed();
 // Pictures and sounds are large blocks freed in bursts (a scene leaving, a texture taking a picture's pixels);
 // the heap gives the freed pages back to the system at the next present.
 void giveBackLater();

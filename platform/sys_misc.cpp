@@ -57,6 +57,8 @@ void Sys_Init(const SysConfig& cfg)
             std::fprintf(stderr, "morvelle: no video: %s\n", SDL_GetError());
     }
     s_title = cfg.title;
+    // painting every frame whole: the way to tell a fault of the changed-rectangle painting from another
+    if (Sys_GetEnv("MORVELLE_PAINT") == "full") Sys_SetPaintMode(PAINT_FULL);
     sysAudioInit(cfg.headless);
 }
 

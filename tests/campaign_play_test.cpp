@@ -269,4 +269,9 @@ TEST(CampaignPlay, AFreshPlayerWinsTheFirstLevelAndTheNextStartCarriesOn)
                              "map-level2", "preview-besttime", "welcome-bob", "players", "champions", "quit", "again-menu",
                              "again-map", "again-preview"})
         EXPECT_GT(readFile(dir + name + ".png").size(), 1000u) << name;
+
+    // the whole first evening looks the same painted in changes only as painted whole
+    expectPaintingInChangesShowsTheSame("--data " MORVELLE_DATA_DIR " --save " + dir + "paint --seed 7 --frames " +
+                                            std::to_string(firstLast + 5),
+                                        dir + "paint", firstScript, dir, "paint");
 }

@@ -4,6 +4,8 @@
 
 #include <sys/wait.h>
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -24,12 +26,13 @@
 
 // Writes `script` to dir + name + ".txt" and runs the harness on it with `args`; its output goes to dir + name + ".out".
 // Returns the harness's exit status, -1 when it did not end normally.
+// env: variables for the run, "NAME=value ..." or "".
 inline int runHarnessScript(const std::string& args, const std::string& script, const std::string& dir,
-                            const std::string& name)
+                            const std::string& name, const std::string& env = "")
 {
     std::ofstream(dir + name + ".txt") << script;
-    std::string cmd = std::string(MORVELLE_HARNESS_BIN) + " --script " + dir + name + ".txt " + args + " > " + dir +
-                      name + ".out 2>&1";
+    std::string cmd = (env.empty() ? "" : "env " + env + " ") + std::string(MORVELLE_HARNESS_BIN) + " --script " + dir +
+                      name + ".txt " + args + " > " + dir + name + ".out 2>&1";
     int rc = std::system(cmd.c_str());
     return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
 }
@@ -173,3 +176,54 @@ inline bool dialogOpen(int id)
     return popupHandler->State == id && popupHandler->runtime == POPUP_RUNTIME_OPEN && popupHandler->direction == 1;
 }
 inline bool noDialog() { return popupHandler->runtime == 0; }
+
+// The run of `script` painted every frame whole against the run painted in changes only, on SDL's software renderer
+// (changed rectangles) and on GL (unchanged frames left alone): the pictures the window showed must agree frame by
+// frame. args must give --save a folder the runs may share: each run starts from a copy of it as it was. Prints how
+// each screen was painted.
+inline void expectPaintingInChangesShowsTheSame(const std::string& args, const std::string& saveDir,
+                                                const std::string& script, const std::string& dir, const std::string& name)
+{
+    std::system(("mkdir -p " + saveDir + " && rm -rf " + saveDir + ".start && cp -r " + saveDir + " " + saveDir + ".start").c_str());
+    for (const std::string renderer : {"software", "opengl"}) {
+        std::map<std::string, std::vector<std::string>> lines;
+        for (const std::string mode : {"full", "changes"}) {
+            std::system(("rm -rf " + saveDir + " && cp -r " + saveDir + ".start " + saveDir).c_str());
+            const std::string run = name + "-" + renderer + "-" + mode;
+            ASSERT_EQ(runHarnessScript(args + " --frame-hashes " + dir + run + ".hashes", script, dir, run,
+                                       "SDL_RENDER_DRIVER=" + renderer + " MORVELLE_PAINT=" + mode),
+                      0)
+                << run;
+            std::ifstream in(dir + run + ".hashes");
+            for (std::string l; std::getline(in, l);) lines[mode].push_back(l);
+        }
+        const std::vector<std::string>&whole = lines["full"], &changes = lines["changes"];
+        ASSERT_EQ(whole.size(), changes.size()) << renderer;
+        ASSERT_GT(whole.size(), 0u);
+        // "PASS SCENE HOW SHARE HASH"; per scene: frames, unchanged, in parts, whole, share of the screen in parts
+        std::map<int, std::array<double, 5>> perScene;
+        for (size_t i = 0; i < whole.size(); ++i) {
+            std::istringstream a(whole[i]), b(changes[i]);
+            long pa = 0, pb = 0;
+            int scene = 0, sceneB = 0;
+            std::string howA, howB, hashA, hashB;
+            double share = 0, shareA = 0;
+            a >> pa >> scene >> howA >> shareA >> hashA;
+            b >> pb >> sceneB >> howB >> share >> hashB;
+            ASSERT_EQ(pa, pb);
+            ASSERT_EQ(hashA, hashB) << renderer << ": frame " << pa << " (scene " << scene << ", painted " << howB
+                                    << ") shows another picture than when painted whole";
+            std::array<double, 5>& s = perScene[sceneB];
+            s[0] += 1;
+            s[1] += howB == "u";
+            s[2] += howB == "p";
+            s[3] += howB == "w";
+            s[4] += share / 1000;
+        }
+        for (const auto& [scene, s] : perScene)
+            std::printf("painting on %s, scene %d: %.0f frames, %.0f%% unchanged, %.0f%% in parts (%.1f%% of the screen "
+                        "each), %.0f%% whole\n",
+                        renderer.c_str(), scene, s[0], 100 * s[1] / s[0], 100 * s[2] / s[0],
+                        s[2] > 0 ? 100 * s[4] / s[2] : 0.0, 100 * s[3] / s[0]);
+    }
+}

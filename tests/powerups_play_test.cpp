@@ -202,6 +202,11 @@ TEST(PowerUpPlay, EachPowerUpUnlockedAndUsedByMouseAndAMeteorCaught)
     EXPECT_EQ(after.find("\"g_powerUpBusy\":0") != std::string::npos, true);
     for (const char* shot : {"tooltip", "removeline", "removesameitems", "throwexplosive", "replaceallitems", "meteor", "bombs"})
         EXPECT_GT(readFile(dir + shot + ".png").size(), 1000u) << shot;
+
+    // cascades, every power-up and the meteor look the same painted in changed rectangles as painted whole
+    expectPaintingInChangesShowsTheSame("--data " MORVELLE_DATA_DIR " --save " + dir + "paint --seed 4 --board 10 --dev --frames " +
+                                            std::to_string(last),
+                                        dir + "paint", s.text.str(), dir, "paint");
 }
 
 TEST(PowerUpPlay, TheBoardMenuAnswersWhileRemoveLineWaitsForItsRowAndAPickedRowLeavesNoSelection)
