@@ -102,7 +102,7 @@ void writeFrameHash(std::ofstream& out, long pass)
     char how = now.unchanged > before.unchanged ? 'u' : now.inParts > before.inParts ? 'p' : now.whole > before.whole ? 'w' : '-';
     long share = std::lround((now.partArea - before.partArea) * 1000);
     before = now;
-    std::vector<uint32_t> px;
+    static std::vector<uint32_t> px;
     int w = 0, h = 0;
     uint64_t hash = 14695981039346656037ull;
     if (Sys_ReadPresentedPicture(px, w, h))

@@ -390,7 +390,7 @@ void Sys_Flip(int)
 static bool readTarget(std::vector<uint32_t>& full, int& ow, int& oh)
 {
     SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
-    full.assign((size_t)ow * (size_t)oh, 0);
+    full.resize((size_t)ow * (size_t)oh);
     SDL_RenderSetClipRect(sysi::renderer, nullptr);
     return SDL_RenderReadPixels(sysi::renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, full.data(), ow * 4) == 0;
 }
@@ -405,7 +405,12 @@ static void sampleLogical(const std::vector<uint32_t>& full, int ow, int oh, std
     SDL_RenderGetScale(sysi::renderer, &sx, &sy);
     width = (int)s_logicalW;
     height = (int)s_logicalH;
-    pixels.assign((size_t)width * (size_t)height, 0xFF000000u);
+    pixels.resize((size_t)width * (size_t)height);
+    if (vp.x == 0 && vp.y == 0 && sx == 1 && sy == 1 && ow == width && oh == height) {
+        for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = full[i] | 0xFF000000u;
+        return;
+    }
+    std::fill(pixels.begin(), pixels.end(), 0xFF000000u);
     for (int y = 0; y < height; ++y) {
         int py = (int)((vp.y + y + 0.5f) * sy);
         if (py < 0 || py >= oh) continue;
@@ -447,9 +452,7 @@ void sysi::keepPresented(bool whole, const std::vector<SDL_Rect>& rects)
     SDL_Surface* surface = whole ? nullptr : SDL_GetWindowSurface(sysi::window);
     if (whole || ow != s_presentedW || oh != s_presentedH || s_presented.empty() || !surface ||
         SDL_BYTESPERPIXEL(surface->format->format) != 4 || surface->w != ow || surface->h != oh) {
-        std::vector<uint32_t> full;
-        if (!readTarget(full, ow, oh)) return;
-        s_presented.swap(full);
+        if (!readTarget(s_presented, ow, oh)) return;
         s_presentedW = ow;
         s_presentedH = oh;
         return;
