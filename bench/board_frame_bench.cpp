@@ -31,6 +31,8 @@ void startOnce()
     enterBoardDirectly(40);
     for (int i = 0; i < 200; ++i) mainLoopPass(false);
     s_fullScreen = Sys_LoadImage("data/bg/menubg.jpg");
+    // these frames measure painting whole frames; the ones in changes say so
+    Sys_SetPaintMode(PAINT_FULL);
 }
 
 double threadCpuMs()
@@ -106,6 +108,18 @@ static void BM_BoardFrameWithEffects(benchmark::State& state)
     measure(state, [count] { topUp(count); }, [] { mainLoopPass(false); });
 }
 BENCHMARK(BM_BoardFrameWithEffects)->Arg(kCascadePeakEffects)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same frames painted as the game paints them: an unchanged frame is left alone, on the software renderer only
+// the changed rectangles are painted. With no effects the board rests and shows the same frame again and again.
+static void BM_BoardFrameInChanges(benchmark::State& state)
+{
+    startOnce();
+    int count = (int)state.range(0);
+    Sys_SetPaintMode(PAINT_CHANGES);
+    measure(state, [count] { count ? topUp(count) : clearEffects(); }, [] { mainLoopPass(false); });
+    Sys_SetPaintMode(PAINT_FULL);
+}
+BENCHMARK(BM_BoardFrameInChanges)->Arg(0)->Arg(kCascadePeakEffects)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The same frames with nothing handed to the renderer: what the game itself costs, apart from any driver's
 // work on its thread (GL's vertex stage runs there on a software rasteriser).

@@ -20,3 +20,9 @@ endif()
 gtest_discover_tests(spine_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 # The include graph between the folders: app/ on top, no new cycle.
 add_test(NAME spine_include_graph COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/include_graph.sh)
+# Painting in changes on SDL's software renderer, whose target keeps its pixels between presents.
+add_executable(paint_tests ${CMAKE_CURRENT_LIST_DIR}/spine_paint_test.cpp)
+target_link_libraries(paint_tests PRIVATE morvelle_game GTest::gtest_main)
+target_compile_options(paint_tests PRIVATE ${MORVELLE_WARNINGS})
+gtest_discover_tests(paint_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60
+  PROPERTIES ENVIRONMENT "SDL_RENDER_DRIVER=software")

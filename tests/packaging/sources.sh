@@ -9,7 +9,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Packages a clean machine installs only for tests, CI, benchmarks, fuzzing or packaging itself: the package build
 # needs none of them (the compiler and dpkg-dev come with build-essential, debhelper with debhelper-compat).
 TOOLING="g++ dpkg-dev build-essential debhelper fakeroot lintian xvfb xauth sox time xdotool openbox imagemagick
-desktop-file-utils appstream file clang libclang-rt-14-dev llvm-14 python3 libbenchmark-dev"
+desktop-file-utils appstream file clang libclang-rt-14-dev llvm-14 libbenchmark-dev"
 
 tooling=$(tr -s ' \n' '\n' <<<"$TOOLING")
 listed=$(grep -v '^\s*\(#\|$\)' "$ROOT/scripts/packages.txt" | sort -u)
