@@ -116,7 +116,10 @@ static void BM_BoardFrameInChanges(benchmark::State& state)
     startOnce();
     int count = (int)state.range(0);
     Sys_SetPaintMode(PAINT_CHANGES);
-    measure(state, [count] { count ? topUp(count) : clearEffects(); }, [] { mainLoopPass(false); });
+    measure(state, [count] {
+        if (count) topUp(count);
+        else clearEffects();
+    }, [] { mainLoopPass(false); });
     Sys_SetPaintMode(PAINT_FULL);
 }
 BENCHMARK(BM_BoardFrameInChanges)->Arg(0)->Arg(kCascadePeakEffects)->UseManualTime()->Unit(benchmark::kMillisecond);

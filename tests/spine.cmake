@@ -24,5 +24,4 @@ add_test(NAME spine_include_graph COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/include
 add_executable(paint_tests ${CMAKE_CURRENT_LIST_DIR}/spine_paint_test.cpp)
 target_link_libraries(paint_tests PRIVATE morvelle_game GTest::gtest_main)
 target_compile_options(paint_tests PRIVATE ${MORVELLE_WARNINGS})
-gtest_discover_tests(paint_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60
-  PROPERTIES ENVIRONMENT "SDL_RENDER_DRIVER=software")
+gtest_discover_tests(paint_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)

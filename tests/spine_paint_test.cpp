@@ -1,6 +1,9 @@
 // Painting in changes: frames that equal the last are left alone, changed rectangles are painted and presented, and
-// the window shows what painting every frame whole would show. Runs on SDL's software renderer (see spine.cmake).
+// the window shows what painting every frame whole would show, on SDL's software renderer (a binary of its own, so
+// that no other test has opened the display with GL).
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <functional>
 #include <string>
@@ -65,6 +68,7 @@ size_t differing(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
 
 TEST(Painting, OnlyWhatChangedIsPaintedAndTheWindowShowsWhatAWholeFrameWould)
 {
+    setenv("SDL_RENDER_DRIVER", "software", 1);
     ensureDisplay();
     SysImage* bg = patternImage(1024, 768);
     SysImage* pointer = solidImage(16, 16, 0xFFFFFFFF);
