@@ -1,5 +1,6 @@
 # Sources of the platform folder, listed one by one.
 set(PLATFORM_SOURCES
+  platform/sys_canvas.cpp
   platform/sys_display.cpp
   platform/sys_image.cpp
   platform/sys_audio.cpp

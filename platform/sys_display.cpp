@@ -259,8 +259,22 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
             sysi::window = nullptr;
             return false;
         }
-        ++sysi::rendererGeneration;
         SDL_RendererInfo info;
+        if (SDL_GetRendererInfo(sysi::renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE)) {
+            // a picture of its own that keeps its pixels and is drawn unscaled, in the window surface's format
+            SDL_Surface* ws = SDL_GetWindowSurface(sysi::window);
+            SDL_Surface* canvas = SDL_CreateRGBSurfaceWithFormat(
+                0, width, height, 32, ws && SDL_BYTESPERPIXEL(ws->format->format) == 4 ? ws->format->format : (Uint32)SDL_PIXELFORMAT_RGB888);
+            SDL_Renderer* own = canvas ? SDL_CreateSoftwareRenderer(canvas) : nullptr;
+            if (own) {
+                SDL_DestroyRenderer(sysi::renderer);
+                sysi::renderer = own;
+                sysi::setCanvas(canvas);
+            } else if (canvas) {
+                SDL_FreeSurface(canvas);
+            }
+        }
+        ++sysi::rendererGeneration;
         s_finishFrame = nullptr;
         if (SDL_GetRendererInfo(sysi::renderer, &info) == 0) {
             Sys_Trace(std::string("renderer: ") + info.name);
@@ -271,7 +285,8 @@ bool Sys_OpenDisplay(int width, int height, int depth, int hz)
         s_logicalW = (float)width;
         s_logicalH = (float)height;
         // the software renderer draws into the window's own surface, which keeps its pixels between presents
-        sysi::setPaintTarget(SDL_GetRendererInfo(sysi::renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE));
+        sysi::setPaintTarget(sysi::hasCanvas() ||
+                             (SDL_GetRendererInfo(sysi::renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE)));
         updatePaintSpace();
         // going full screen after the renderer exists lets it follow the new size
         if (full) setFullscreen(true, width, height);
@@ -296,6 +311,7 @@ void sysDisplayShutdown()
 {
     sysi::paintShutdown();
     if (sysi::renderer) SDL_DestroyRenderer(sysi::renderer);
+    sysi::setCanvas(nullptr);
     if (sysi::window) SDL_DestroyWindow(sysi::window);
     sysi::renderer = nullptr;
     sysi::window = nullptr;
@@ -449,17 +465,28 @@ void sysi::keepPresented(bool whole, const std::vector<SDL_Rect>& rects)
     if (!s_keepPresented || !sysi::renderer) return;
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(sysi::renderer, &ow, &oh);
-    SDL_Surface* surface = whole ? nullptr : SDL_GetWindowSurface(sysi::window);
-    if (whole || ow != s_presentedW || oh != s_presentedH || s_presented.empty() || !surface ||
+    SDL_Surface* surface = whole && !sysi::hasCanvas() ? nullptr : SDL_GetWindowSurface(sysi::window);
+    if (sysi::hasCanvas() && surface) {
+        // what the window shows is its surface, whatever the canvas holds
+        ow = surface->w;
+        oh = surface->h;
+        if (whole || s_presented.size() != (size_t)ow * oh) {
+            s_presented.assign((size_t)ow * oh, 0xFF000000u);
+            whole = true;
+        }
+    } else if (whole || ow != s_presentedW || oh != s_presentedH || s_presented.empty() || !surface ||
         SDL_BYTESPERPIXEL(surface->format->format) != 4 || surface->w != ow || surface->h != oh) {
         if (!readTarget(s_presented, ow, oh)) return;
         s_presentedW = ow;
         s_presentedH = oh;
         return;
     }
-    // the software renderer's target is the window's surface: its rectangles are read straight from it
+    s_presentedW = ow;
+    s_presentedH = oh;
+    // the software renderer's pictures reach the window's surface: read straight from it
+    const std::vector<SDL_Rect> all{SDL_Rect{0, 0, ow, oh}};
     SDL_LockSurface(surface);
-    for (const SDL_Rect& r : rects)
+    for (const SDL_Rect& r : whole ? all : rects)
         for (int y = std::max(0, r.y); y < std::min(oh, r.y + r.h); ++y) {
             const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) + (size_t)y * surface->pitch);
             for (int x = std::max(0, r.x); x < std::min(ow, r.x + r.w); ++x) {

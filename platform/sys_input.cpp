@@ -79,12 +79,14 @@ void sysi::handleEvent(const SDL_Event& e)
     case SDL_MOUSEMOTION:
         s_mouseX = (float)e.motion.x;
         s_mouseY = (float)e.motion.y;
+        sysi::windowToCanvas(s_mouseX, s_mouseY);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         int b = e.button.button == SDL_BUTTON_LEFT ? 1 : e.button.button == SDL_BUTTON_RIGHT ? 2 : e.button.button == SDL_BUTTON_MIDDLE ? 3 : 0;
         s_mouseX = (float)e.button.x;
         s_mouseY = (float)e.button.y;
+        sysi::windowToCanvas(s_mouseX, s_mouseY);
         buttonEvent(b, e.type == SDL_MOUSEBUTTONDOWN);
         break;
     }

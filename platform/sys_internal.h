@@ -45,6 +45,14 @@ void presentFrame(void (*finish)());
 // The frame will not be seen: nothing is painted and the next frame is painted whole.
 void dropFrame();
 void paintShutdown();
+// The software renderer's own picture of logical size (sys_canvas.cpp), scaled into the window at present.
+void setCanvas(SDL_Surface* canvas);   // takes it; nullptr frees it
+bool hasCanvas();
+// Scales the canvas into the window's surface and presents it: whole (regions nullptr) or the window pixels that
+// the canvas regions reach, which it lists in `presented`.
+bool presentCanvas(const std::vector<SDL_Rect>* regions, std::vector<SDL_Rect>& presented);
+// Window coordinates of the pointer into the canvas's.
+void windowToCanvas(float& x, float& y);
 // Copies what a present shows into the picture Sys_ReadPresentedPicture gives, while that is asked for.
 void keepPresented(bool whole, const std::vector<SDL_Rect>& rects);
 void windowResized();

@@ -446,6 +446,12 @@ void sysi::presentFrame(void (*finish)())
     ++s_stats.frames;
     if (!s_presentWhole && s_presentRects.empty()) {
         ++s_stats.unchanged;
+    } else if (sysi::hasCanvas()) {
+        static std::vector<SDL_Rect> shown;
+        SDL_RenderFlush(sysi::renderer);
+        sysi::presentCanvas(s_presentWhole ? nullptr : &s_presentRects, shown);
+        sysi::keepPresented(s_presentWhole, shown);
+        ++(s_presentWhole ? s_stats.whole : s_stats.inParts);
     } else if (!s_presentWhole && s_surfaceTarget) {
         SDL_RenderFlush(sysi::renderer);
         sysi::keepPresented(false, s_presentRects);
