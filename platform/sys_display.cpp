@@ -372,7 +372,8 @@ void Sys_MinimizeWindow()
 }
 
 static bool s_unseen = false;
-static bool unseen() { return s_unseen && sysi::headless; }
+static bool s_hidden = false;   // the window was minimised or hidden at the last flip: nothing is drawn for it
+static bool unseen() { return (s_unseen && sysi::headless) || s_hidden; }
 
 void Sys_SetFrameUnseen(bool u) { s_unseen = u; }
 
@@ -394,12 +395,12 @@ void Sys_Flip(int)
     sysi::giveBackNow();
     if (!sysi::renderer || unseen() || windowHidden()) {
         sysi::dropFrame();
-        Sys_PumpEvents();
-        return;
+    } else {
+        sysi::paintFrame(false);
+        sysi::presentFrame(s_finishFrame);
     }
-    sysi::paintFrame(false);
-    sysi::presentFrame(s_finishFrame);
     Sys_PumpEvents();
+    s_hidden = windowHidden();
 }
 
 // The whole target in output pixels.
@@ -589,13 +590,8 @@ static bool drawsNothing(const SDL_Vertex* v, int n)
     int mode = s_state.blend_mode;
     if ((mode == BLEND_ALPHA || mode == BLEND_LIGHT) && alphaByte() == 0) return true;
     if (mode == BLEND_LIGHT && v[0].color.r == 0 && v[0].color.g == 0 && v[0].color.b == 0) return true;
-    float x0 = v[0].position.x, x1 = x0, y0 = v[0].position.y, y1 = y0;
-    for (int i = 1; i < n; ++i) {
-        x0 = std::min(x0, v[i].position.x);
-        x1 = std::max(x1, v[i].position.x);
-        y0 = std::min(y0, v[i].position.y);
-        y1 = std::max(y1, v[i].position.y);
-    }
+    float x0, y0, x1, y1;
+    sysi::vertexBounds(v, n, x0, y0, x1, y1);
     return x1 < s_state.viewport_x || y1 < s_state.viewport_y || x0 > s_state.viewport_x + s_state.viewport_w ||
            y0 > s_state.viewport_y + s_state.viewport_h;
 }

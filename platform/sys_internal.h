@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "platform/sys.h"
@@ -23,6 +24,18 @@ void handlePadEvent(const SDL_Event& e, std::deque<int>& appEvents);
 // Takes only the controllers' events from SDL's queue: a scripted run reads nothing else from it.
 void pumpPads(std::deque<int>& appEvents);
 bool videoReady();
+// The smallest rectangle holding n >= 1 vertices.
+inline void vertexBounds(const SDL_Vertex* v, int n, float& x0, float& y0, float& x1, float& y1)
+{
+    x0 = x1 = v[0].position.x;
+    y0 = y1 = v[0].position.y;
+    for (int i = 1; i < n; ++i) {
+        x0 = std::min(x0, v[i].position.x);
+        x1 = std::max(x1, v[i].position.x);
+        y0 = std::min(y0, v[i].position.y);
+        y1 = std::max(y1, v[i].position.y);
+    }
+}
 // The frame's draw list (sys_paint.cpp). windowSurface: the target is the window's own surface, which keeps its
 // pixels between presents and can be presented in parts.
 void setPaintTarget(bool windowSurface);

@@ -333,16 +333,23 @@ void buryNow()
     s_graveyard.clear();
 }
 
+// Starts the next frame's list; shown: the screen now shows the list just finished, kept in s_prev.
+void endFrame(bool shown)
+{
+    s_cur.clear();
+    s_prevShown = shown;
+    s_painted = 0;
+    s_unchanged = false;
+    s_presentWhole = false;
+    s_presentRects.clear();
+    buryNow();
+}
+
 // The output pixels a command can change.
 SDL_Rect boxOf(const SDL_Vertex* v, int n, const SDL_Rect* clip)
 {
-    float x0 = v[0].position.x, x1 = x0, y0 = v[0].position.y, y1 = y0;
-    for (int i = 1; i < n; ++i) {
-        x0 = std::min(x0, v[i].position.x);
-        x1 = std::max(x1, v[i].position.x);
-        y0 = std::min(y0, v[i].position.y);
-        y1 = std::max(y1, v[i].position.y);
-    }
+    float x0, y0, x1, y1;
+    sysi::vertexBounds(v, n, x0, y0, x1, y1);
     const sysi::PaintSpace& sp = s_space;
     SDL_Rect screen{0, 0, sp.outputW, sp.outputH};
     if (!(x0 > -1e6f && x1 < 1e6f && y0 > -1e6f && y1 < 1e6f)) return screen;   // far off or not a number
@@ -371,16 +378,8 @@ void sysi::setPaintSpace(const PaintSpace& space)
 
 void sysi::setPaintTarget(bool windowSurface)
 {
-    buryNow();
     s_surfaceTarget = windowSurface;
-    s_cur.clear();
-    s_prev.clear();
-    s_prevShown = false;
-    s_painted = 0;
-    s_unchanged = false;
-    s_presentWhole = false;
-    s_presentRects.clear();
-    s_clipSet = nullptr;
+    sysi::paintShutdown();
 }
 
 void sysi::recordClear(int r, int g, int b)
@@ -471,25 +470,10 @@ void sysi::presentFrame(void (*finish)())
         ++s_stats.whole;
     }
     std::swap(s_cur, s_prev);
-    s_cur.clear();
-    s_prevShown = true;
-    s_painted = 0;
-    s_unchanged = false;
-    s_presentWhole = false;
-    s_presentRects.clear();
-    buryNow();
+    endFrame(true);
 }
 
-void sysi::dropFrame()
-{
-    s_cur.clear();
-    s_prevShown = false;
-    s_painted = 0;
-    s_unchanged = false;
-    s_presentWhole = false;
-    s_presentRects.clear();
-    buryNow();
-}
+void sysi::dropFrame() { endFrame(false); }
 
 void sysi::windowExposed() { s_prevShown = false; }
 
@@ -500,12 +484,9 @@ void sysi::destroyTexture(SysTexture* t)
 
 void sysi::paintShutdown()
 {
-    buryNow();
-    s_cur.clear();
     s_prev.clear();
-    s_prevShown = false;
-    s_painted = 0;
     s_clipSet = nullptr;
+    endFrame(false);
 }
 
 void Sys_SetPaintMode(int mode)
