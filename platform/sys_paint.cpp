@@ -90,7 +90,7 @@ bool sameCmd(const DrawList& a, const DrawCmd& x, const DrawList& b, const DrawC
            x.clipped == y.clipped && x.exact == y.exact && (!x.clipped || std::memcmp(&x.clip, &y.clip, sizeof x.clip) == 0) &&
            std::memcmp(&x.color, &y.color, sizeof x.color) == 0 && x.count == y.count &&
            std::memcmp(&x.space, &y.space, sizeof x.space) == 0 &&
-           std::memcmp(&a.vertices[x.first], &b.vertices[y.first], sizeof(SDL_Vertex) * x.count) == 0;
+           (x.count == 0 || std::memcmp(a.vertices.data() + x.first, b.vertices.data() + y.first, sizeof(SDL_Vertex) * x.count) == 0);
 }
 
 bool sameList(const DrawList& a, const DrawList& b)
