@@ -55,7 +55,7 @@ struct SysPaintStats {
 };
 const SysPaintStats& Sys_PaintStats();
 // Tests of the painting: while kept, every present also copies what it shows (a whole frame, or only its
-// rectangles) into a picture of the window, read back at logical resolution like Sys_ReadScreen.
+// rectangles) into a picture of the window, read back at the window's own size.
 void Sys_KeepPresentedPicture(bool keep);
 bool Sys_ReadPresentedPicture(std::vector<uint32_t>& pixels, int& width, int& height);
 // Headless only: while set, frames are not rasterised (the game's logic runs just the same), so scripted runs pay

@@ -47,44 +47,80 @@ struct Axis {
 };
 Axis s_columns, s_rows;
 
-uint32_t toWindow(uint32_t argb, const SDL_PixelFormat* f)
+// Every byte of two pixels mixed with weight w (0..256) of the second.
+inline uint32_t mixTexels(uint32_t a, uint32_t b, uint32_t w)
 {
-    return (((argb >> 16) & 255) >> f->Rloss << f->Rshift) | (((argb >> 8) & 255) >> f->Gloss << f->Gshift) |
-           ((argb & 255) >> f->Bloss << f->Bshift) | f->Amask;
+    const uint32_t rb = ((a & 0xFF00FFu) * (256 - w) + (b & 0xFF00FFu) * w) >> 8;
+    const uint32_t ag = ((a >> 8 & 0xFF00FFu) * (256 - w) + (b >> 8 & 0xFF00FFu) * w) >> 8;
+    return (rb & 0xFF00FFu) | (ag & 0xFF00FFu) << 8;
 }
 
-uint32_t mixTexels(uint32_t a, uint32_t b, int w)
-{
-    uint32_t rb = ((a & 0xFF00FFu) * (uint32_t)(256 - w) + (b & 0xFF00FFu) * (uint32_t)w) >> 8;
-    uint32_t g = ((a & 0x00FF00u) * (uint32_t)(256 - w) + (b & 0x00FF00u) * (uint32_t)w) >> 8;
-    return (rb & 0xFF00FFu) | (g & 0x00FF00u);
-}
+// From the canvas's pixel format to the window's; the same format (the usual case) costs only the alpha bits.
+struct Convert {
+    bool same = true;
+    uint32_t amask = 0;
+    SDL_PixelFormat from{}, to{};
+    Convert(const SDL_PixelFormat* f, const SDL_PixelFormat* t) : same(f->format == t->format), amask(t->Amask), from(*f), to(*t) {}
+    uint32_t operator()(uint32_t p) const
+    {
+        if (same) return p | amask;
+        const uint32_t r = ((p & from.Rmask) >> from.Rshift) << from.Rloss, g = ((p & from.Gmask) >> from.Gshift) << from.Gloss,
+                       b = ((p & from.Bmask) >> from.Bshift) << from.Bloss;
+        return (r >> to.Rloss << to.Rshift) | (g >> to.Gloss << to.Gshift) | (b >> to.Bloss << to.Bshift) | amask;
+    }
+};
 
-// Scales the canvas into `out` (window pixels inside dst) of the window's surface.
+// A canvas row scaled across the columns of one output span, kept while the next output rows sample it too.
+struct ScaledRow {
+    int source = -1;
+    std::vector<uint32_t> px;
+};
+
+// Scales the canvas into `out` (window pixels inside dst) of the window's surface. Rows are mixed across first and
+// then down, as a whole-picture bilinear scale does, so each canvas row is scaled once for the rows sampling it.
 void scaleInto(SDL_Surface* ws, const SDL_Rect& dst, const SDL_Rect& out)
 {
     const int cw = s_canvas->w, ch = s_canvas->h;
     const auto* src = static_cast<const uint8_t*>(s_canvas->pixels);
     auto* dstPx = static_cast<uint8_t*>(ws->pixels);
+    const Convert convert(s_canvas->format, ws->format);
     const bool same = dst.w == cw && dst.h == ch;
     s_columns.build(cw, dst.w);
     s_rows.build(ch, dst.h);
+    const int x0 = out.x - dst.x, n = out.w;
+    ScaledRow rows[2];
+    auto scaled = [&](int sy) -> const uint32_t* {
+        for (ScaledRow& r : rows)
+            if (r.source == sy) return r.px.data();
+        ScaledRow& r = rows[0].source < rows[1].source ? rows[0] : rows[1];
+        r.source = sy;
+        r.px.resize((size_t)n);
+        const auto* s = reinterpret_cast<const uint32_t*>(src + (size_t)sy * s_canvas->pitch);
+        const int* first = s_columns.first.data() + x0;
+        const int* weight = s_columns.weight.data() + x0;
+        for (int i = 0; i < n; ++i) {
+            const int c = first[i];
+            r.px[(size_t)i] = mixTexels(s[c], s[std::min(c + 1, cw - 1)], (uint32_t)weight[i]);
+        }
+        return r.px.data();
+    };
     for (int oy = out.y; oy < out.y + out.h; ++oy) {
-        auto* row = reinterpret_cast<uint32_t*>(dstPx + (size_t)oy * ws->pitch);
+        auto* row = reinterpret_cast<uint32_t*>(dstPx + (size_t)oy * ws->pitch) + out.x;
         const int ry = oy - dst.y;
         if (same) {
-            const auto* s = reinterpret_cast<const uint32_t*>(src + (size_t)ry * s_canvas->pitch);
-            for (int ox = out.x; ox < out.x + out.w; ++ox) row[ox] = toWindow(s[ox - dst.x], ws->format);
+            const auto* s = reinterpret_cast<const uint32_t*>(src + (size_t)ry * s_canvas->pitch) + x0;
+            for (int i = 0; i < n; ++i) row[i] = convert(s[i]);
             continue;
         }
-        const int y0 = s_rows.first[(size_t)ry], wy = s_rows.weight[(size_t)ry], y1 = std::min(y0 + 1, ch - 1);
-        const auto* s0 = reinterpret_cast<const uint32_t*>(src + (size_t)y0 * s_canvas->pitch);
-        const auto* s1 = reinterpret_cast<const uint32_t*>(src + (size_t)y1 * s_canvas->pitch);
-        for (int ox = out.x; ox < out.x + out.w; ++ox) {
-            const int rx = ox - dst.x, x0 = s_columns.first[(size_t)rx], wx = s_columns.weight[(size_t)rx];
-            const int x1 = std::min(x0 + 1, cw - 1);
-            row[ox] = toWindow(mixTexels(mixTexels(s0[x0], s0[x1], wx), mixTexels(s1[x0], s1[x1], wx), wy), ws->format);
+        const int y0 = s_rows.first[(size_t)ry], y1 = std::min(y0 + 1, ch - 1);
+        const uint32_t wy = (uint32_t)s_rows.weight[(size_t)ry];
+        const uint32_t* a = scaled(y0);
+        if (wy == 0) {
+            for (int i = 0; i < n; ++i) row[i] = convert(a[i]);
+            continue;
         }
+        const uint32_t* b = scaled(y1);
+        for (int i = 0; i < n; ++i) row[i] = convert(mixTexels(a[i], b[i], wy));
     }
 }
 

@@ -502,7 +502,10 @@ void sysi::keepPresented(bool whole, const std::vector<SDL_Rect>& rects)
 bool Sys_ReadPresentedPicture(std::vector<uint32_t>& pixels, int& width, int& height)
 {
     if (!sysi::renderer || s_presented.empty()) return false;
-    sampleLogical(s_presented, s_presentedW, s_presentedH, pixels, width, height);
+    pixels.resize(s_presented.size());
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = s_presented[i] | 0xFF000000u;
+    width = s_presentedW;
+    height = s_presentedH;
     return true;
 }
 

@@ -87,11 +87,12 @@ void Sys_Shutdown()
     s_sdlVideo = false;
 }
 
+static const std::chrono::steady_clock::time_point s_realStart = std::chrono::steady_clock::now();
+
 static uint32_t realMs()
 {
     using namespace std::chrono;
-    static const steady_clock::time_point start = steady_clock::now();
-    return (uint32_t)duration_cast<milliseconds>(steady_clock::now() - start).count();
+    return (uint32_t)duration_cast<milliseconds>(steady_clock::now() - s_realStart).count();
 }
 
 uint32_t Sys_Millisecs() { return sysi::headless ? s_virtualMs : realMs(); }
@@ -132,15 +133,14 @@ void Sys_WaitTimer(int timer)
         s_virtualMs = deadline;
         return;
     }
-    // sleep towards the deadline so frames do not drift; a short yield loop only for the last millisecond
-    while (true) {
-        int32_t left = (int32_t)(deadline - realMs());
-        if (left <= 0) break;
-        if (left > 1)
-            std::this_thread::sleep_for(std::chrono::milliseconds(left - 1));
-        else
-            std::this_thread::yield();
-    }
+    // one sleep to the deadline itself: the kernel wakes us within its timer slack, and a spin for the last
+    // millisecond would keep a core busy for a twenty-fifth of every frame
+    using namespace std::chrono;
+    const int64_t now = duration_cast<milliseconds>(steady_clock::now() - s_realStart).count();
+    const int32_t left = (int32_t)(deadline - (uint32_t)now);
+    if (left <= 0) return;
+    const auto wake = s_realStart + milliseconds(now + left);
+    while (steady_clock::now() < wake) std::this_thread::sleep_until(wake);
 }
 
 // xoshiro128** seeded through splitmix64: small, fast and the same on every machine
