@@ -399,8 +399,10 @@ void Sys_Flip(int)
         sysi::paintFrame(false);
         sysi::presentFrame(s_finishFrame);
     }
+    sysi::newInputFrame();
     Sys_PumpEvents();
     s_hidden = windowHidden();
+    sysi::newInputFrame();
 }
 
 // The whole target in output pixels.

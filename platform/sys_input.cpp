@@ -109,6 +109,14 @@ void sysi::handleEvent(const SDL_Event& e)
     }
 }
 
+// Each pump asks the X server for news: a frame reads dozens of keys, and pumping for each would cost more than
+// the frame. A pump per frame, or every few milliseconds for a caller that never ends its frame.
+static bool s_pumpedThisFrame = false;
+static uint32_t s_pumpedAt = 0;
+constexpr uint32_t PUMP_STALE_MS = 8;
+
+void sysi::newInputFrame() { s_pumpedThisFrame = false; }
+
 void Sys_PumpEvents()
 {
     // scripted runs take their input from the script only, their pads included
@@ -117,6 +125,10 @@ void Sys_PumpEvents()
         sysi::pumpPads(s_appEvents);
         return;
     }
+    const uint32_t now = Sys_Millisecs();
+    if (s_pumpedThisFrame && now - s_pumpedAt < PUMP_STALE_MS) return;
+    s_pumpedThisFrame = true;
+    s_pumpedAt = now;
     SDL_GameControllerUpdate();
     SDL_Event e;
     while (SDL_PollEvent(&e)) sysi::handleEvent(e);

@@ -14,6 +14,8 @@ extern std::string dataRoot;
 extern SDL_Window* window;
 extern SDL_Renderer* renderer;
 extern int rendererGeneration;
+// Input is read from the window system once per frame: a frame's end or its wait for the clock starts a new one.
+void newInputFrame();
 // Destroyed once the frame that may still draw it is painted.
 void destroyTexture(SysTexture* t);
 // Gives a frame its pixels back when they were dropped after the texture was made; false when they are lost.

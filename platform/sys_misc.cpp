@@ -141,6 +141,7 @@ void Sys_WaitTimer(int timer)
     if (left <= 0) return;
     const auto wake = s_realStart + milliseconds(now + left);
     while (steady_clock::now() < wake) std::this_thread::sleep_until(wake);
+    sysi::newInputFrame();
 }
 
 // xoshiro128** seeded through splitmix64: small, fast and the same on every machine
