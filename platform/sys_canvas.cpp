@@ -3,6 +3,9 @@
 // and only they are scaled into the window's surface and presented.
 #include <algorithm>
 #include <cmath>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/sys_internal.h"
 
@@ -53,6 +56,26 @@ inline uint32_t mixTexels(uint32_t a, uint32_t b, uint32_t w)
     const uint32_t rb = ((a & 0xFF00FFu) * (256 - w) + (b & 0xFF00FFu) * w) >> 8;
     const uint32_t ag = ((a >> 8 & 0xFF00FFu) * (256 - w) + (b >> 8 & 0xFF00FFu) * w) >> 8;
     return (rb & 0xFF00FFu) | (ag & 0xFF00FFu) << 8;
+}
+
+// Two scaled rows mixed down into a window row: the hot loop of a full-screen window, four pixels at a time where
+// the processor has SSE2 (every x86-64), with the very sums mixTexels makes.
+void mixRows(uint32_t* out, const uint32_t* a, const uint32_t* b, int n, uint32_t w, uint32_t amask)
+{
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i wb = _mm_set1_epi16((short)w), wa = _mm_set1_epi16((short)(256 - w)), zero = _mm_setzero_si128();
+    const __m128i am = _mm_set1_epi32((int)amask);
+    for (; i + 4 <= n; i += 4) {
+        const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
+        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i));
+        const __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(va, zero), wa), _mm_mullo_epi16(_mm_unpacklo_epi8(vb, zero), wb));
+        const __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(va, zero), wa), _mm_mullo_epi16(_mm_unpackhi_epi8(vb, zero), wb));
+        const __m128i mixed = _mm_packus_epi16(_mm_srli_epi16(lo, 8), _mm_srli_epi16(hi, 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(mixed, am));
+    }
+#endif
+    for (; i < n; ++i) out[i] = mixTexels(a[i], b[i], w) | amask;
 }
 
 // From the canvas's pixel format to the window's; the same format (the usual case) costs only the alpha bits.
@@ -120,6 +143,10 @@ void scaleInto(SDL_Surface* ws, const SDL_Rect& dst, const SDL_Rect& out)
             continue;
         }
         const uint32_t* b = scaled(y1);
+        if (convert.same) {
+            mixRows(row, a, b, n, wy, convert.amask);
+            continue;
+        }
         for (int i = 0; i < n; ++i) row[i] = convert(mixTexels(a[i], b[i], wy));
     }
 }
