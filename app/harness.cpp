@@ -16,75 +16,7 @@
 #include "platform/sys.h"
 
 namespace {
-struct Event {
-    int frame;
-    std::string verb;
-    std::vector<std::string> args;
-    std::string rest;
-    int line;
-};
-
-bool isNumber(const std::string& s)
-{
-    char* end = nullptr;
-    std::strtod(s.c_str(), &end);
-    return !s.empty() && end && *end == 0;
-}
-
-std::string parseLine(const std::string& raw, int lineNo, std::vector<Event>& out)
-{
-    std::string text = raw;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    size_t hash = text.find('#');
-    std::istringstream in(text.substr(0, hash));
-    std::string frame, verb;
-    if (!(in >> frame)) return "";
-    Event e;
-    e.line = lineNo;
-    if (!isNumber(frame) || std::atoi(frame.c_str()) < 1) return "frame number expected";
-    e.frame = std::atoi(frame.c_str());
-    if (!(in >> verb)) return "event expected after the frame number";
-    e.verb = verb;
-    if (verb == "text") {
-        size_t at = text.find("text");
-        std::string rest = text.substr(at + 4);
-        if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
-        e.rest = rest;
-        out.push_back(e);
-        return "";
-    }
-    std::string a;
-    while (in >> a) e.args.push_back(a);
-    size_t n = e.args.size();
-    if (verb == "mouse") {
-        if (n != 2 || !isNumber(e.args[0]) || !isNumber(e.args[1])) return "mouse needs X Y";
-    } else if (verb == "press" || verb == "release" || verb == "click") {
-        if (n != 1 || scriptButtonCode(e.args[0]) < 0) return verb + " needs left or right";
-    } else if (verb == "keydown" || verb == "keyup" || verb == "key") {
-        if (n != 1 || scriptKeyCode(e.args[0]) < 0) return verb + " needs a key name";
-    } else if (verb == "pad") {
-        if (n != 1 || (e.args[0] != "connect" && e.args[0] != "disconnect" && Sys_PadButtonFromName(e.args[0]) < 0))
-            return "pad needs connect, disconnect or a button name";
-    } else if (verb == "paddown" || verb == "padup") {
-        if (n != 1 || Sys_PadButtonFromName(e.args[0]) < 0) return verb + " needs a button name";
-    } else if (verb == "padaxis") {
-        if (n != 2 || Sys_PadAxisFromName(e.args[0]) < 0 || !isNumber(e.args[1])) return "padaxis needs an axis name and a value";
-        const long v = std::strtol(e.args[1].c_str(), nullptr, 10);
-        if (v < -32768 || v > 32767) return "padaxis values lie in -32768..32767";
-    } else if (verb == "focus") {
-        if (n != 1 || (e.args[0] != "lost" && e.args[0] != "gained")) return "focus needs lost or gained";
-    } else if (verb == "shot" || verb == "dump") {
-        if (n != 1) return verb + " needs a path";
-    } else if (verb == "close" || verb == "quit") {
-        if (n != 0) return verb + " takes no argument";
-    } else {
-        return "unknown event '" + verb + "'";
-    }
-    out.push_back(e);
-    return "";
-}
-
-void applyInput(const Event& e) { applyScriptInput(e.verb, e.args, e.rest); }
+void applyInput(const ScriptEvent& e) { applyScriptInput(e.verb, e.args, e.rest); }
 
 int usage()
 {
@@ -143,7 +75,7 @@ int main(int argc, char** argv)
         else return usage();
     }
 
-    std::vector<Event> events;
+    std::vector<ScriptEvent> events;
     if (!script.empty()) {
         std::ifstream in(script);
         if (!in) {
@@ -154,7 +86,7 @@ int main(int argc, char** argv)
         int lineNo = 0;
         while (std::getline(in, line)) {
             ++lineNo;
-            std::string err = parseLine(line, lineNo, events);
+            std::string err = parseScriptLine(line, lineNo, events);
             if (!err.empty()) {
                 std::fprintf(stderr, "%s:%d: %s: %s\n", script.c_str(), lineNo, err.c_str(), line.c_str());
                 return 2;
@@ -183,21 +115,21 @@ int main(int argc, char** argv)
     if (board > 0) enterBoardDirectly(board);
     bool stop = false;
     for (long pass = 1; !stop && (frames < 0 || pass <= frames); ++pass) {
-        std::vector<const Event*> now;
-        for (const Event& e : events)
+        std::vector<const ScriptEvent*> now;
+        for (const ScriptEvent& e : events)
             if (e.frame == pass) now.push_back(&e);
-        for (const Event* e : now) applyInput(*e);
+        for (const ScriptEvent* e : now) applyInput(*e);
         // only the frames a shot is taken of are drawn, unless every frame is wanted (a frame-time measurement)
         bool seen = drawAll;
-        for (const Event* e : now) seen = seen || e->verb == "shot";
+        for (const ScriptEvent* e : now) seen = seen || e->verb == "shot";
         Sys_SetFrameUnseen(!seen);
         mainLoopPass(false, [&] {
-            for (const Event* e : now)
+            for (const ScriptEvent* e : now)
                 if (e->verb == "shot" && !Sys_SaveScreenshot(e->args[0]))
                     std::fprintf(stderr, "morvelle-harness: cannot write %s\n", e->args[0].c_str());
         });
         if (hashes.is_open()) writeFrameHash(hashes, pass);
-        for (const Event* e : now) {
+        for (const ScriptEvent* e : now) {
             if (e->verb == "dump") {
                 std::ofstream out(e->args[0]);
                 out << dumpState() << "\n";

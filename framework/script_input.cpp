@@ -1,10 +1,84 @@
 // Script input events by name: keys, mouse, pads, focus and the close request.
 #include "framework/script_input.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
+#include <sstream>
 
 #include "platform/sys.h"
+
+namespace {
+// A number the game can take as a coordinate or an axis: finite and well inside an int.
+bool isNumber(const std::string& s)
+{
+    char* end = nullptr;
+    const double v = std::strtod(s.c_str(), &end);
+    return !s.empty() && end && *end == 0 && std::isfinite(v) && std::fabs(v) < 1e6;
+}
+
+// A frame number: digits only, from 1 to a frame a script can reach.
+int frameNumber(const std::string& s)
+{
+    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return -1;
+    const int n = std::atoi(s.c_str());
+    return n >= 1 ? n : -1;
+}
+}  // namespace
+
+std::string parseScriptLine(const std::string& raw, int lineNo, std::vector<ScriptEvent>& out)
+{
+    std::string text = raw;
+    while (!text.empty() && text.back() == '\r') text.pop_back();
+    const size_t hash = text.find('#');
+    std::istringstream in(text.substr(0, hash));
+    std::string frame, verb;
+    if (!(in >> frame)) return "";
+    ScriptEvent e;
+    e.line = lineNo;
+    e.frame = frameNumber(frame);
+    if (e.frame < 1) return "frame number expected";
+    if (!(in >> verb)) return "event expected after the frame number";
+    e.verb = verb;
+    if (verb == "text") {
+        // the rest of the line as it stands, a "#" included
+        const size_t at = text.find("text", text.find(frame) + frame.size());
+        std::string rest = text.substr(at + 4);
+        if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+        e.rest = rest;
+        out.push_back(e);
+        return "";
+    }
+    std::string a;
+    while (in >> a) e.args.push_back(a);
+    const size_t n = e.args.size();
+    if (verb == "mouse") {
+        if (n != 2 || !isNumber(e.args[0]) || !isNumber(e.args[1])) return "mouse needs X Y";
+    } else if (verb == "press" || verb == "release" || verb == "click") {
+        if (n != 1 || scriptButtonCode(e.args[0]) < 0) return verb + " needs left or right";
+    } else if (verb == "keydown" || verb == "keyup" || verb == "key") {
+        if (n != 1 || scriptKeyCode(e.args[0]) < 0) return verb + " needs a key name";
+    } else if (verb == "pad") {
+        if (n != 1 || (e.args[0] != "connect" && e.args[0] != "disconnect" && Sys_PadButtonFromName(e.args[0]) < 0))
+            return "pad needs connect, disconnect or a button name";
+    } else if (verb == "paddown" || verb == "padup") {
+        if (n != 1 || Sys_PadButtonFromName(e.args[0]) < 0) return verb + " needs a button name";
+    } else if (verb == "padaxis") {
+        if (n != 2 || Sys_PadAxisFromName(e.args[0]) < 0 || !isNumber(e.args[1])) return "padaxis needs an axis name and a value";
+        const double v = std::strtod(e.args[1].c_str(), nullptr);
+        if (!(v >= -32768 && v <= 32767)) return "padaxis values lie in -32768..32767";
+    } else if (verb == "focus") {
+        if (n != 1 || (e.args[0] != "lost" && e.args[0] != "gained")) return "focus needs lost or gained";
+    } else if (verb == "shot" || verb == "dump") {
+        if (n != 1) return verb + " needs a path";
+    } else if (verb == "close" || verb == "quit") {
+        if (n != 0) return verb + " takes no argument";
+    } else {
+        return "unknown event '" + verb + "'";
+    }
+    out.push_back(e);
+    return "";
+}
 
 int scriptKeyCode(const std::string& name)
 {

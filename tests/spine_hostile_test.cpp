@@ -22,6 +22,7 @@
 #include "campaign/besttimes.h"
 #include "campaign/spieler.h"
 #include "framework/math.h"
+#include "framework/script_input.h"
 #include "tests/spine_support.h"
 
 namespace {
@@ -337,6 +338,29 @@ TEST(HostileNumbers, ValuesFromFilesSaturateIntoIntRange)
 }
 
 // Writes made to fail inside the test by a file-size limit whose signal is ignored.
+TEST(HostileScripts, LinesOutsideTheirFormsAreRefusedAndTextKeepsItsLine)
+{
+    auto parse = [](const std::string& line, std::vector<ScriptEvent>& out) { return parseScriptLine(line, 7, out); };
+    std::vector<ScriptEvent> out;
+    // frames are plain whole numbers a script can reach; coordinates and axes finite numbers inside an int
+    for (const char* bad : {"0 quit", "-3 quit", "2e3 quit", "1.5 quit", "99999999999 quit", "5", "5 mouse inf 3",
+                            "5 mouse nan 3", "5 mouse 1e300 3", "5 padaxis leftx 40000", "5 padaxis leftx nan",
+                            "5 key nokey", "5 quit now", "5 jump"})
+        EXPECT_NE(parse(bad, out), "") << bad;
+    EXPECT_TRUE(out.empty());
+    // blank lines and comments carry nothing
+    for (const char* none : {"", "   ", "# 5 quit", "\r"}) EXPECT_EQ(parse(none, out), "") << none;
+    EXPECT_TRUE(out.empty());
+    // a text event keeps the rest of its line, a hash included, without the line's carriage returns
+    ASSERT_EQ(parse("012 text  two # words\r\r", out), "");
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].frame, 12);
+    EXPECT_EQ(out[0].rest, " two # words");
+    EXPECT_EQ(out[0].line, 7);
+    ASSERT_EQ(parse("13 mouse -5 767.5 # over the edge", out), "");
+    EXPECT_EQ(out.back().args, (std::vector<std::string>{"-5", "767.5"}));
+}
+
 TEST(HostileFiles, FailedWritesReportFailureAndKeepTheOldFileByteForByte)
 {
     ensureHeadless();
