@@ -181,19 +181,17 @@ TEST(Painting, OnlyWhatChangedIsPaintedAndTheWindowShowsWhatAWholeFrameWould)
         {"another clear colour and nothing else", [&] { Sys_SetClsColor(40, 80, 120); Sys_Cls(); }},
     };
     // the frames painted whole first, from a fresh start, then the same frames painted in changes
+    auto fromTheStart = [&](int mode) {
+        Sys_FreeImage(fresh);
+        fresh = nullptr;
+        pointerX = 500;
+        Sys_FreeImage(edited);
+        edited = solidImage(30, 30, 0xFF00FF00);
+        return play(mode, steps);
+    };
     auto wholeThenChanges = [&](std::vector<Shown>& whole, std::vector<Shown>& changes) {
-        Sys_FreeImage(fresh);
-        fresh = nullptr;
-        pointerX = 500;
-        Sys_FreeImage(edited);
-        edited = solidImage(30, 30, 0xFF00FF00);
-        whole = play(PAINT_FULL, steps);
-        Sys_FreeImage(fresh);
-        fresh = nullptr;
-        pointerX = 500;
-        Sys_FreeImage(edited);
-        edited = solidImage(30, 30, 0xFF00FF00);
-        changes = play(PAINT_CHANGES, steps);
+        whole = fromTheStart(PAINT_FULL);
+        changes = fromTheStart(PAINT_CHANGES);
         ASSERT_EQ(whole.size(), steps.size());
         ASSERT_EQ(changes.size(), steps.size());
         for (size_t i = 0; i < steps.size(); ++i)
