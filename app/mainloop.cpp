@@ -238,7 +238,8 @@ void runFrame()
     bool menuScene = g_scene != SCENE_INTRO && g_scene != SCENE_LOADSCREEN;
     if (g_suspend == 0 && g_pause == 1 && menuScene) updatePause();
     Sys_SetAlpha(1.0f);
-    if (menuScene) mousePointer->Update();
+    // while arrows or a pad lead (a focus ring, the board's cursor) the drawn pointer steps aside until the mouse moves
+    if (menuScene && !focusShown()) mousePointer->Update();
     if (menuScene && Sys_KeyDown(KEY_F1) && g_devMode == 1) {
         g_fontText->DrawText("Memory: " + std::to_string(Sys_MemoryInUse()), 50, 50);
         g_fontText->DrawText(std::to_string(g_fps) + " g_fps", 50, 70);

@@ -107,6 +107,24 @@ TEST_F(LevelMap, PointsUpToTheFrontierAreDrawnAndAFinishedCampaignShowsAll)
     EXPECT_EQ(sceneRoadmap->visiblePoints(), 1);
 }
 
+TEST_F(LevelMap, TheDrawnPointerStepsAsideWhileArrowsLeadAndComesBackWithTheMouse)
+{
+    openMap(30);
+    const int x = 8, y = 420;   // over the sea at the map's left edge, away from every point and its name
+    moveTo((float)x, (float)y);
+    frames(2);
+    const Shot pointed = shot();
+    press(KEY_RIGHT);
+    frames(1);
+    const Shot byKeys = shot();
+    EXPECT_TRUE(differs(pointed, byKeys, x, y, x + 16, y + 16)) << "the pointer stayed while the arrows led";
+    moveTo((float)x + 40, (float)y);
+    frames(1);
+    moveTo((float)x, (float)y);
+    frames(2);
+    EXPECT_FALSE(differs(pointed, shot(), x, y, x + 16, y + 16)) << "the pointer did not come back with the mouse";
+}
+
 TEST_F(LevelMap, PointerNamesTheLevelAndAClickOpensItsPreviewOnlyWhenLive)
 {
     openMap(30);
