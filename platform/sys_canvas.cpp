@@ -111,7 +111,9 @@ void scaleInto(SDL_Surface* ws, const SDL_Rect& dst, const SDL_Rect& out)
     s_columns.build(cw, dst.w);
     s_rows.build(ch, dst.h);
     const int x0 = out.x - dst.x, n = out.w;
-    ScaledRow rows[2];
+    // kept between calls so that a frame's rectangles allocate nothing once the widest has been scaled
+    static ScaledRow rows[2];
+    rows[0].source = rows[1].source = -1;
     auto scaled = [&](int sy) -> const uint32_t* {
         for (ScaledRow& r : rows)
             if (r.source == sy) return r.px.data();

@@ -399,7 +399,6 @@ void Sys_Flip(int)
         sysi::paintFrame(false);
         sysi::presentFrame(s_finishFrame);
     }
-    sysi::newInputFrame();
     Sys_PumpEvents();
     s_hidden = windowHidden();
     sysi::newInputFrame();

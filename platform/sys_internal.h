@@ -14,7 +14,7 @@ extern std::string dataRoot;
 extern SDL_Window* window;
 extern SDL_Renderer* renderer;
 extern int rendererGeneration;
-// Input is read from the window system once per frame: a frame's end or its wait for the clock starts a new one.
+// Input is read from the window system once per frame: a frame's end starts a new one.
 void newInputFrame();
 // Destroyed once the frame that may still draw it is painted.
 void destroyTexture(SysTexture* t);

@@ -89,11 +89,14 @@ void Sys_Shutdown()
 
 static const std::chrono::steady_clock::time_point s_realStart = std::chrono::steady_clock::now();
 
-static uint32_t realMs()
+// Milliseconds since start-up, never wrapping; Sys_Millisecs gives them modulo 2^32.
+static int64_t realMs64()
 {
     using namespace std::chrono;
-    return (uint32_t)duration_cast<milliseconds>(steady_clock::now() - s_realStart).count();
+    return duration_cast<milliseconds>(steady_clock::now() - s_realStart).count();
 }
+
+static uint32_t realMs() { return (uint32_t)realMs64(); }
 
 uint32_t Sys_Millisecs() { return sysi::headless ? s_virtualMs : realMs(); }
 
@@ -136,12 +139,11 @@ void Sys_WaitTimer(int timer)
     // one sleep to the deadline itself: the kernel wakes us within its timer slack, and a spin for the last
     // millisecond would keep a core busy for a twenty-fifth of every frame
     using namespace std::chrono;
-    const int64_t now = duration_cast<milliseconds>(steady_clock::now() - s_realStart).count();
+    const int64_t now = realMs64();
     const int32_t left = (int32_t)(deadline - (uint32_t)now);
     if (left <= 0) return;
     const auto wake = s_realStart + milliseconds(now + left);
     while (steady_clock::now() < wake) std::this_thread::sleep_until(wake);
-    sysi::newInputFrame();
 }
 
 // xoshiro128** seeded through splitmix64: small, fast and the same on every machine

@@ -122,6 +122,15 @@ TEST(Painting, OnlyWhatChangedIsPaintedAndTheWindowShowsWhatAWholeFrameWould)
         Sys_SetBlend(BLEND_ALPHA);
     };
     auto withPointer = [&] { Sys_DrawImage(pointer, (float)pointerX, 300, 0); };
+    // a still scaled blue picture and a scaled red one at (redX, redY)
+    auto scaledPair = [&](float redX, float redY) {
+        base();
+        Sys_SetScale(1.5f, 1.5f);
+        Sys_DrawImage(blue, 200.5f, 400.25f, 0);
+        Sys_DrawImage(red, redX, redY, 0);
+        Sys_SetScale(1, 1);
+        withPointer();
+    };
 
     const std::vector<Step> steps = {
         {"first frame", [&] { base(); Sys_DrawImage(red, 100, 100, 0); withPointer(); }},
@@ -146,22 +155,8 @@ TEST(Painting, OnlyWhatChangedIsPaintedAndTheWindowShowsWhatAWholeFrameWould)
              Sys_DrawImage(fresh, 700, 500, 0);
              withPointer();
          }},
-        {"a scaled picture moves past a still scaled one", [&] {
-             base();
-             Sys_SetScale(1.5f, 1.5f);
-             Sys_DrawImage(blue, 200.5f, 400.25f, 0);
-             Sys_DrawImage(red, 260.3f, 430, 0);
-             Sys_SetScale(1, 1);
-             withPointer();
-         }},
-        {"the scaled one moves on", [&] {
-             base();
-             Sys_SetScale(1.5f, 1.5f);
-             Sys_DrawImage(blue, 200.5f, 400.25f, 0);
-             Sys_DrawImage(red, 275.8f, 433, 0);
-             Sys_SetScale(1, 1);
-             withPointer();
-         }},
+        {"a scaled picture moves past a still scaled one", [&] { scaledPair(260.3f, 430); }},
+        {"the scaled one moves on", [&] { scaledPair(275.8f, 433); }},
         {"a clipped picture", [&] {
              base();
              Sys_SetViewport(100, 100, 50, 50);
