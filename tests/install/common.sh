@@ -25,14 +25,14 @@ need() {  # skip the test when a tool is missing (CI installs them all from scri
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_x() {  # start_x [--wm]: a private Xvfb at 1280 x 1024 (and openbox); sets DISPLAY
-  local d=70
-  while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-  Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # the server takes a free display itself and names it once it accepts clients: tests started side by side
+  # cannot pick the same number, nor a game reach a server still starting
+  local i d=
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$WORK/display" >/dev/null 2>&1 &
   PIDS+=($!)
+  for i in $(seq 100); do d=$(head -n 1 "$WORK/display" 2>/dev/null || true); [ -n "$d" ] && break; sleep 0.1; done
+  [ -n "$d" ] || fail "Xvfb named no display"
   export DISPLAY=":$d"
-  local i
-  for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.1; done
-  sleep 0.5
   if [ "${1:-}" = --wm ]; then
     openbox >/dev/null 2>&1 &
     PIDS+=($!)
